@@ -1,0 +1,14 @@
+#pragma once
+// The platform services the main window is built on: real ones in the program, recording and
+// scripted ones in the tests.
+#include "core/AppPaths.h"
+#include "platform/DesktopShell.h"
+#include "platform/MessageSink.h"
+#include "platform/MidiBackend.h"
+
+struct AppServices {
+    AppPaths paths;
+    MidiBackend& midi;
+    MessageSink& messages;
+    DesktopShell& shell;
+};

@@ -1,0 +1,55 @@
+#pragma once
+// The main window and composition root: it owns one object per feature, creates them in the
+// order of the start-up, wires their signals and tears them down in the order of the shutdown.
+// It holds no feature logic of its own.
+#include "app/AppServices.h"
+#include "core/MMidiOut.h"
+#include "core/NoteTable.h"
+#include "core/SoundSettings.h"
+#include "settings/ProgramOptions.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class SoundPanel;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // The window size of a first start, in twips.
+    static constexpr int designedWidth = 13050;
+    static constexpr int designedHeight = 3250;
+
+    using StatusReporter = std::function<void(const QString&)>;
+
+    explicit frmMain(const AppServices& services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The load sequence of the main window; `status` shows each step on the splash.
+    void load(const StatusReporter& status);
+    // The shutdown sequence; runs once, however the run ends.
+    void unload();
+    // Opens the file named on the command line.
+    void openFromCommandLine(const QString& path);
+    // Another start of the program asked for this window: restore, raise and flash it.
+    void bringToFront();
+
+    const AppServices& services() const { return services_; }
+    ProgramOptions& options() { return options_; }
+    NoteTable& noteTable() { return noteTable_; }
+    SoundSettings& sound() { return sound_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void applyFirstStartSettings();
+
+    AppServices services_;
+    ProgramOptions options_;
+    NoteTable noteTable_;
+    MMidiOut midi_;
+    SoundSettings sound_;
+    SoundPanel* soundPanel_ = nullptr;
+    bool unloaded_ = false;
+};

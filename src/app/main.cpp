@@ -1,0 +1,10 @@
+#include "app/MStart.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tonvale"));
+    QApplication::setOrganizationName(QStringLiteral("Quillon"));
+    return MStart::run(QApplication::arguments());
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Whole-file writes that a crash can never leave half done: the bytes go to a temporary file
+// beside the target, which then replaces it in one rename.
+#include <QByteArray>
+#include <QString>
+
+namespace AtomicFile {
+// False when the folder is missing or not writable, the disk is full, or the target exists and is
+// read-only (no owner write permission: the check does not depend on who runs the program).
+bool write(const QString& path, const QByteArray& bytes);
+// True when the file exists and its owner may not write it.
+bool isReadOnly(const QString& path);
+} // namespace AtomicFile

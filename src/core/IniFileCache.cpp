@@ -1,0 +1,108 @@
+#include "core/IniFileCache.h"
+
+#include "core/AtomicFile.h"
+
+#include <QFile>
+#include <QHash>
+
+#include <sys/stat.h>
+
+namespace {
+
+// What identifies one version of a file: an atomic rewrite always changes the inode.
+struct Signature {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    bool operator==(const Signature& o) const {
+        return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
+    }
+};
+
+struct Entry {
+    Signature signature;
+    IniDocument document;
+    int batchDepth = 0;
+    bool dirty = false;
+};
+
+// Files larger than this are not INI files of this program; they read as empty rather than
+// exhausting memory.
+constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+
+Signature signatureOf(const QString& path) {
+    Signature s;
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode)) {
+        s.exists = true;
+        s.device = st.st_dev;
+        s.inode = st.st_ino;
+        s.size = st.st_size;
+        s.modified = st.st_mtim;
+    }
+    return s;
+}
+
+QHash<QString, Entry>& entries() {
+    static QHash<QString, Entry> cache;
+    return cache;
+}
+
+Entry& current(const QString& path) {
+    Entry& entry = entries()[path];
+    if (entry.batchDepth > 0 && entry.dirty) return entry;
+    const Signature now = signatureOf(path);
+    if (!(now == entry.signature) || !now.exists) {
+        QByteArray bytes;
+        if (now.exists && now.size <= kMaxFileBytes) {
+            QFile file(path);
+            if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+        }
+        entry.document = IniDocument::parse(bytes);
+        entry.signature = now;
+    }
+    return entry;
+}
+
+bool writeOut(const QString& path, Entry& entry) {
+    entry.dirty = false;
+    const bool ok = AtomicFile::write(path, entry.document.serialize());
+    // After a failed write the disk still holds the old file: forget what we hold.
+    entry.signature = ok ? signatureOf(path) : Signature{};
+    if (!ok) entry.document = IniDocument();
+    return ok;
+}
+
+} // namespace
+
+namespace IniFileCache {
+
+const IniDocument& read(const QString& path) { return current(path).document; }
+
+bool modify(const QString& path, const std::function<bool(IniDocument&)>& change) {
+    Entry& entry = current(path);
+    if (!change(entry.document)) return true;
+    if (entry.batchDepth > 0) {
+        entry.dirty = true;
+        return true;
+    }
+    return writeOut(path, entry);
+}
+
+void beginBatch(const QString& path) { ++current(path).batchDepth; }
+
+bool flush(const QString& path) {
+    Entry& entry = entries()[path];
+    return entry.dirty ? writeOut(path, entry) : true;
+}
+
+bool endBatch(const QString& path) {
+    Entry& entry = entries()[path];
+    if (entry.batchDepth > 0) --entry.batchDepth;
+    return entry.batchDepth == 0 ? flush(path) : true;
+}
+
+} // namespace IniFileCache

@@ -1,0 +1,52 @@
+#include "core/NoteTable.h"
+
+#include "core/CIni.h"
+
+#include <QStringList>
+
+namespace {
+const QString kSection = QStringLiteral("简谱音符映射");
+}
+
+QString NoteTable::noteMapPath(const AppPaths& paths) {
+    return paths.iniFile(kSection, QStringLiteral(".INI"));
+}
+
+void NoteTable::LoadNoteMap(const AppPaths& paths) {
+    const QString path = noteMapPath(paths);
+    WriteDefaultFile(kNoteMapResource, path, true, true);
+    const CIni ini;
+    for (int i = 0; i < kKeyCount; ++i) names_[i] = ini.ReadIniString_(kSection, QString::number(i), path);
+}
+
+QString NoteTable::strNoteName(int keyIndex) const {
+    return keyIndex >= 0 && keyIndex < kKeyCount ? names_[keyIndex] : QString();
+}
+
+int NoteTable::keyIndexOfName(const QString& name) const {
+    for (int i = kKeyCount - 1; i >= 0; --i)
+        if (names_[i] == name) return i;
+    return -1;
+}
+
+int NoteTable::baseNote(int keyIndex) { return keyIndex < 3 ? keyIndex - 1 : keyIndex - 3; }
+
+bool NoteTable::isBlackKey(int keyIndex) {
+    // Counted from the lowest C at key 3; key 1 is the B flat below it.
+    if (keyIndex < 3) return keyIndex == 1;
+    static constexpr bool black[12] = {false, true, false, true, false, false,
+                                       true,  false, true, false, true, false};
+    return black[(keyIndex - 3) % 12];
+}
+
+QString PitchName(int value) {
+    static const QStringList names = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+    const int r = value % 12;
+    return r >= 0 ? names[r] : names[0];
+}
+
+int PitchValue(const QString& name) {
+    static const QStringList names = {"F", "F#", "G", "G#", "A", "A#", "B", "C", "C#", "D", "D#", "E"};
+    const qsizetype at = names.indexOf(name.trimmed().toUpper());
+    return at < 0 ? 36 : 29 + static_cast<int>(at);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Message boxes as the logic sees them: a text, a title, an icon and the buttons offered.
+#include <QString>
+
+enum class MessageIcon { None, Information, Warning, Error, Question };
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct Message {
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+    // Stays in front of every window of the desktop session, not only of ours.
+    bool systemModal = false;
+};
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual MessageAnswer show(const Message& message) = 0;
+};

@@ -1,0 +1,158 @@
+#include "core/AtomicFile.h"
+#include "core/CIni.h"
+#include "platform/GbkCodec.h"
+#include "support/TempProgramFolder.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CIniTest : public testing::Test {
+protected:
+    QString path(const QString& name = QStringLiteral("设置.INI")) const { return dir.file(name); }
+    void writeGbk(const QString& text, const QString& name = QStringLiteral("设置.INI")) const {
+        dir.write(name, GbkCodec::encode(text));
+    }
+    QString readGbk(const QString& name = QStringLiteral("设置.INI")) const {
+        return GbkCodec::decode(dir.read(name));
+    }
+
+    TempProgramFolder dir;
+    CIni ini;
+};
+
+TEST_F(CIniTest, ReadsChineseSectionsAndKeysIgnoringCaseBlanksAndQuotes) {
+    writeGbk("; 注释\r\n[乐器名]\r\n1 = 大钢琴 \r\nKey=\"带引号的值\"\r\nkey=第二个\r\n[Other]\r\nA=1\r\n");
+    EXPECT_EQ(ini.ReadIniString_("乐器名", "1", path()), QString("大钢琴"));
+    EXPECT_EQ(ini.ReadIniString_("乐器名", "KEY", path()), QString("带引号的值"));
+    EXPECT_EQ(ini.ReadIniString_("other", "a", path()), QString("1"));
+    EXPECT_EQ(ini.ReadIniString_("乐器名", "2", path()), QString());
+    EXPECT_EQ(ini.ReadIniString_("缺少", "1", path()), QString());
+    EXPECT_EQ(ini.ReadIniString_("乐器名", "1", dir.file("missing.INI")), QString());
+}
+
+TEST_F(CIniTest, EmptyOrBlankWritesAreRefusedAndKeepTheOldValue) {
+    ASSERT_TRUE(ini.WriteIniString_("选项", "键", "旧值", path()));
+    EXPECT_FALSE(ini.WriteIniString_("选项", "键", "", path()));
+    EXPECT_FALSE(ini.WriteIniString_("选项", "键", "   ", path()));
+    EXPECT_FALSE(ini.WriteIniString_("选项", "  ", "值", path()));
+    EXPECT_FALSE(ini.WriteIniString_(" ", "键", "值", path()));
+    EXPECT_EQ(ini.ReadIniString_("选项", "键", path()), QString("旧值"));
+}
+
+TEST_F(CIniTest, LineBreaksTravelAsTheMarker) {
+    ASSERT_TRUE(ini.WriteIniString_("s", "k", "第一行\r\n第二行", path()));
+    EXPECT_TRUE(readGbk().contains("k=第一行@Quillon@第二行"));
+    EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString("第一行\r\n第二行"));
+    writeGbk("[s]\r\nk=a@QUILLON@b\r\n");
+    EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString("a\r\nb"));
+}
+
+TEST_F(CIniTest, ALoneLineBreakCannotInjectANewLine) {
+    ASSERT_TRUE(ini.WriteIniString_("s", "k", "a\nInjected=1", path()));
+    EXPECT_EQ(ini.ReadIniString_("s", "Injected", path()), QString());
+    EXPECT_EQ(readGbk().count('\n'), 2);
+}
+
+TEST_F(CIniTest, BooleansAreOneAndZero) {
+    ASSERT_TRUE(ini.WriteIniTF_("菜单复选否", "静音(&M)", true, path()));
+    ASSERT_TRUE(ini.WriteIniTF_("菜单复选否", "关机", false, path()));
+    EXPECT_TRUE(ini.ReadIniTF_("菜单复选否", "静音(&M)", path()));
+    EXPECT_FALSE(ini.ReadIniTF_("菜单复选否", "关机", path()));
+    EXPECT_EQ(ini.ReadIniString_("菜单复选否", "关机", path()), QString("0"));
+    EXPECT_FALSE(ini.ReadIniTF_("菜单复选否", "缺少", path()));
+    writeGbk("[s]\r\ntwo=2\r\nneg=-1\r\n");
+    EXPECT_TRUE(ini.ReadIniTF_("s", "two", path()));
+    EXPECT_TRUE(ini.ReadIniTF_("s", "neg", path()));
+}
+
+TEST_F(CIniTest, LongValuesAreCutAt1023BytesOnACharacterBoundary) {
+    // 1500 bytes of two-byte characters after one ASCII byte: byte 1023 would split a character.
+    const QString value = "x" + QString(750, QChar(0x4E2D)); // 中
+    ASSERT_TRUE(ini.WriteIniString_("s", "k", value, path()));
+    const QString read = ini.ReadIniString_("s", "k", path());
+    EXPECT_EQ(GbkCodec::encode(read).size(), 1023);
+    EXPECT_EQ(read, value.left(1 + 511));
+    const QString even = QString(750, QChar(0x4E2D));
+    ASSERT_TRUE(ini.WriteIniString_("s", "k", even, path()));
+    EXPECT_EQ(ini.ReadIniString_("s", "k", path()), even.left(511));
+}
+
+TEST_F(CIniTest, RewritesKeepCommentsOtherLinesAndOrder) {
+    writeGbk("; 横幅\r\n[节]\r\n\t\r\na=1\r\n这一行不是条目\r\nb=2\r\n\r\n[后面]\r\nc=3\r\n");
+    ASSERT_TRUE(ini.WriteIniString_("节", "A", "新", path()));
+    ASSERT_TRUE(ini.WriteIniString_("节", "d", "4", path()));
+    ASSERT_TRUE(ini.WriteIniString_("新节", "e", "5", path()));
+    EXPECT_EQ(readGbk(), QString("; 横幅\r\n[节]\r\n\t\r\na=新\r\n这一行不是条目\r\nb=2\r\nd=4\r\n\r\n"
+                                 "[后面]\r\nc=3\r\n[新节]\r\ne=5\r\n"));
+}
+
+TEST_F(CIniTest, TheFirstOfTwoEqualKeysWinsAndIsTheOneReplaced) {
+    writeGbk("[s]\r\nk=first\r\nK=second\r\n");
+    EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString("first"));
+    ASSERT_TRUE(ini.WriteIniString_("s", "k", "new", path()));
+    EXPECT_EQ(readGbk(), QString("[s]\r\nk=new\r\nK=second\r\n"));
+}
+
+TEST_F(CIniTest, DeletesKeysAndSections) {
+    writeGbk("[a]\r\nx=1\r\ny=2\r\n[b]\r\nz=3\r\n");
+    ini.DeleteKeyWord_("a", "X", path());
+    EXPECT_EQ(readGbk(), QString("[a]\r\ny=2\r\n[b]\r\nz=3\r\n"));
+    ini.DeleteSection_("A", path());
+    EXPECT_EQ(readGbk(), QString("[b]\r\nz=3\r\n"));
+}
+
+TEST_F(CIniTest, ReadsSeeEveryChangeMadeOnDisk) {
+    writeGbk("[s]\r\nk=1\r\n");
+    EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString("1"));
+    writeGbk("[s]\r\nk=2\r\n"); // same size: only the file's identity tells
+    EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString("2"));
+    QFile::remove(path());
+    EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString());
+}
+
+TEST_F(CIniTest, AutoAddDotIniAppendsTheEndingOnlyWhenMissing) {
+    ASSERT_TRUE(ini.WriteIniString_("s", "k", "v", dir.file("cfg"), true));
+    EXPECT_TRUE(QFile::exists(dir.file("cfg.INI")));
+    EXPECT_EQ(ini.ReadIniString_("s", "k", dir.file("cfg.INI"), true), QString("v"));
+    EXPECT_EQ(ini.ReadIniString_("s", "k", dir.file("cfg"), false), QString());
+    ASSERT_TRUE(ini.WriteIniString_("s", "k", "w", dir.file("other.ini"), true));
+    EXPECT_TRUE(QFile::exists(dir.file("other.ini")));
+    EXPECT_FALSE(QFile::exists(dir.file("other.ini.INI")));
+}
+
+TEST_F(CIniTest, WritesToReadOnlyFilesOrMissingFoldersFailAndChangeNothing) {
+    writeGbk("[s]\r\nk=old\r\n");
+    QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    EXPECT_FALSE(ini.WriteIniString_("s", "k", "new", path()));
+    EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString("old"));
+    EXPECT_FALSE(ini.WriteIniString_("s", "k", "v", dir.file("nofolder/x.INI")));
+}
+
+TEST_F(CIniTest, ABatchWritesOnceAndReadsSeeThePendingValues) {
+    {
+        CIni::Batch batch(path());
+        for (int i = 0; i < 500; ++i) ASSERT_TRUE(ini.WriteIniString_("列表", QString::number(i), QString("条目%1").arg(i), path()));
+        EXPECT_FALSE(QFile::exists(path()));
+        EXPECT_EQ(ini.ReadIniString_("列表", "499", path()), QString("条目499"));
+    }
+    EXPECT_EQ(ini.ReadIniString_("列表", "250", path()), QString("条目250"));
+    EXPECT_EQ(readGbk().count("\r\n"), 501);
+}
+
+TEST_F(CIniTest, AnInterruptedRewriteLeavesTheOldFileWhole) {
+    writeGbk("[s]\r\nk=old\r\n");
+    // What a crash before the rename leaves behind: a temporary file beside the target.
+    dir.write("设置.INI.tmp123", "[s]\r\nk=ne");
+    EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString("old"));
+    ASSERT_TRUE(ini.WriteIniString_("s", "k", "new", path()));
+    EXPECT_EQ(readGbk(), QString("[s]\r\nk=new\r\n"));
+}
+
+TEST_F(CIniTest, ZeroCharactersAreRemovedFromValues) {
+    dir.write("设置.INI", QByteArray("[s]\r\nk=a\0b\r\n", 12));
+    EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString("ab"));
+}
+
+} // namespace

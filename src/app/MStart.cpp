@@ -11,14 +11,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
+#include <QTimer>
 
 namespace MStart {
 
 namespace {
-
-void ensureFolder(const QString& path) {
-    if (!PathExists(path)) QDir().mkpath(path); // a failure shows later, in the writes
-}
 
 // True when the program should end: an earlier instance runs and only one is allowed. The
 // earlier one is brought to the front either way.
@@ -40,26 +37,32 @@ bool CheckPrevInstance(SingleInstance& instance, frmMain& main, MessageSink& mes
 
 } // namespace
 
-int run(const QStringList& arguments) {
+void prepareDataFolders(const AppPaths& paths) {
+    for (const QString& folder : {paths.iniFolder(), paths.iconFolder()})
+        if (!PathExists(folder)) QDir().mkpath(folder);
+}
+
+int run(const QStringList& arguments, const StartOptions& options) {
     QPointer<frmSplash> splash = new frmSplash;
     splash->show();
     splash->repaint();
 
     const QString commandLineFile = arguments.value(1);
-    const AppPaths paths = AppPaths::forRunningProgram();
-    ensureFolder(paths.iniFolder());
-    ensureFolder(paths.iconFolder());
+    prepareDataFolders(options.paths);
 
-    QtMessageSink messages;
+    QtMessageSink desktopMessages;
+    MessageSink& messages = options.messages ? *options.messages : desktopMessages;
     QtDesktopShell shell;
-    const std::unique_ptr<MidiBackend> midi = createSystemMidiBackend();
-    frmMain main({paths, *midi, messages, shell});
-    messages.setOwner(&main);
+    const std::unique_ptr<MidiBackend> systemMidi = options.midi ? nullptr : createSystemMidiBackend();
+    MidiBackend& midi = options.midi ? *options.midi : *systemMidi;
+
+    frmMain main({options.paths, midi, messages, shell});
+    desktopMessages.setOwner(&main);
     main.load([&splash](const QString& text) {
         if (splash) splash->setStatus(text);
     });
 
-    SingleInstance instance(paths.GetAppPath());
+    SingleInstance instance(options.paths.GetAppPath());
     if (CheckPrevInstance(instance, main, messages)) {
         main.unload();
         delete splash;
@@ -69,6 +72,7 @@ int run(const QStringList& arguments) {
     if (!commandLineFile.isEmpty()) main.openFromCommandLine(commandLineFile);
     delete splash;
     main.show();
+    if (options.whenShown) QTimer::singleShot(0, &main, [&] { options.whenShown(main); });
     return QApplication::exec();
 }
 

@@ -1,8 +1,29 @@
 #pragma once
 // The entry procedure: one run of the program from the splash to the end of the event loop.
+#include "core/AppPaths.h"
+#include "platform/MessageSink.h"
+#include "platform/MidiBackend.h"
+
 #include <QStringList>
+#include <functional>
+
+class frmMain;
 
 namespace MStart {
+
+struct StartOptions {
+    AppPaths paths;
+    // Null: the desktop's message boxes and the system's MIDI outputs.
+    MessageSink* messages = nullptr;
+    MidiBackend* midi = nullptr;
+    // Runs once the main window is shown and the event loop has turned (tests and benchmarks).
+    std::function<void(frmMain&)> whenShown;
+};
+
+// Creates the data folders INI and ICON when they are missing; failures show later, in the writes.
+void prepareDataFolders(const AppPaths& paths);
+
 // `arguments` as the shell handed them over, the program's own name first.
-int run(const QStringList& arguments);
+int run(const QStringList& arguments, const StartOptions& options);
+
 } // namespace MStart

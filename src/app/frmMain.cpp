@@ -63,6 +63,7 @@ void frmMain::bringToFront() {
     raise();
     activateWindow();
     QApplication::alert(this);
+    emit broughtToFront();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -39,6 +39,9 @@ public:
     NoteTable& noteTable() { return noteTable_; }
     SoundSettings& sound() { return sound_; }
 
+signals:
+    void broughtToFront();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

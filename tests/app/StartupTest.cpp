@@ -1,0 +1,109 @@
+#include "app/MStart.h"
+#include "app/frmMain.h"
+#include "core/NoteTable.h"
+#include "platform/GbkCodec.h"
+#include "platform/SingleInstance.h"
+#include "support/RecordingMessageSink.h"
+#include "support/RecordingMidiBackend.h"
+#include "support/TempProgramFolder.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr auto kWritable = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+
+struct StartupTest : testing::Test {
+    // One whole run of the program; `check` runs while its window is shown, then the run ends.
+    int runProgram(const std::function<void(frmMain&)>& check = {}) {
+        MStart::StartOptions options{dir.paths(), &messages, &midi, [&](frmMain& main) {
+                                         if (check) check(main);
+                                         QApplication::quit();
+                                     }};
+        return MStart::run({"tonvale"}, options);
+    }
+
+    TempProgramFolder dir;
+    RecordingMessageSink messages;
+    RecordingMidiBackend midi;
+};
+
+TEST_F(StartupTest, AFirstStartCreatesTheFoldersAndAReadOnlyNoteMap) {
+    bool shown = false;
+    EXPECT_EQ(runProgram([&](frmMain& main) {
+                  shown = main.isVisible();
+                  EXPECT_EQ(main.noteTable().strNoteName(39), QString("1"));
+                  EXPECT_EQ(main.sound().intYindiao(), 36);
+              }),
+              0);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(QFileInfo(dir.file("INI")).isDir());
+    EXPECT_TRUE(QFileInfo(dir.file("ICON")).isDir());
+    EXPECT_EQ(dir.read("INI/简谱音符映射.INI"), DefaultFileBytes(NoteTable::kNoteMapResource));
+    EXPECT_EQ(QFile::permissions(dir.file("INI/简谱音符映射.INI")) & kWritable, 0);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
+}
+
+TEST_F(StartupTest, AHandEditOfTheNoteMapIsUndoneAtTheNextStart) {
+    runProgram();
+    const QString map = dir.file("INI/简谱音符映射.INI");
+    QFile::setPermissions(map, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    dir.write("INI/简谱音符映射.INI", GbkCodec::encode("[简谱音符映射]\r\n39=x\r\n"));
+    runProgram([](frmMain& main) { EXPECT_EQ(main.noteTable().strNoteName(39), QString("1")); });
+    EXPECT_EQ(dir.read("INI/简谱音符映射.INI"), DefaultFileBytes(NoteTable::kNoteMapResource));
+}
+
+TEST_F(StartupTest, ASecondStartWithOneInstanceAllowedWarnsAndEnds) {
+    bool secondShown = false;
+    bool firstActivated = false;
+    runProgram([&](frmMain& first) {
+        RecordingMessageSink secondMessages;
+        RecordingMidiBackend secondMidi;
+        MStart::StartOptions second{dir.paths(), &secondMessages, &secondMidi,
+                                    [&](frmMain&) { secondShown = true; }};
+        EXPECT_EQ(MStart::run({"tonvale"}, second), 0);
+        ASSERT_EQ(secondMessages.shown.size(), 1);
+        EXPECT_EQ(secondMessages.shown[0].text, QString("对不起，您设置只允许运行一个程序实例！程序已经在运行！"));
+        EXPECT_EQ(secondMessages.shown[0].title, QString("Quillon - Tonvale 电脑钢琴"));
+        EXPECT_EQ(secondMessages.shown[0].icon, MessageIcon::Warning);
+        // The first instance hears the second one in its event loop.
+        QEventLoop wait;
+        QTimer::singleShot(2000, &wait, &QEventLoop::quit);
+        QObject::connect(&first, &frmMain::broughtToFront, &wait, [&] {
+            firstActivated = true;
+            wait.quit();
+        });
+        wait.exec();
+    });
+    EXPECT_FALSE(secondShown);
+    EXPECT_TRUE(firstActivated);
+}
+
+TEST(SingleInstance, ASocketLeftByACrashedRunDoesNotStopTheNextStart) {
+    TempProgramFolder dir;
+    SingleInstance crashed(dir.path());
+    // What a crash leaves: the socket file, with nobody listening.
+    const QString path = QDir::tempPath() + '/' + crashed.serverName();
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof(address.sun_path));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFile::exists(path));
+
+    SingleInstance next(dir.path());
+    EXPECT_FALSE(next.earlierInstanceRunning());
+    EXPECT_TRUE(next.listen());
+    EXPECT_TRUE(SingleInstance(dir.path()).earlierInstanceRunning());
+}
+
+} // namespace

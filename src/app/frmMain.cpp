@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/MenuBarView.h"
 #include "app/SoundPanel.h"
 #include "app/Twips.h"
 
@@ -18,11 +19,18 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     setCentralWidget(surface);
     soundPanel_ = new SoundPanel(sound_, surface);
     soundPanel_->setGeometry(0, 0, twipsToPixels(designedWidth), kSoundPanelHeight);
+    menuBarView_ = new MenuBarView(menus_, menuBar(), this);
+    connect(menus_.mnuFileSubs(10), &MenuItem::triggered, this, &QWidget::close);
 }
 
 frmMain::~frmMain() { unload(); }
 
 void frmMain::load(const StatusReporter& status) {
+    for (int i = 0; i <= 2; ++i) menus_.mnuPlaySubs(i)->setEnabled(false);
+    menus_.mnuRecentFiles(1)->setEnabled(false);
+    menus_.mnuRecentFiles(2)->setVisible(false);
+    menus_.mnuFavoriteSubs(2)->setVisible(false);
+
     noteTable_.LoadNoteMap(services_.paths);
 
     status(QStringLiteral("正在 初始化 MIDI 设备……"));

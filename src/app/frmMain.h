@@ -3,6 +3,7 @@
 // order of the start-up, wires their signals and tears them down in the order of the shutdown.
 // It holds no feature logic of its own.
 #include "app/AppServices.h"
+#include "core/MainMenus.h"
 #include "core/MMidiOut.h"
 #include "core/NoteTable.h"
 #include "core/SoundSettings.h"
@@ -11,6 +12,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class MenuBarView;
 class SoundPanel;
 
 class frmMain : public QMainWindow {
@@ -38,6 +40,7 @@ public:
     ProgramOptions& options() { return options_; }
     NoteTable& noteTable() { return noteTable_; }
     SoundSettings& sound() { return sound_; }
+    MainMenus& menus() { return menus_; }
 
 signals:
     void broughtToFront();
@@ -53,6 +56,8 @@ private:
     NoteTable noteTable_;
     MMidiOut midi_;
     SoundSettings sound_;
+    MainMenus menus_;
+    MenuBarView* menuBarView_ = nullptr;
     SoundPanel* soundPanel_ = nullptr;
     bool unloaded_ = false;
 };

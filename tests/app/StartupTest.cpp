@@ -1,4 +1,5 @@
 #include "app/MStart.h"
+#include "app/MenuBarView.h"
 #include "app/frmMain.h"
 #include "core/NoteTable.h"
 #include "platform/GbkCodec.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMainWindow>
 #include <QDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -104,6 +106,37 @@ TEST(SingleInstance, ASocketLeftByACrashedRunDoesNotStopTheNextStart) {
     EXPECT_FALSE(next.earlierInstanceRunning());
     EXPECT_TRUE(next.listen());
     EXPECT_TRUE(SingleInstance(dir.path()).earlierInstanceRunning());
+}
+
+} // namespace
+
+namespace {
+
+TEST(MenuBarView, TheMenuBarMirrorsTheModelAndAClickTriggersTheEntry) {
+    QMainWindow window;
+    MainMenus menus;
+    MenuBarView view(menus, window.menuBar(), &window);
+    const QList<QAction*> top = window.menuBar()->actions();
+    ASSERT_EQ(top.size(), 5);
+    EXPECT_EQ(top[0]->text(), QString("文件(&F)"));
+    QMenu* play = top[1]->menu();
+    QAction* stop = play->actions().at(1);
+    EXPECT_EQ(stop->text(), QString("停止(&S)"));
+    menus.mnuPlaySubs(1)->setEnabled(false);
+    EXPECT_FALSE(stop->isEnabled());
+    int stops = 0;
+    QObject::connect(menus.mnuPlaySubs(1), &MenuItem::triggered, [&] { ++stops; });
+    menus.mnuPlaySubs(1)->setEnabled(true);
+    stop->trigger();
+    EXPECT_EQ(stops, 1);
+    // Qt's own toggling never wins over the model.
+    EXPECT_FALSE(stop->isChecked());
+    menus.mnuPlaySubs(1)->setChecked(true);
+    EXPECT_TRUE(stop->isChecked());
+    QAction* recent = top[0]->menu()->actions().at(2);
+    ASSERT_NE(recent->menu(), nullptr);
+    menus.mnuRecentFiles.append("&0 歌");
+    EXPECT_EQ(recent->menu()->actions().last()->text(), QString("&0 歌"));
 }
 
 } // namespace

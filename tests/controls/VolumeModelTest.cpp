@@ -1,0 +1,59 @@
+#include "controls/VolumeModel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(VolumeModel, StartsAt520AndClampsTo0To930) {
+    VolumeModel volume;
+    EXPECT_EQ(volume.Volume(), 520);
+    const std::pair<int, int> cases[] = {{1000, 930}, {-5, 0}, {930, 930}, {0, 0}, {931, 930}, {465, 465}};
+    for (const auto& [set, expected] : cases) {
+        volume.setVolume(set);
+        EXPECT_EQ(volume.Volume(), expected) << set;
+    }
+}
+
+TEST(VolumeModel, TheSpeakerLevelIs75PerUnit) {
+    EXPECT_EQ(VolumeModel::speakerLevel(930), 69750);
+    EXPECT_EQ(VolumeModel::speakerLevel(520), 39000);
+    EXPECT_EQ(VolumeModel::speakerLevel(0), 0);
+}
+
+struct PressCase {
+    double x;
+    bool moves;
+    int volume;
+};
+
+struct VolumePressTest : testing::TestWithParam<PressCase> {};
+
+TEST_P(VolumePressTest, ThePointerRange75To1005MapsTo0To930) {
+    VolumeModel volume;
+    EXPECT_EQ(volume.press(GetParam().x), GetParam().moves);
+    EXPECT_EQ(volume.Volume(), GetParam().volume);
+    EXPECT_TRUE(volume.isDragging());
+}
+
+INSTANTIATE_TEST_SUITE_P(Presses, VolumePressTest,
+                         testing::Values(PressCase{74, false, 520}, // within w/2 of the left end
+                                         PressCase{1006, false, 520}, PressCase{75, true, 0},
+                                         PressCase{1005, true, 930}, PressCase{595, false, 520},
+                                         PressCase{100.5, true, 26}, // 25.5 rounds to the even 26
+                                         PressCase{101.5, true, 26}));
+
+TEST(VolumeModel, DraggingFollowsThePointerAndHoldsAtTheEnds) {
+    VolumeModel volume;
+    EXPECT_FALSE(volume.press(20));
+    EXPECT_TRUE(volume.drag(400));
+    EXPECT_EQ(volume.Volume(), 325);
+    EXPECT_TRUE(volume.drag(2000));
+    EXPECT_EQ(volume.Volume(), 930);
+    EXPECT_TRUE(volume.drag(-50));
+    EXPECT_EQ(volume.Volume(), 0);
+    volume.release();
+    EXPECT_FALSE(volume.drag(400));
+    EXPECT_EQ(volume.Volume(), 0);
+}
+
+} // namespace

@@ -2,7 +2,7 @@
 
 #include "app/MenuBarView.h"
 #include "app/SoundPanel.h"
-#include "app/Twips.h"
+#include "core/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,5 +1,5 @@
 #include "controls/ButtonEx.h"
-#include "app/Twips.h"
+#include "core/Twips.h"
 #include "controls/ControlPainter.h"
 
 #include <QBitmap>

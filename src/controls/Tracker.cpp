@@ -1,5 +1,5 @@
 #include "controls/Tracker.h"
-#include "app/Twips.h"
+#include "core/Twips.h"
 #include "controls/ControlPainter.h"
 
 #include <QMouseEvent>

@@ -8,8 +8,9 @@ class CIni;
 
 namespace IniListCount {
 // The leading-number value of `countKey` in `section`, never below 0 and never above the number
-// of entries that fit into the file.
+// of keys that fit into the file.
 qint32 read(const CIni& ini, const QString& section, const QString& countKey, const QString& path);
-// The most entries with a value that a file of `bytes` bytes can hold ("k=v" and a line end).
+// How many keys "0", "1", ... with a value a file of `bytes` bytes can hold ("k=v" and a line
+// end each); no list of that file reaches a higher key without leaving gaps.
 qint64 capacity(qint64 bytes);
 } // namespace IniListCount

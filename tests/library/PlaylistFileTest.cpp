@@ -7,6 +7,8 @@
 #include "support/TempProgramFolder.h"
 
 #include <QElapsedTimer>
+
+#include <limits>
 #include "QStringPrinter.h"
 
 #include <gtest/gtest.h>
@@ -84,9 +86,16 @@ TEST_F(PlaylistFileTest, AMissingFileOrSectionReadsAsNoEntries) {
 
 TEST(IniListCount, CapacityBoundsTheEntriesOfAFile) {
     EXPECT_EQ(IniListCount::capacity(0), 0);
+    EXPECT_EQ(IniListCount::capacity(2), 0);
     EXPECT_EQ(IniListCount::capacity(3), 1); // "0=a" without a line end
-    EXPECT_EQ(IniListCount::capacity(8), 2);
+    EXPECT_EQ(IniListCount::capacity(8), 2); // "0=a\n1=b"
+    EXPECT_EQ(IniListCount::capacity(43), 10);
+    EXPECT_EQ(IniListCount::capacity(44), 11); // ten keys of one digit, then "10=a"
+    EXPECT_EQ(IniListCount::capacity(48), 11);
+    EXPECT_EQ(IniListCount::capacity(49), 12); // and "11=a"
     EXPECT_EQ(IniListCount::capacity(-5), 0);
+    EXPECT_LT(IniListCount::capacity(std::numeric_limits<qint64>::max() - 1),
+              std::numeric_limits<qint64>::max());
 }
 
 TEST_F(PlaylistFileTest, LoadingIntoANonEmptyListAppendsAndSkipsDuplicatesAndNonScores) {

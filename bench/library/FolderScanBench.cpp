@@ -32,7 +32,8 @@ constexpr int kFoldersPerGroup = 50;
 qint64 buildTree(const QString& root, int files) {
     qint64 made = 0;
     for (int folder = 0; made < files; ++folder) {
-        const QString path = QString("%1/g%2/f%3").arg(root).arg(folder / kFoldersPerGroup).arg(folder);
+        const QString path =
+            QString("%1/g%2/f%3").arg(root).arg(folder / kFoldersPerGroup).arg(folder);
         QDir().mkpath(path);
         for (int k = 0; k < kFilesPerFolder && made < files; ++k, ++made) {
             const QString name = QString("%1/%2%3").arg(path).arg(k).arg(k % 2 ? ".txt" : ".piano");
@@ -121,10 +122,12 @@ int main(int argc, char** argv) {
     const ScanFigures listed = scan(root, true);
     const double findRate = made / find;
     std::printf("find -iname '*.piano':        %8.3f s  %10.0f files/s\n", find, findRate);
-    std::printf("CScanFiles, events only:      %8.3f s  %10.0f files/s  (%.2f of find)  longest gap %.1f ms  %lld found\n",
+    std::printf("CScanFiles, events only:      %8.3f s  %10.0f files/s  (%.2f of find)  longest "
+                "gap %.1f ms  %lld found\n",
                 raw.seconds, made / raw.seconds, made / raw.seconds / findRate, raw.longestHoldMs,
                 (long long)raw.found);
-    std::printf("CScanFiles, into a list pair: %8.3f s  %10.0f files/s  (%.2f of find)  longest gap %.1f ms  %lld found\n",
+    std::printf("CScanFiles, into a list pair: %8.3f s  %10.0f files/s  (%.2f of find)  longest "
+                "gap %.1f ms  %lld found\n",
                 listed.seconds, made / listed.seconds, made / listed.seconds / findRate,
                 listed.longestHoldMs, (long long)listed.found);
     std::printf("targets: at least 0.50 of find; no gap between 1 ms probe ticks over 50 ms\n");

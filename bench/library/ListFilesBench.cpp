@@ -28,7 +28,9 @@ QByteArray readAll(const QString& path) {
 }
 
 // Rewrites the file unchanged under a new inode, so the next read parses it afresh as at start.
-void freshCopy(const QString& path) { AtomicFile::write(path, readAll(path)); }
+void freshCopy(const QString& path) {
+    AtomicFile::write(path, readAll(path));
+}
 
 QTemporaryDir& folder() {
     static QTemporaryDir dir;
@@ -39,7 +41,8 @@ void AddEntries(benchmark::State& state) {
     const QStringList list = entries(int(state.range(0)));
     for (auto _ : state) {
         ListPair pair;
-        for (const QString& e : list) pair.AddListEntry(e, QString(), Dup::OnEntries);
+        for (const QString& e : list)
+            pair.AddListEntry(e, QString(), Dup::OnEntries);
         benchmark::DoNotOptimize(pair.count());
     }
 }
@@ -73,8 +76,7 @@ void LoadClaimingTwoBillion(benchmark::State& state) {
     const QString path = folder().filePath("二十亿.Qor");
     PlaylistFile::save(path, entries(int(state.range(0))));
     QByteArray bytes = readAll(path);
-    bytes.replace(QByteArray("=") + QByteArray::number(state.range(0)) + "\r\n",
-                  "=2000000000\r\n");
+    bytes.replace(QByteArray("=") + QByteArray::number(state.range(0)) + "\r\n", "=2000000000\r\n");
     AtomicFile::write(path, bytes);
     for (auto _ : state) {
         state.PauseTiming();
@@ -91,7 +93,8 @@ ListPair& favorites(int n) {
     if (pair.count() != n) {
         pair.clear();
         int k = 0;
-        for (const QString& e : entries(n)) pair.AddListEntry(e, QString("收藏 %1").arg(k++), Dup::OnDisplayNames);
+        for (const QString& e : entries(n))
+            pair.AddListEntry(e, QString("收藏 %1").arg(k++), Dup::OnDisplayNames);
     }
     return pair;
 }
@@ -126,13 +129,15 @@ void ReferenceWriteSameBytes(benchmark::State& state) {
     PlaylistFile::save(source, entries(int(state.range(0))));
     const QByteArray bytes = readAll(source);
     const QString path = folder().filePath("参照写.Qor");
-    for (auto _ : state) benchmark::DoNotOptimize(AtomicFile::write(path, bytes));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(AtomicFile::write(path, bytes));
 }
 
 void ReferenceReadSameBytes(benchmark::State& state) {
     const QString path = folder().filePath("参照读.Qor");
     PlaylistFile::save(path, entries(int(state.range(0))));
-    for (auto _ : state) benchmark::DoNotOptimize(readAll(path).size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readAll(path).size());
 }
 
 constexpr int kEntries = 10000;

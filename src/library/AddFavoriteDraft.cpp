@@ -6,7 +6,9 @@ namespace {
 QString afterLastSeparator(const QString& text) {
     return text.mid(text.lastIndexOf(QDir::separator()) + 1);
 }
-QString rowTag(qint32 row) { return QStringLiteral(" *") + QString::number(row); }
+QString rowTag(qint32 row) {
+    return QStringLiteral(" *") + QString::number(row);
+}
 } // namespace
 
 AddFavoriteDraft AddFavoriteDraft::forPlayingScore(const QString& strPlayingFile,
@@ -18,8 +20,7 @@ AddFavoriteDraft AddFavoriteDraft::forPlayingScore(const QString& strPlayingFile
     return draft;
 }
 
-AddFavoriteDraft AddFavoriteDraft::forListItem(const QString& entry,
-                                               const QString& strPlayingFile,
+AddFavoriteDraft AddFavoriteDraft::forListItem(const QString& entry, const QString& strPlayingFile,
                                                qint32 lngCurrentRow, bool remember) {
     if (entry == strPlayingFile) return forPlayingScore(strPlayingFile, lngCurrentRow, remember);
     AddFavoriteDraft draft;

@@ -34,7 +34,9 @@ int CScanFiles::startScanOfRoots(const QStringList& roots, bool SubFolders,
     return id;
 }
 
-void CScanFiles::StopScan() { stop_ = true; }
+void CScanFiles::StopScan() {
+    stop_ = true;
+}
 
 void CScanFiles::setBatchLimits(int entries, int milliseconds) {
     batchEntries_ = qMax(1, entries);

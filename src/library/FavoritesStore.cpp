@@ -42,8 +42,7 @@ int appendTo(const QString& path, ListPair& favorites) {
 bool save(const QString& path, const ListPair& favorites) {
     const CIni ini;
     CIni::Batch batch(path);
-    const bool ok =
-        ini.WriteIniString_(kEntries, kCount, QString::number(favorites.count()), path);
+    const bool ok = ini.WriteIniString_(kEntries, kCount, QString::number(favorites.count()), path);
     // The entries go before the names: in a new file each section then only ever grows at the
     // end of the file, which keeps a long list linear to write. The file that results is the
     // same as writing the names first.
@@ -54,6 +53,8 @@ bool save(const QString& path, const ListPair& favorites) {
     return batch.commit() && ok;
 }
 
-void remove(const QString& path) { QFile::remove(path); }
+void remove(const QString& path) {
+    QFile::remove(path);
+}
 
 } // namespace FavoritesStore

@@ -23,13 +23,12 @@ qint64 capacity(qint64 bytes) {
         if (fit < end - first) break;
         first = end;
         end = end > std::numeric_limits<qint64>::max() / 10 ? std::numeric_limits<qint64>::max()
-                                                           : end * 10;
+                                                            : end * 10;
     }
     return keys;
 }
 
-qint32 read(const CIni& ini, const QString& section, const QString& countKey,
-            const QString& path) {
+qint32 read(const CIni& ini, const QString& section, const QString& countKey, const QString& path) {
     const qint32 stored = LeadingNumber::toInt32(ini.ReadIniString_(section, countKey, path));
     if (stored <= 0) return 0;
     return qint32(qMin<qint64>(stored, capacity(QFileInfo(path).size())));

@@ -7,12 +7,15 @@
 
 namespace {
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // Length of the run of digits starting at `from`.
 qsizetype digitsAt(QStringView text, qsizetype from) {
     qsizetype end = from;
-    while (end < text.size() && isDigit(text[end])) ++end;
+    while (end < text.size() && isDigit(text[end]))
+        ++end;
     return end - from;
 }
 
@@ -22,7 +25,8 @@ namespace LeadingNumber {
 
 double value(QStringView text) {
     qsizetype i = 0;
-    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t'))) ++i;
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
     const qsizetype start = i;
     if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ++i;
     qsizetype digits = digitsAt(text, i);

@@ -22,9 +22,11 @@ PopupState popupState(int intActiveList, bool listEmpty) {
     state.visible.fill(true);
     state.enabled.fill(true);
     const bool playingList = intActiveList == 0;
-    for (int i = 8; i <= 11; ++i) state.visible[i] = playingList;
+    for (int i = 8; i <= 11; ++i)
+        state.visible[i] = playingList;
     state.visible[14] = !playingList;
-    for (int i : {0, 6, 7, 9, 10, 13, 14, 16}) state.enabled[i] = !listEmpty;
+    for (int i : {0, 6, 7, 9, 10, 13, 14, 16})
+        state.enabled[i] = !listEmpty;
     return state;
 }
 

@@ -41,9 +41,13 @@ ListEntry ListEntry::split(const QString& entry) {
     return parts;
 }
 
-QString ListEntry::baseName() const { return fileBaseName(path); }
+QString ListEntry::baseName() const {
+    return fileBaseName(path);
+}
 
-QString ListEntry::fileName() const { return path.mid(afterLastSeparator(path)); }
+QString ListEntry::fileName() const {
+    return path.mid(afterLastSeparator(path));
+}
 
 QString fileBaseName(const QString& path) {
     const qsizetype start = afterLastSeparator(path);

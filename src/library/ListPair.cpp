@@ -8,8 +8,8 @@ ListPair::ListPair(QObject* parent) : QAbstractListModel(parent), selection_(thi
 
 bool ListPair::AddListEntry(const QString& entry, const QString& displayName, DuplicateTest test) {
     if (entry.isEmpty()) return false;
-    const bool duplicate = test == DuplicateTest::OnEntries ? containsEntry(entry)
-                                                            : containsDisplayText(displayName);
+    const bool duplicate =
+        test == DuplicateTest::OnEntries ? containsEntry(entry) : containsDisplayText(displayName);
     if (duplicate) return true;
     if (!IsScoreFile(entry) && !ListEntry::split(entry).hasRow) return false;
     insertItem(entry, displayName.isEmpty() ? generatedText(entry) : displayName);
@@ -58,14 +58,19 @@ bool ListPair::isSelected(int row) const {
 
 QList<int> ListPair::selectedRows() const {
     QList<int> rows;
-    for (const QModelIndex& i : selection_.selectedRows()) rows.append(i.row());
+    for (const QModelIndex& i : selection_.selectedRows())
+        rows.append(i.row());
     std::sort(rows.begin(), rows.end());
     return rows;
 }
 
-int ListPair::selectedCount() const { return int(selection_.selectedRows().size()); }
+int ListPair::selectedCount() const {
+    return int(selection_.selectedRows().size());
+}
 
-void ListPair::clearSelection() { selection_.clearSelection(); }
+void ListPair::clearSelection() {
+    selection_.clearSelection();
+}
 
 void ListPair::selectOnly(int row) {
     if (row < 0 || row >= count()) {
@@ -117,7 +122,8 @@ int ListPair::removeSelected() {
     for (qsizetype i = rows.size() - 1; i >= 0;) {
         const int last = rows[i];
         int first = last;
-        while (i > 0 && rows[i - 1] == first - 1) first = rows[--i];
+        while (i > 0 && rows[i - 1] == first - 1)
+            first = rows[--i];
         --i;
         removeRange(first, last);
     }
@@ -158,9 +164,13 @@ bool ListPair::moveRow(int from, int to) {
     return true;
 }
 
-bool ListPair::moveUp(int row) { return moveRow(row, row - 1); }
+bool ListPair::moveUp(int row) {
+    return moveRow(row, row - 1);
+}
 
-bool ListPair::moveDown(int row) { return moveRow(row, row + 1); }
+bool ListPair::moveDown(int row) {
+    return moveRow(row, row + 1);
+}
 
 bool ListPair::setDisplayText(int row, const QString& text) {
     if (row < 0 || row >= count() || text.isEmpty()) return false;

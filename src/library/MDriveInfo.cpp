@@ -10,11 +10,11 @@ namespace {
 // File systems that hold no files of the user: kernel interfaces, memory-backed scratch space,
 // and the desktop's virtual mounts.
 constexpr std::array kVirtualTypes = {
-    "autofs",   "binder",      "binfmt_misc", "bpf",        "cgroup",    "cgroup2",
-    "configfs", "debugfs",     "devfs",       "devpts",     "devtmpfs",  "efivarfs",
-    "fusectl",  "fuse.gvfsd-fuse", "fuse.portal", "hugetlbfs", "mqueue", "nsfs",
-    "proc",     "pstore",      "ramfs",       "rpc_pipefs", "securityfs", "selinuxfs",
-    "sysfs",    "tmpfs",       "tracefs",
+    "autofs",   "binder",          "binfmt_misc", "bpf",        "cgroup",     "cgroup2",
+    "configfs", "debugfs",         "devfs",       "devpts",     "devtmpfs",   "efivarfs",
+    "fusectl",  "fuse.gvfsd-fuse", "fuse.portal", "hugetlbfs",  "mqueue",     "nsfs",
+    "proc",     "pstore",          "ramfs",       "rpc_pipefs", "securityfs", "selinuxfs",
+    "sysfs",    "tmpfs",           "tracefs",
 };
 
 // Mount points write blanks, tabs, line breaks and backslashes as three octal digits ("\040").

@@ -8,7 +8,9 @@ bool endsWithNoCase(const QString& text, QLatin1StringView ending) {
 }
 } // namespace
 
-bool IsScoreFile(const QString& text) { return endsWithNoCase(text, QLatin1StringView(".piano")); }
+bool IsScoreFile(const QString& text) {
+    return endsWithNoCase(text, QLatin1StringView(".piano"));
+}
 
 bool IsPlaylistFile(const QString& text) {
     return endsWithNoCase(text, QLatin1StringView(".plist"));
@@ -18,10 +20,15 @@ std::optional<QString> TitleCaption(int intTitleOption, const QString& savedCapt
                                     const QString& strPlayingFile) {
     const QString name = fileBaseName(strPlayingFile);
     switch (intTitleOption) {
-    case 0: return savedCaption + QStringLiteral(" -> [") + strPlayingFile + QLatin1Char(']');
-    case 1: return savedCaption + QStringLiteral(" -> [") + name + QLatin1Char(']');
-    case 2: return name;
-    case 3: return strPlayingFile;
-    default: return std::nullopt;
+    case 0:
+        return savedCaption + QStringLiteral(" -> [") + strPlayingFile + QLatin1Char(']');
+    case 1:
+        return savedCaption + QStringLiteral(" -> [") + name + QLatin1Char(']');
+    case 2:
+        return name;
+    case 3:
+        return strPlayingFile;
+    default:
+        return std::nullopt;
     }
 }

@@ -42,7 +42,8 @@ QString RecentFiles::caption(int k) const {
 
 QStringList RecentFiles::captions() const {
     QStringList out;
-    for (int k = 0; k < count(); ++k) out.append(caption(k));
+    for (int k = 0; k < count(); ++k)
+        out.append(caption(k));
     return out;
 }
 

@@ -35,7 +35,9 @@ void ScanWalk::enter(const QString& path) {
     stack_.push_back(Frame{path, dir, {}, 0});
 }
 
-bool ScanWalk::matches(const QString& name) const { return allFiles_ || pattern_.matches(name); }
+bool ScanWalk::matches(const QString& name) const {
+    return allFiles_ || pattern_.matches(name);
+}
 
 bool ScanWalk::handleEntry(Frame& frame, const dirent& entry, Found& found) {
     const QString name = QFile::decodeName(entry.d_name);

@@ -34,9 +34,9 @@ public:
 
 private:
     struct Frame {
-        QString path;         // with a trailing separator
-        DIR* dir = nullptr;   // open while the folder is being listed
-        QStringList folders;  // to enter once the listing is done
+        QString path;        // with a trailing separator
+        DIR* dir = nullptr;  // open while the folder is being listed
+        QStringList folders; // to enter once the listing is done
         qsizetype nextFolder = 0;
     };
 

@@ -1,7 +1,9 @@
 #include "library/WildcardMatch.h"
 
 namespace {
-QChar fold(QChar c, bool caseSensitive) { return caseSensitive ? c : c.toUpper(); }
+QChar fold(QChar c, bool caseSensitive) {
+    return caseSensitive ? c : c.toUpper();
+}
 } // namespace
 
 WildcardMatch::WildcardMatch(const QString& pattern, bool caseSensitive)
@@ -43,15 +45,20 @@ WildcardMatch::WildcardMatch(const QString& pattern, bool caseSensitive)
 
 bool WildcardMatch::tokenMatches(const Token& token, QChar c) {
     switch (token.kind) {
-    case Kind::Literal: return c == token.ch;
-    case Kind::AnyOne: return true;
-    case Kind::Digit: return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    case Kind::Literal:
+        return c == token.ch;
+    case Kind::AnyOne:
+        return true;
+    case Kind::Digit:
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
     case Kind::Set: {
         bool inSet = false;
-        for (const auto& [low, high] : token.ranges) inSet = inSet || (c >= low && c <= high);
+        for (const auto& [low, high] : token.ranges)
+            inSet = inSet || (c >= low && c <= high);
         return inSet != token.negated;
     }
-    case Kind::AnyRun: break;
+    case Kind::AnyRun:
+        break;
     }
     return false;
 }
@@ -75,6 +82,7 @@ bool WildcardMatch::matches(const QString& name) const {
             return false;
         }
     }
-    while (t < tokens_.size() && tokens_[t].kind == Kind::AnyRun) ++t;
+    while (t < tokens_.size() && tokens_[t].kind == Kind::AnyRun)
+        ++t;
     return t == tokens_.size();
 }

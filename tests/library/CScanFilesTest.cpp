@@ -2,12 +2,12 @@
 #include "library/ListPair.h"
 #include "support/TempProgramFolder.h"
 
+#include "QStringPrinter.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
-#include "QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +48,8 @@ struct ScanLog {
 void runScans(CScanFiles& scanner) {
     QElapsedTimer guard;
     guard.start();
-    while (scanner.isScanning() && guard.elapsed() < 20000) QCoreApplication::processEvents();
+    while (scanner.isScanning() && guard.elapsed() < 20000)
+        QCoreApplication::processEvents();
     ASSERT_FALSE(scanner.isScanning());
 }
 
@@ -117,13 +118,11 @@ TEST_P(ScanOptions, ChooseFoldersAndNames) {
     EXPECT_EQ(scanner.FileCount(), c.files);
 }
 
-INSTANTIATE_TEST_SUITE_P(Options, ScanOptions,
-                         testing::Values(OptionCase{true, "*.PIANO", false, 4},
-                                         OptionCase{false, "*.PIANO", false, 3},
-                                         OptionCase{true, "*.PIANO", true, 1},
-                                         OptionCase{true, "*.*", false, 5},
-                                         OptionCase{true, "?.*", false, 4},
-                                         OptionCase{true, "nothing", false, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Options, ScanOptions,
+    testing::Values(OptionCase{true, "*.PIANO", false, 4}, OptionCase{false, "*.PIANO", false, 3},
+                    OptionCase{true, "*.PIANO", true, 1}, OptionCase{true, "*.*", false, 5},
+                    OptionCase{true, "?.*", false, 4}, OptionCase{true, "nothing", false, 0}));
 
 TEST_F(CScanFilesTest, CountersGrowOverEveryScanOfTheObject) {
     scanner.StartScan2(root(), true, kScores, false);
@@ -155,14 +154,16 @@ TEST_F(CScanFilesTest, EmptyOrMissingPathsFinishWithoutReports) {
     runScans(scanner);
     EXPECT_TRUE(log.events.isEmpty());
     EXPECT_EQ(log.finished.size(), 3);
-    for (int id : {empty, missing, file}) EXPECT_TRUE(log.finished.contains({id, false}));
+    for (int id : {empty, missing, file})
+        EXPECT_TRUE(log.finished.contains({id, false}));
 }
 
 TEST_F(CScanFilesTest, ALinkBackToAFolderAboveIsEnteredOnce) {
     ASSERT_EQ(symlink("..", QFile::encodeName(dir.file("x/up")).constData()), 0);
     ASSERT_EQ(symlink(".", QFile::encodeName(dir.file("x/self")).constData()), 0);
     ASSERT_EQ(symlink(QFile::encodeName(dir.file("x")).constData(),
-                      QFile::encodeName(dir.file("link-to-x")).constData()), 0);
+                      QFile::encodeName(dir.file("link-to-x")).constData()),
+              0);
     ScanLog log(scanner);
     scanner.StartScan2(root(), true, kScores, false);
     runScans(scanner);
@@ -173,8 +174,10 @@ TEST_F(CScanFilesTest, ALinkBackToAFolderAboveIsEnteredOnce) {
 
 TEST_F(CScanFilesTest, LinksToFilesCountAndBrokenLinksAndPipesDoNot) {
     ASSERT_EQ(symlink(QFile::encodeName(dir.file("B.PIANO")).constData(),
-                      QFile::encodeName(dir.file("x/linked.piano")).constData()), 0);
-    ASSERT_EQ(symlink("/nowhere/at/all", QFile::encodeName(dir.file("x/broken.piano")).constData()), 0);
+                      QFile::encodeName(dir.file("x/linked.piano")).constData()),
+              0);
+    ASSERT_EQ(symlink("/nowhere/at/all", QFile::encodeName(dir.file("x/broken.piano")).constData()),
+              0);
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.file("x/pipe.piano")).constData(), 0600), 0);
     ScanLog log(scanner);
     scanner.StartScan2(root(), true, kScores, false);
@@ -214,7 +217,8 @@ TEST_F(CScanFilesTest, ADeepTreeIsWalkedAndFoldersBeyondTheLongestPathArePassedO
 }
 
 TEST_F(CScanFilesTest, AFileThatVanishesDuringTheScanIsPassedOver) {
-    for (int k = 0; k < 60; ++k) dir.write(QString("many/f%1.piano").arg(k), "1");
+    for (int k = 0; k < 60; ++k)
+        dir.write(QString("many/f%1.piano").arg(k), "1");
     scanner.setBatchLimits(1, 1000);
     QStringList reported;
     bool removed = false;
@@ -239,20 +243,21 @@ TEST_F(CScanFilesTest, AFolderThatCannotBeListedIsPassedOver) {
     ASSERT_TRUE(QFile::setPermissions(dir.file("locked"), QFileDevice::WriteOwner));
     scanner.StartScan2(root(), true, kScores, false);
     runScans(scanner);
-    QFile::setPermissions(dir.file("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.file("locked"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     EXPECT_EQ(scanner.FileCount(), 4);
     EXPECT_EQ(scanner.DirCount(), 2);
 }
 
 TEST_F(CScanFilesTest, StoppingEndsTheScanAtItsNextStepAndKeepsWhatWasFound) {
-    for (int k = 0; k < 10; ++k) dir.write(QString("x/y%1/s.piano").arg(k), "1");
+    for (int k = 0; k < 10; ++k)
+        dir.write(QString("x/y%1/s.piano").arg(k), "1");
     scanner.setBatchLimits(1, 1000);
     ScanLog log(scanner);
-    QObject::connect(&scanner, &CScanFiles::FileMatch2, [&](const QString&, const QString&,
-                                                            qint64 count) {
-        if (count == 3) scanner.StopScan();
-    });
+    QObject::connect(&scanner, &CScanFiles::FileMatch2,
+                     [&](const QString&, const QString&, qint64 count) {
+                         if (count == 3) scanner.StopScan();
+                     });
     const int id = scanner.StartScan2(root(), true, kScores, false);
     runScans(scanner);
     EXPECT_EQ(scanner.FileCount(), 3);
@@ -267,13 +272,14 @@ TEST_F(CScanFilesTest, ASecondScanRunsInsideTheFirstAndAStopEndsBoth) {
     int inner = 0;
     // The second scan starts from the event loop while the first one runs, as a drop would.
     QObject::connect(&scanner, &CScanFiles::DirMatch2, [&](const QString&, const QString& name) {
-        if (name == "x" && inner == 0) inner = scanner.StartScan2(dir.file("other"), true, kScores, false);
+        if (name == "x" && inner == 0)
+            inner = scanner.StartScan2(dir.file("other"), true, kScores, false);
     });
     const int outer = scanner.StartScan2(root(), true, kScores, false);
     runScans(scanner);
     ASSERT_NE(inner, 0);
-    const qsizetype innerFirst = log.indexOf("F o1.piano") < 0 ? log.indexOf("F o2.piano")
-                                                                : log.indexOf("F o1.piano");
+    const qsizetype innerFirst =
+        log.indexOf("F o1.piano") < 0 ? log.indexOf("F o2.piano") : log.indexOf("F o1.piano");
     // The inner scan finishes first and then the outer one goes on to d.piano.
     EXPECT_EQ(log.finished, (QList<QPair<int, bool>>{{inner, false}, {outer, false}}));
     EXPECT_GT(log.indexOf("F d.piano"), innerFirst);
@@ -282,7 +288,8 @@ TEST_F(CScanFilesTest, ASecondScanRunsInsideTheFirstAndAStopEndsBoth) {
     int nested = 0;
     QObject::disconnect(&scanner, &CScanFiles::DirMatch2, nullptr, nullptr);
     QObject::connect(&scanner, &CScanFiles::DirMatch2, [&](const QString&, const QString& name) {
-        if (name == "x" && nested == 0) nested = scanner.StartScan2(dir.file("other"), true, kScores, false);
+        if (name == "x" && nested == 0)
+            nested = scanner.StartScan2(dir.file("other"), true, kScores, false);
     });
     QObject::connect(&scanner, &CScanFiles::FileMatch2, [&](const QString& path) {
         if (path.contains("/other/")) scanner.StopScan();
@@ -295,18 +302,22 @@ TEST_F(CScanFilesTest, ASecondScanRunsInsideTheFirstAndAStopEndsBoth) {
 
 TEST_F(CScanFilesTest, ASearchOverSeveralRootsWalksASharedFolderOnce) {
     ScanLog log(scanner);
-    const int id = scanner.startScanOfRoots({root(), dir.file("x"), QString()}, true, kScores, false);
+    const int id =
+        scanner.startScanOfRoots({root(), dir.file("x"), QString()}, true, kScores, false);
     runScans(scanner);
     EXPECT_EQ(log.events.count("F d.piano"), 1);
     EXPECT_EQ(log.finished, (QList<QPair<int, bool>>{{id, false}}));
 }
 
 TEST_F(CScanFilesTest, TheEventLoopStaysLiveDuringAScan) {
-    for (int k = 0; k < 400; ++k) dir.write(QString("wide/f%1.piano").arg(k), "1");
+    for (int k = 0; k < 400; ++k)
+        dir.write(QString("wide/f%1.piano").arg(k), "1");
     scanner.setBatchLimits(16, 1000);
     int turnsWhileScanning = 0;
     QTimer probe;
-    QObject::connect(&probe, &QTimer::timeout, [&] { if (scanner.isScanning()) ++turnsWhileScanning; });
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (scanner.isScanning()) ++turnsWhileScanning;
+    });
     probe.start(0);
     scanner.StartScan2(root(), true, kScores, false);
     runScans(scanner);

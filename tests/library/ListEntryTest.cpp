@@ -1,5 +1,5 @@
-#include "library/LeadingNumber.h"
 #include "library/ListEntry.h"
+#include "library/LeadingNumber.h"
 #include "library/MOthers.h"
 
 #include "QStringPrinter.h"
@@ -60,16 +60,16 @@ TEST_P(ListEntryNames, BaseNameLiesBetweenTheLastSeparatorAndTheLastDot) {
     EXPECT_EQ(parts.fileName(), QString::fromUtf8(GetParam().fileName));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Paths, ListEntryNames,
-    testing::Values(NameCase{"/music/night.song.piano", "night.song", "night.song.piano"},
-                    NameCase{"/m/Autumn.piano *57", "Autumn", "Autumn.piano"},
-                    NameCase{"/m/noext", "noext", "noext"},
-                    NameCase{"/m/noext *5", "noext", "noext"},
-                    NameCase{"/dir.d/noext", "noext", "noext"},
-                    NameCase{"/m/.hidden", "", ".hidden"},
-                    NameCase{"relative.piano", "relative", "relative.piano"},
-                    NameCase{"/m/虞美人.piano", "虞美人", "虞美人.piano"}));
+INSTANTIATE_TEST_SUITE_P(Paths, ListEntryNames,
+                         testing::Values(NameCase{"/music/night.song.piano", "night.song",
+                                                  "night.song.piano"},
+                                         NameCase{"/m/Autumn.piano *57", "Autumn", "Autumn.piano"},
+                                         NameCase{"/m/noext", "noext", "noext"},
+                                         NameCase{"/m/noext *5", "noext", "noext"},
+                                         NameCase{"/dir.d/noext", "noext", "noext"},
+                                         NameCase{"/m/.hidden", "", ".hidden"},
+                                         NameCase{"relative.piano", "relative", "relative.piano"},
+                                         NameCase{"/m/虞美人.piano", "虞美人", "虞美人.piano"}));
 
 struct TypeCase {
     const char* text;
@@ -135,8 +135,8 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"", 0}, NumberCase{"-3", -3}, NumberCase{"+7", 7},
                     NumberCase{"2.5", 2}, NumberCase{"3.5", 4}, NumberCase{"1e3", 1000},
                     NumberCase{"1e", 1}, NumberCase{"2000000000", 2000000000},
-                    NumberCase{"99999999999", 2147483647}, NumberCase{"-99999999999", -2147483647 - 1},
-                    NumberCase{"1e999", 2147483647}, NumberCase{".5", 0}, NumberCase{"-", 0},
-                    NumberCase{"\t4", 4}));
+                    NumberCase{"99999999999", 2147483647},
+                    NumberCase{"-99999999999", -2147483647 - 1}, NumberCase{"1e999", 2147483647},
+                    NumberCase{".5", 0}, NumberCase{"-", 0}, NumberCase{"\t4", 4}));
 
 } // namespace

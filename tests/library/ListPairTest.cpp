@@ -1,9 +1,9 @@
-#include "library/ListCommands.h"
 #include "library/ListPair.h"
+#include "library/ListCommands.h"
 #include "support/TempProgramFolder.h"
 
-#include <QSignalSpy>
 #include "QStringPrinter.h"
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -37,8 +37,7 @@ TEST_P(AddListEntryKinds, AddsScoresAndSuffixedEntriesOnly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, AddListEntryKinds,
-    testing::Values(AddCase{"/d/a/x.piano", "1.  x", true},
-                    AddCase{"/d/a/x.PIANO", "1.  x", true},
+    testing::Values(AddCase{"/d/a/x.piano", "1.  x", true}, AddCase{"/d/a/x.PIANO", "1.  x", true},
                     AddCase{"/d/a/x.piano *5", "1.  x *5", true},
                     AddCase{"/d/a/noext *5", "1.  noext *5", true},
                     // Not a score: accepted only with a position suffix, as the entry is opened.
@@ -120,7 +119,8 @@ TEST(ListPair, SelectEntrySelectsExactMatchesOnly) {
 TEST(ListPair, RemovingSelectedItemsKeepsThePairAligned) {
     ListPair list;
     addScores(list, {"a", "b", "c", "d", "e", "f"});
-    for (int row : {0, 2, 3, 5}) list.selectionModel()->select(list.index(row), QItemSelectionModel::Select);
+    for (int row : {0, 2, 3, 5})
+        list.selectionModel()->select(list.index(row), QItemSelectionModel::Select);
     QSignalSpy changed(&list, &ListPair::changed);
     EXPECT_EQ(list.removeSelected(), 4);
     EXPECT_EQ(list.entries(), QStringList({"/m/b.piano", "/m/e.piano"}));
@@ -151,13 +151,11 @@ TEST_P(ListPairMoves, SwapWithTheNeighbourAndStopAtBothEnds) {
         EXPECT_EQ(list.entry(k), "/m/" + list.displayText(k) + ".piano");
 }
 
-INSTANTIATE_TEST_SUITE_P(Moves, ListPairMoves,
-                         testing::Values(MoveCase{true, 0, false, "abc"},
-                                         MoveCase{true, 2, true, "acb"},
-                                         MoveCase{false, 0, true, "bac"},
-                                         MoveCase{false, 2, false, "abc"},
-                                         MoveCase{true, 7, false, "abc"},
-                                         MoveCase{false, -1, false, "abc"}));
+INSTANTIATE_TEST_SUITE_P(
+    Moves, ListPairMoves,
+    testing::Values(MoveCase{true, 0, false, "abc"}, MoveCase{true, 2, true, "acb"},
+                    MoveCase{false, 0, true, "bac"}, MoveCase{false, 2, false, "abc"},
+                    MoveCase{true, 7, false, "abc"}, MoveCase{false, -1, false, "abc"}));
 
 TEST(ListPair, RenamesUpdateTheNameTest) {
     ListPair list;
@@ -195,13 +193,16 @@ TEST(ListCommands, DeletePromptNamesTheOneSelectedItemOrCountsThem) {
     list.selectionModel()->select(list.index(1), QItemSelectionModel::Select);
     list.setCurrentRow(2); // the current item is not the selected one
     Message m = ListCommands::deleteSelectedQuestion(list);
-    EXPECT_EQ(m.text, QString("您确定要删除所选项目吗？此操作不会删除硬盘上的文件！\r\n2.  b\r\n/m/b.piano"));
+    EXPECT_EQ(
+        m.text,
+        QString("您确定要删除所选项目吗？此操作不会删除硬盘上的文件！\r\n2.  b\r\n/m/b.piano"));
     EXPECT_EQ(m.title, QString("确认删除"));
     EXPECT_EQ(m.buttons, MessageButtons::OkCancel);
     EXPECT_EQ(m.icon, MessageIcon::Warning);
     list.selectionModel()->select(list.index(0), QItemSelectionModel::Select);
     m = ListCommands::deleteSelectedQuestion(list);
-    EXPECT_EQ(m.text, QString("您确定要删除所选项目吗？此操作不会删除硬盘上的文件！\r\n删除 2 个项目！"));
+    EXPECT_EQ(m.text,
+              QString("您确定要删除所选项目吗？此操作不会删除硬盘上的文件！\r\n删除 2 个项目！"));
 }
 
 struct PopupCase {

@@ -1,15 +1,15 @@
+#include "library/PlaylistFile.h"
 #include "core/CIni.h"
 #include "library/FavoritesStore.h"
 #include "library/IniListCount.h"
 #include "library/ListPair.h"
-#include "library/PlaylistFile.h"
 #include "platform/GbkCodec.h"
 #include "support/TempProgramFolder.h"
 
 #include <QElapsedTimer>
 
-#include <limits>
 #include "QStringPrinter.h"
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -35,8 +35,10 @@ TEST_F(PlaylistFileTest, SavesCountAndEntriesAsGbkAndReadsThemBack) {
 
 TEST_F(PlaylistFileTest, SavedOverALongerListReadsExactlyTheNewEntries) {
     QStringList twenty, five;
-    for (int k = 0; k < 20; ++k) twenty << QString("/m/old%1.piano").arg(k);
-    for (int k = 0; k < 5; ++k) five << QString("/m/new%1.piano").arg(k);
+    for (int k = 0; k < 20; ++k)
+        twenty << QString("/m/old%1.piano").arg(k);
+    for (int k = 0; k < 5; ++k)
+        five << QString("/m/new%1.piano").arg(k);
     ASSERT_TRUE(PlaylistFile::save(path(), twenty));
     ASSERT_TRUE(PlaylistFile::save(path(), five));
     EXPECT_EQ(PlaylistFile::load(path()), five);

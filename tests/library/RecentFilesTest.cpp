@@ -1,21 +1,23 @@
-#include "core/CIni.h"
-#include "library/AddFavoriteDraft.h"
 #include "library/RecentFiles.h"
+#include "core/CIni.h"
 #include "platform/GbkCodec.h"
 #include "support/TempProgramFolder.h"
 
-#include <QSignalSpy>
 #include "QStringPrinter.h"
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QString score(int k) { return QString("/m/s%1.piano").arg(k); }
+QString score(int k) {
+    return QString("/m/s%1.piano").arg(k);
+}
 
 TEST(RecentFiles, ElevenScoresLeaveTheTenNewest) {
     RecentFiles recent;
-    for (int k = 0; k < 11; ++k) recent.AddRecentFile(score(k));
+    for (int k = 0; k < 11; ++k)
+        recent.AddRecentFile(score(k));
     ASSERT_EQ(recent.count(), 10);
     EXPECT_EQ(recent.lstRecentFullPath().first(), score(10));
     EXPECT_EQ(recent.lstRecentFullPath().last(), score(1));
@@ -23,7 +25,8 @@ TEST(RecentFiles, ElevenScoresLeaveTheTenNewest) {
 
 TEST(RecentFiles, AnEntryAlreadyThereMovesToTheTop) {
     RecentFiles recent;
-    for (int k = 0; k < 5; ++k) recent.AddRecentFile(score(k));
+    for (int k = 0; k < 5; ++k)
+        recent.AddRecentFile(score(k));
     recent.AddRecentFile(score(2)); // third from the top
     EXPECT_EQ(recent.lstRecentFullPath(),
               QStringList({score(2), score(4), score(3), score(1), score(0)}));
@@ -54,7 +57,8 @@ TEST(RecentFiles, CaptionsCarryAccessKeysAndTheSuffix) {
     recent.AddRecentFile("/d/m/Autumn.piano *57");
     EXPECT_EQ(recent.captions(), QStringList({"&0 Autumn *57", "&1 noext", "&2 R&&B"}));
     EXPECT_EQ(recent.caption(3), QString());
-    for (int k = 3; k < 12; ++k) recent.AddRecentFile(score(k));
+    for (int k = 3; k < 12; ++k)
+        recent.AddRecentFile(score(k));
     EXPECT_EQ(recent.caption(8), QString("&8 s3"));
     EXPECT_EQ(recent.caption(9), QString("&9 Autumn *57"));
 }
@@ -64,7 +68,8 @@ protected:
     QString path() const { return dir.file("程序设置.INI"); }
     void writeCount(const QString& count) const {
         QString text = "[最近打开的文件]\r\n个数=" + count + "\r\n";
-        for (int k = 0; k < 12; ++k) text += QString("%1=%2\r\n").arg(k).arg(score(k));
+        for (int k = 0; k < 12; ++k)
+            text += QString("%1=%2\r\n").arg(k).arg(score(k));
         dir.write("程序设置.INI", GbkCodec::encode(text));
     }
     TempProgramFolder dir;
@@ -72,7 +77,8 @@ protected:
 
 TEST_F(RecentFilesStore, SaveAndRestoreKeepTheOrder) {
     RecentFiles recent;
-    for (int k = 0; k < 4; ++k) recent.AddRecentFile(score(k));
+    for (int k = 0; k < 4; ++k)
+        recent.AddRecentFile(score(k));
     ASSERT_TRUE(recent.save(path()));
     EXPECT_EQ(CIni().ReadIniString_("最近打开的文件", "0", path()), score(3));
     RecentFiles restored;
@@ -103,53 +109,5 @@ INSTANTIATE_TEST_SUITE_P(Counts, RecentCounts,
                                          RestoreCase{"11", 0}, RestoreCase{"-1", 0},
                                          RestoreCase{"0", 0}, RestoreCase{"x", 0},
                                          RestoreCase{"2000000000", 0}));
-
-TEST(AddFavoriteDraft, ThePlayingScoreOffersItsFileNameWithTheRememberedRow) {
-    const auto remembered = AddFavoriteDraft::forPlayingScore("/m/song.piano", 57, true);
-    EXPECT_EQ(remembered.name(), QString("song.piano *57"));
-    EXPECT_EQ(remembered.tag(), QString(" *57"));
-    EXPECT_EQ(remembered.path(), QString("/m/song.piano"));
-    EXPECT_TRUE(remembered.rememberVisible());
-    // The row stored is the one at the moment OK is pressed.
-    EXPECT_EQ(remembered.entryOnOk(true, 60), QString("/m/song.piano *60"));
-    EXPECT_EQ(remembered.entryOnOk(false, 60), QString("/m/song.piano"));
-    EXPECT_EQ(AddFavoriteDraft::forPlayingScore("/m/song.piano", 57, false).name(),
-              QString("song.piano"));
-}
-
-struct ToggleCase {
-    const char* name;
-    bool checked;
-    const char* after;
-};
-
-class FavoriteToggles : public testing::TestWithParam<ToggleCase> {};
-
-TEST_P(FavoriteToggles, AppendTheTagOnceAndCutOnlyTheTag) {
-    const auto draft = AddFavoriteDraft::forPlayingScore("/m/song.piano", 57, true);
-    EXPECT_EQ(draft.nameAfterToggle(QString::fromUtf8(GetParam().name), GetParam().checked),
-              QString::fromUtf8(GetParam().after));
-}
-
-INSTANTIATE_TEST_SUITE_P(Clicks, FavoriteToggles,
-                         testing::Values(ToggleCase{"song.piano *57", false, "song.piano"},
-                                         ToggleCase{"song.piano", true, "song.piano *57"},
-                                         ToggleCase{"song.piano *57", true, "song.piano *57"},
-                                         ToggleCase{"song.piano", false, "song.piano"},
-                                         ToggleCase{"my *fav", false, "my *fav"},
-                                         ToggleCase{"my *fav", true, "my *fav"}));
-
-TEST(AddFavoriteDraft, AnotherListItemIsStoredExactlyAsTheListHoldsIt) {
-    const auto draft = AddFavoriteDraft::forListItem("/m/other.piano *9", "/m/song.piano", 57, true);
-    EXPECT_FALSE(draft.rememberVisible());
-    EXPECT_EQ(draft.name(), QString("other.piano *9"));
-    EXPECT_TRUE(draft.tag().isEmpty());
-    EXPECT_EQ(draft.entryOnOk(true, 60), QString("/m/other.piano *9"));
-    EXPECT_EQ(draft.nameAfterToggle("other.piano *9", false), QString("other.piano *9"));
-
-    const auto playing = AddFavoriteDraft::forListItem("/m/song.piano", "/m/song.piano", 57, true);
-    EXPECT_TRUE(playing.rememberVisible());
-    EXPECT_EQ(playing.name(), QString("song.piano *57"));
-}
 
 } // namespace

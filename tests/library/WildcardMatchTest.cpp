@@ -1,5 +1,5 @@
-#include "library/MDriveInfo.h"
 #include "library/WildcardMatch.h"
+#include "library/MDriveInfo.h"
 
 #include "QStringPrinter.h"
 
@@ -26,25 +26,21 @@ TEST_P(Wildcards, FollowTheUsualRules) {
 
 INSTANTIATE_TEST_SUITE_P(
     Patterns, Wildcards,
-    testing::Values(MatchCase{"*.PIANO", "a.piano", false, true},
-                    MatchCase{"*.PIANO", "B.PIANO", false, true},
-                    MatchCase{"*.PIANO", "c.txt", false, false},
-                    MatchCase{"*.PIANO", "a.piano", true, false},
-                    MatchCase{"*.PIANO", "x.piano.bak", false, false},
-                    MatchCase{"*.PIANO", ".PIANO", false, true},
-                    MatchCase{"*.PIANO", "虞美人.piano", false, true},
-                    MatchCase{"a?c", "abc", true, true}, MatchCase{"a?c", "ac", true, false},
-                    MatchCase{"song#", "song7", true, true},
-                    MatchCase{"song#", "songx", true, false},
-                    MatchCase{"[abc]*", "bz", true, true}, MatchCase{"[abc]*", "dz", true, false},
-                    MatchCase{"[a-c]x", "Bx", false, true}, MatchCase{"[a-c]x", "Bx", true, false},
-                    MatchCase{"[!0-9]*", "7x", true, false},
-                    MatchCase{"[!0-9]*", "x7", true, true},
-                    MatchCase{"a[b", "a[b", true, true}, MatchCase{"**a", "xxa", true, true},
-                    MatchCase{"*a*b*c", "aXbXbYc", true, true},
-                    MatchCase{"*a*b*c", "aXcXb", true, false}, MatchCase{"", "", true, true},
-                    MatchCase{"", "x", true, false}, MatchCase{"*", "", true, true},
-                    MatchCase{"*.*", "noext", true, false}));
+    testing::Values(
+        MatchCase{"*.PIANO", "a.piano", false, true}, MatchCase{"*.PIANO", "B.PIANO", false, true},
+        MatchCase{"*.PIANO", "c.txt", false, false}, MatchCase{"*.PIANO", "a.piano", true, false},
+        MatchCase{"*.PIANO", "x.piano.bak", false, false},
+        MatchCase{"*.PIANO", ".PIANO", false, true},
+        MatchCase{"*.PIANO", "虞美人.piano", false, true}, MatchCase{"a?c", "abc", true, true},
+        MatchCase{"a?c", "ac", true, false}, MatchCase{"song#", "song7", true, true},
+        MatchCase{"song#", "songx", true, false}, MatchCase{"[abc]*", "bz", true, true},
+        MatchCase{"[abc]*", "dz", true, false}, MatchCase{"[a-c]x", "Bx", false, true},
+        MatchCase{"[a-c]x", "Bx", true, false}, MatchCase{"[!0-9]*", "7x", true, false},
+        MatchCase{"[!0-9]*", "x7", true, true}, MatchCase{"a[b", "a[b", true, true},
+        MatchCase{"**a", "xxa", true, true}, MatchCase{"*a*b*c", "aXbXbYc", true, true},
+        MatchCase{"*a*b*c", "aXcXb", true, false}, MatchCase{"", "", true, true},
+        MatchCase{"", "x", true, false}, MatchCase{"*", "", true, true},
+        MatchCase{"*.*", "noext", true, false}));
 
 TEST(Wildcards, ALongHopelessNameIsRejectedQuickly) {
     const QString name = QString(20000, 'a');
@@ -70,7 +66,8 @@ TEST(MDriveInfo, KeepsDiskMountsInOrderAndLeavesVirtualOnesOut) {
 
 TEST(MDriveInfo, TheRunningSystemHasARoot) {
     const QStringList roots = MDriveInfo::GetDriveList();
-    for (const QString& root : roots) EXPECT_TRUE(root.startsWith('/')) << qPrintable(root);
+    for (const QString& root : roots)
+        EXPECT_TRUE(root.startsWith('/')) << qPrintable(root);
     EXPECT_FALSE(roots.contains("/proc"));
     EXPECT_FALSE(roots.contains("/sys"));
 }

@@ -6,11 +6,17 @@
 #include "core/MMidiOut.h"
 #include "core/NoteTable.h"
 #include "core/SoundSettings.h"
+#include "keyboard/KeyMap.h"
+#include "keyboard/LiveKeyboard.h"
 #include "settings/ProgramOptions.h"
 
 #include <QMainWindow>
 #include <functional>
 
+class BottomContainer;
+class DamperLabel;
+class PianoKeyFilter;
+class PianoKeyboard;
 class SoundPanel;
 
 class frmMain : public QMainWindow {
@@ -38,6 +44,10 @@ public:
     ProgramOptions& options() { return options_; }
     NoteTable& noteTable() { return noteTable_; }
     SoundSettings& sound() { return sound_; }
+    KeyMap& keyMap() { return keyMap_; }
+    LiveKeyboard& liveKeyboard() { return live_; }
+    PianoKeyboard* keyboard() const { return keyboard_; }
+    BottomContainer* container() const { return picContainer_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,6 +60,12 @@ private:
     NoteTable noteTable_;
     MMidiOut midi_;
     SoundSettings sound_;
+    KeyMap keyMap_;
+    LiveKeyboard live_;
     SoundPanel* soundPanel_ = nullptr;
+    PianoKeyboard* keyboard_ = nullptr;
+    DamperLabel* lblMute_ = nullptr;
+    BottomContainer* picContainer_ = nullptr;
+    PianoKeyFilter* keyFilter_ = nullptr;
     bool unloaded_ = false;
 };

@@ -68,14 +68,16 @@ int main(int argc, char** argv) {
     QWindow* window = main.windowHandle();
 
     constexpr int kPresses = 20000;
-    const std::pair<Qt::Key, QString> keys[] = {{Qt::Key_A, QStringLiteral("a")}, {Qt::Key_S, QStringLiteral("s")}};
+    const std::pair<Qt::Key, QString> keys[] = {{Qt::Key_A, QStringLiteral("a")},
+                                                {Qt::Key_S, QStringLiteral("s")}};
     std::vector<double> keyEvent;
     keyEvent.reserve(kPresses);
     for (int i = 0; i < kPresses; ++i) {
         const auto& [key, text] = keys[i % 2];
         const Clock::time_point start = Clock::now();
         qt_handleKeyEvent(window, QEvent::KeyPress, key, Qt::NoModifier, text, false, 1);
-        keyEvent.push_back(std::chrono::duration<double, std::micro>(backend.lastNoteOn - start).count());
+        keyEvent.push_back(
+            std::chrono::duration<double, std::micro>(backend.lastNoteOn - start).count());
         qt_handleKeyEvent(window, QEvent::KeyRelease, key, Qt::NoModifier, text, false, 1);
         QCoreApplication::processEvents(); // the redraw of the key, as between two real presses
     }
@@ -86,13 +88,15 @@ int main(int argc, char** argv) {
     for (int i = 0; i < kPresses; ++i) {
         const Clock::time_point start = Clock::now();
         live.StrikeKey(39 + i % 2);
-        strike.push_back(std::chrono::duration<double, std::micro>(backend.lastNoteOn - start).count());
+        strike.push_back(
+            std::chrono::duration<double, std::micro>(backend.lastNoteOn - start).count());
         QCoreApplication::processEvents();
     }
 
     const Figures k = summarise(keyEvent);
     const Figures s = summarise(strike);
-    std::printf("key event -> note-on, %d presses: median %.1f us, p99 %.1f us\n", kPresses, k.median, k.p99);
+    std::printf("key event -> note-on, %d presses: median %.1f us, p99 %.1f us\n", kPresses,
+                k.median, k.p99);
     std::printf("reference, StrikeKey alone:       median %.1f us, p99 %.1f us\n", s.median, s.p99);
     std::printf("reference, a lag players feel:    10000 us\n");
     main.unload();

@@ -15,7 +15,8 @@ BottomContainer::BottomContainer(QWidget* parent) : QWidget(parent) {
     bars_[Bar::Control] = new BarPanel(kBarBlue, false, this);
     bars_[Bar::List] = new BarPanel(windowColour, true, this);
     bars_[Bar::Status] = new BarPanel(windowColour, true, this);
-    for (QWidget* panel : bars_) panel->hide();
+    for (QWidget* panel : bars_)
+        panel->hide();
     parent->installEventFilter(this);
     if (window() != parent) window()->installEventFilter(this);
     relayout();
@@ -45,7 +46,8 @@ void BottomContainer::relayout() {
     input.windowWidth = pixelsToTwips(host->width());
     input.innerHeight = pixelsToTwips(host->height());
     input.visible = visible_;
-    for (int bar = 0; bar < BottomContainerLayout::BarCount; ++bar) input.barHeight[bar] = barHeightTwips(Bar(bar));
+    for (int bar = 0; bar < BottomContainerLayout::BarCount; ++bar)
+        input.barHeight[bar] = barHeightTwips(Bar(bar));
     if (mute_) {
         input.muteWidth = pixelsToTwips(mute_->width());
         input.muteHeight = pixelsToTwips(mute_->height());

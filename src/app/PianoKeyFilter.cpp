@@ -19,7 +19,8 @@ bool PianoKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (watched == nullptr || watched != window_.windowHandle()) return false;
     const auto* key = static_cast<const QKeyEvent*>(event);
     if (type == QEvent::KeyPress) {
-        const auto stroke = translator_.keyPressed(key->key(), key->modifiers(), key->text(), key->isAutoRepeat());
+        const auto stroke =
+            translator_.keyPressed(key->key(), key->modifiers(), key->text(), key->isAutoRepeat());
         if (stroke.code == 0) return false;
         live_.Form_KeyDown(stroke.code, stroke.shift, translator_.capsLockOn());
         if (live_.intKeyDownIndex() < 0) return false;

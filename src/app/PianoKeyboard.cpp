@@ -26,7 +26,9 @@ void drawRing(QPainter& painter, const QRect& r, const QColor& topLeft, const QC
     painter.drawLine(r.topRight(), r.bottomRight());
 }
 
-bool validKey(int keyIndex) { return keyIndex >= 0 && keyIndex < NoteTable::kKeyCount; }
+bool validKey(int keyIndex) {
+    return keyIndex >= 0 && keyIndex < NoteTable::kKeyCount;
+}
 
 } // namespace
 
@@ -43,7 +45,9 @@ PianoKeyboard::PianoKeyboard(LiveKeyboard& live, QWidget* parent) : QWidget(pare
     connect(&live_, &LiveKeyboard::pointerFollowRequested, this, &PianoKeyboard::followPointer);
 }
 
-QRect PianoKeyboard::keyRect(int keyIndex) const { return validKey(keyIndex) ? rects_[keyIndex] : QRect(); }
+QRect PianoKeyboard::keyRect(int keyIndex) const {
+    return validKey(keyIndex) ? rects_[keyIndex] : QRect();
+}
 
 int PianoKeyboard::keyAt(const QPoint& pos) const {
     // Black keys first: they lie on top. Of two overlapping white keys the right one is on top.
@@ -60,9 +64,13 @@ void PianoKeyboard::DrawKeyEdge(int keyIndex, const QString& caption, int edgeSt
     update(keyRect(keyIndex));
 }
 
-bool PianoKeyboard::isDrawnPressed(int keyIndex) const { return validKey(keyIndex) && looks_[keyIndex].pressed; }
+bool PianoKeyboard::isDrawnPressed(int keyIndex) const {
+    return validKey(keyIndex) && looks_[keyIndex].pressed;
+}
 
-QString PianoKeyboard::caption(int keyIndex) const { return validKey(keyIndex) ? looks_[keyIndex].caption : QString(); }
+QString PianoKeyboard::caption(int keyIndex) const {
+    return validKey(keyIndex) ? looks_[keyIndex].caption : QString();
+}
 
 void PianoKeyboard::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -4,8 +4,12 @@
 #include <QtMath>
 
 constexpr int kTwipsPerPixel = 15;
-constexpr int twipsToPixels(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-constexpr int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int twipsToPixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+constexpr int pixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 // Each edge rounded on its own, so that rectangles that meet in twips still meet in pixels.
 inline QRect twipsToPixels(const QRect& twips) {
     const int left = twipsToPixels(twips.x());

@@ -17,8 +17,8 @@ const QRect kDamperGeometry(724, 8, 120, 60);
 } // namespace
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
-    : QMainWindow(parent), services_(services), midi_(services.midi, services.messages), sound_(midi_),
-      live_(sound_, keyMap_, options_) {
+    : QMainWindow(parent), services_(services), midi_(services.midi, services.messages),
+      sound_(midi_), live_(sound_, keyMap_, options_) {
     setWindowTitle(QStringLiteral("Tonvale"));
     auto* surface = new QWidget(this);
     setCentralWidget(surface);

@@ -5,7 +5,8 @@ BottomContainerLayout BottomContainerLayout::compute(const Input& in) {
     const auto visibleHeight = [&](Bar bar) { return in.visible[bar] ? in.barHeight[bar] : 0; };
 
     int h = 0;
-    for (int bar = 0; bar < BarCount; ++bar) h += visibleHeight(Bar(bar));
+    for (int bar = 0; bar < BarCount; ++bar)
+        h += visibleHeight(Bar(bar));
     out.container = QRect(in.scaleLeft, in.innerHeight - h, in.windowWidth, h);
     const int width = in.windowWidth;
     const int height = h;
@@ -14,13 +15,13 @@ BottomContainerLayout BottomContainerLayout::compute(const Input& in) {
     progress = QRect(0, 0, width - kProgressRightGap, in.barHeight[Progress]);
 
     QRect& control = out.bars[Control];
-    const int controlTop = in.visible[Progress]
-                               ? progress.top() + progress.height()
-                               : height - in.barHeight[Control] - visibleHeight(List) - visibleHeight(Status);
+    const int controlTop = in.visible[Progress] ? progress.top() + progress.height()
+                                                : height - in.barHeight[Control] -
+                                                      visibleHeight(List) - visibleHeight(Status);
     control = QRect(0, controlTop, width, in.barHeight[Control]);
 
-    out.volume = QRect(width - kVolumeWidth - kVolumeRightGap, (control.height() - kVolumeHeight) / 2,
-                       kVolumeWidth, kVolumeHeight);
+    out.volume = QRect(width - kVolumeWidth - kVolumeRightGap,
+                       (control.height() - kVolumeHeight) / 2, kVolumeWidth, kVolumeHeight);
     out.mute = QRect(out.volume.left() - in.muteWidth, (control.height() - in.muteHeight) / 2,
                      in.muteWidth, in.muteHeight);
 
@@ -33,8 +34,9 @@ BottomContainerLayout BottomContainerLayout::compute(const Input& in) {
 
     QRect& list = out.bars[List];
     const int listUnder = underVisible({Control, Progress});
-    list = QRect(0, listUnder >= 0 ? listUnder : height - in.barHeight[List] - visibleHeight(Status), width,
-                 in.barHeight[List]);
+    list =
+        QRect(0, listUnder >= 0 ? listUnder : height - in.barHeight[List] - visibleHeight(Status),
+              width, in.barHeight[List]);
 
     QRect& status = out.bars[Status];
     const int statusUnder = underVisible({List, Control, Progress});

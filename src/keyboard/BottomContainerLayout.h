@@ -14,9 +14,9 @@ struct BottomContainerLayout {
     static constexpr int kVolumeRightGap = 200;
 
     struct Input {
-        int windowWidth = 0;  // the window's outer width
-        int innerHeight = 0;  // the window's inner height
-        int scaleLeft = 0;    // the window's left scale edge
+        int windowWidth = 0; // the window's outer width
+        int innerHeight = 0; // the window's inner height
+        int scaleLeft = 0;   // the window's left scale edge
         std::array<int, BarCount> barHeight{};
         std::array<bool, BarCount> visible{};
         int muteWidth = 0;

@@ -12,7 +12,9 @@ int whiteOrdinal(int keyIndex) {
     return whites;
 }
 
-int whiteLeft(int keyIndex) { return kLeft + kWhiteStep * whiteOrdinal(keyIndex); }
+int whiteLeft(int keyIndex) {
+    return kLeft + kWhiteStep * whiteOrdinal(keyIndex);
+}
 } // namespace
 
 QRect keyRect(int keyIndex) {
@@ -23,6 +25,8 @@ QRect keyRect(int keyIndex) {
     return {whiteLeft(keyIndex), kTop, kWhiteWidth, kWhiteHeight};
 }
 
-QRect keyboardRect() { return keyRect(0).united(keyRect(NoteTable::kKeyCount - 1)); }
+QRect keyboardRect() {
+    return keyRect(0).united(keyRect(NoteTable::kKeyCount - 1));
+}
 
 } // namespace KeyGeometry

@@ -3,11 +3,13 @@
 #include "keyboard/VirtualKeyCodes.h"
 
 namespace {
-bool validKey(int keyIndex) { return keyIndex >= 0 && keyIndex < NoteTable::kKeyCount; }
+bool validKey(int keyIndex) {
+    return keyIndex >= 0 && keyIndex < NoteTable::kKeyCount;
+}
 } // namespace
 
-LiveKeyboard::LiveKeyboard(SoundSettings& sound, const KeyMap& keyMap, const ProgramOptions& options,
-                           QObject* parent)
+LiveKeyboard::LiveKeyboard(SoundSettings& sound, const KeyMap& keyMap,
+                           const ProgramOptions& options, QObject* parent)
     : QObject(parent), sound_(sound), keyMap_(keyMap), options_(options) {}
 
 void LiveKeyboard::StrikeKey(int keyIndex) {
@@ -17,7 +19,8 @@ void LiveKeyboard::StrikeKey(int keyIndex) {
     if (keyIndex != intLastKey_ || isAgain) {
         MMidiOut& midi = sound_.midi();
         midi.NoteOff(sound_.channel(), NoteTable::baseNote(intLastKey_), sound_.intYindiao());
-        midi.NoteOn(sound_.channel(), NoteTable::baseNote(keyIndex), sound_.intVelocity(), sound_.intYindiao());
+        midi.NoteOn(sound_.channel(), NoteTable::baseNote(keyIndex), sound_.intVelocity(),
+                    sound_.intYindiao());
         intLastKey_ = keyIndex;
         isAgain = false;
     }
@@ -78,11 +81,14 @@ void LiveKeyboard::runSpecialKeys(int keyCode, int shift) {
         ResetKeyboard();
         emit requestStopRecording();
     }
-    if (keyCode == VirtualKey::Space && holds(conditions_.playPauseEnabled)) emit requestPlayPause();
+    if (keyCode == VirtualKey::Space && holds(conditions_.playPauseEnabled))
+        emit requestPlayPause();
     if (keyCode == VirtualKey::F3 && !holds(conditions_.scorePlaying)) emit requestSearch();
     if (keyCode == VirtualKey::B && shift == ShiftMask::Ctrl) emit requestAddFolder();
-    if (keyCode == VirtualKey::Delete && holds(conditions_.deleteSelectedEnabled)) emit requestDeleteSelected();
-    if (keyCode == VirtualKey::Delete && shift == ShiftMask::Shift && holds(conditions_.deleteAllEnabled))
+    if (keyCode == VirtualKey::Delete && holds(conditions_.deleteSelectedEnabled))
+        emit requestDeleteSelected();
+    if (keyCode == VirtualKey::Delete && shift == ShiftMask::Shift &&
+        holds(conditions_.deleteAllEnabled))
         emit requestDeleteAll();
     if (keyCode == VirtualKey::F12 && holds(conditions_.organizeFavoritesEnabled))
         emit requestOrganizeFavorites();

@@ -4,10 +4,7 @@
 namespace VirtualKey {
 constexpr int Backspace = 8;
 constexpr int Tab = 9;
-constexpr int Enter = 13;
-constexpr int Shift = 16;
 constexpr int Control = 17;
-constexpr int Alt = 18;
 constexpr int CapsLock = 20;
 constexpr int Escape = 27;
 constexpr int Space = 32;

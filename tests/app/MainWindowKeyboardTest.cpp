@@ -71,7 +71,9 @@ struct KeyCase {
     int note; // -1: nothing sounds
 };
 
-void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.text << " mods " << c.modifiers.toInt(); }
+void PrintTo(const KeyCase& c, std::ostream* os) {
+    *os << c.text << " mods " << c.modifiers.toInt();
+}
 
 class KeyEventsTest : public MainWindowKeyboardTest, public testing::WithParamInterface<KeyCase> {};
 
@@ -82,17 +84,17 @@ TEST_P(KeyEventsTest, SoundTheirPianoKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     DefaultMap, KeyEventsTest,
-    testing::Values(KeyCase{Qt::Key_A, "a", Qt::NoModifier, 72},              // key 39
-                    KeyCase{Qt::Key_A, "A", Qt::NoModifier, 108},             // Caps Lock on: key 75
-                    KeyCase{Qt::Key_A, "A", Qt::ShiftModifier, 72},           // Shift changes nothing
-                    KeyCase{Qt::Key_A, "a", Qt::ShiftModifier, 108},          // Shift with Caps Lock
-                    KeyCase{Qt::Key_5, "5", Qt::KeypadModifier, 106},         // "5小", key 73
-                    KeyCase{Qt::Key_5, "5", Qt::NoModifier, 55},              // "5", key 22
-                    KeyCase{Qt::Key_Exclam, "!", Qt::ShiftModifier, 48},      // "1", key 15
-                    KeyCase{Qt::Key_Backspace, "\b", Qt::NoModifier, 107},    // key 74
-                    KeyCase{Qt::Key_Alt, "", Qt::AltModifier, 37},            // key 4
-                    KeyCase{Qt::Key_Print, "", Qt::NoModifier, -1},           // code 44, unassigned
-                    KeyCase{Qt::Key_Control, "", Qt::ControlModifier, -1}));  // key 0 first: silent
+    testing::Values(KeyCase{Qt::Key_A, "a", Qt::NoModifier, 72},           // key 39
+                    KeyCase{Qt::Key_A, "A", Qt::NoModifier, 108},          // Caps Lock on: key 75
+                    KeyCase{Qt::Key_A, "A", Qt::ShiftModifier, 72},        // Shift changes nothing
+                    KeyCase{Qt::Key_A, "a", Qt::ShiftModifier, 108},       // Shift with Caps Lock
+                    KeyCase{Qt::Key_5, "5", Qt::KeypadModifier, 106},      // "5小", key 73
+                    KeyCase{Qt::Key_5, "5", Qt::NoModifier, 55},           // "5", key 22
+                    KeyCase{Qt::Key_Exclam, "!", Qt::ShiftModifier, 48},   // "1", key 15
+                    KeyCase{Qt::Key_Backspace, "\b", Qt::NoModifier, 107}, // key 74
+                    KeyCase{Qt::Key_Alt, "", Qt::AltModifier, 37},         // key 4
+                    KeyCase{Qt::Key_Print, "", Qt::NoModifier, -1},        // code 44, unassigned
+                    KeyCase{Qt::Key_Control, "", Qt::ControlModifier, -1})); // key 0 first: silent
 
 TEST_F(MainWindowKeyboardTest, TabReachesThePianoBeforeTheFocusChain) {
     main.keyMap().setStrKeyName(5, QStringLiteral("Tab"));

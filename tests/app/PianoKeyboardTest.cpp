@@ -16,7 +16,8 @@ struct PianoKeyboardTest : LiveKeyboardFixture {
     // A point low on a white key, below the black keys, or in the middle of a black key.
     QPoint on(int keyIndex) const {
         const QRect r = keyboard.keyRect(keyIndex);
-        return NoteTable::isBlackKey(keyIndex) ? r.center() : QPoint(r.center().x(), r.bottom() - 5);
+        return NoteTable::isBlackKey(keyIndex) ? r.center()
+                                               : QPoint(r.center().x(), r.bottom() - 5);
     }
     QList<int> notesOn() const {
         QList<int> notes;

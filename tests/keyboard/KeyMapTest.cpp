@@ -9,16 +9,16 @@
 namespace {
 
 // The default map, group by group of the note table.
-const QStringList kDefaultNames = QStringLiteral(
-    "Ctrl|`|Shift|"
-    "Z|Alt|X|6小|C|V|7小|B|8小|N|9小|M|"
-    "1|/小|2|*小|3|4|-小|5|+小|6|b|7|"
-    "z|n|x|g|c|v|h|m|t|,|y|.|"
-    "a|截屏|s|Scroll Lock|d|f|Pause|j|Insert|k|Home|l|"
-    "q|PageUp|w|Delete|e|r|End|u|PageDown|i|.小|o|"
-    "8|1小|9|2小|0|-|3小|=|4小|\\|5小|退格|"
-    "A|上|S|下|D|F|左|J|右|K|0小|L|"
-    "'").split(QLatin1Char('|'));
+const QStringList kDefaultNames = QStringLiteral("Ctrl|`|Shift|"
+                                                 "Z|Alt|X|6小|C|V|7小|B|8小|N|9小|M|"
+                                                 "1|/小|2|*小|3|4|-小|5|+小|6|b|7|"
+                                                 "z|n|x|g|c|v|h|m|t|,|y|.|"
+                                                 "a|截屏|s|Scroll Lock|d|f|Pause|j|Insert|k|Home|l|"
+                                                 "q|PageUp|w|Delete|e|r|End|u|PageDown|i|.小|o|"
+                                                 "8|1小|9|2小|0|-|3小|=|4小|\\|5小|退格|"
+                                                 "A|上|S|下|D|F|左|J|右|K|0小|L|"
+                                                 "'")
+                                      .split(QLatin1Char('|'));
 
 struct KeyMapTest : testing::Test {
     void SetUp() override {
@@ -52,7 +52,8 @@ TEST_F(KeyMapTest, TheDefaultMapAssignsEveryKeyOnce) {
     map.LoadKeyMaps(folder.paths(), notes, false);
     ASSERT_EQ(kDefaultNames.size(), 88);
     QStringList read;
-    for (int i = 0; i < 88; ++i) read << map.strKeyName(i);
+    for (int i = 0; i < 88; ++i)
+        read << map.strKeyName(i);
     EXPECT_EQ(read, kDefaultNames);
     EXPECT_EQ(QSet<QString>(read.begin(), read.end()).size(), 88);
 }
@@ -63,7 +64,9 @@ struct LookupCase {
     int keyIndex;
 };
 
-void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.code << (c.capsLock ? " caps" : ""); }
+void PrintTo(const LookupCase& c, std::ostream* os) {
+    *os << c.code << (c.capsLock ? " caps" : "");
+}
 
 class DefaultLookupTest : public KeyMapTest, public testing::WithParamInterface<LookupCase> {};
 
@@ -72,14 +75,18 @@ TEST_P(DefaultLookupTest, FindsThePianoKey) {
     EXPECT_EQ(map.lookup(GetParam().code, GetParam().capsLock), GetParam().keyIndex);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, DefaultLookupTest,
-    testing::Values(LookupCase{'A', false, 39}, LookupCase{'A', true, 75}, LookupCase{101, false, 73},
-                    LookupCase{'5', false, 22}, LookupCase{'5', true, 22}, LookupCase{44, false, -1},
-                    LookupCase{42, false, 40}, LookupCase{226, false, -1}, LookupCase{VirtualKey::Control, false, 0},
-                    LookupCase{VirtualKey::Delete, false, 54}, LookupCase{VirtualKey::Backspace, false, 74},
-                    LookupCase{220, false, 72}, LookupCase{187, false, 70}, LookupCase{222, true, 87},
-                    LookupCase{VirtualKey::Tab, false, -1}, LookupCase{VirtualKey::Escape, false, -1}));
+INSTANTIATE_TEST_SUITE_P(Keys, DefaultLookupTest,
+                         testing::Values(LookupCase{'A', false, 39}, LookupCase{'A', true, 75},
+                                         LookupCase{101, false, 73}, LookupCase{'5', false, 22},
+                                         LookupCase{'5', true, 22}, LookupCase{44, false, -1},
+                                         LookupCase{42, false, 40}, LookupCase{226, false, -1},
+                                         LookupCase{VirtualKey::Control, false, 0},
+                                         LookupCase{VirtualKey::Delete, false, 54},
+                                         LookupCase{VirtualKey::Backspace, false, 74},
+                                         LookupCase{220, false, 72}, LookupCase{187, false, 70},
+                                         LookupCase{222, true, 87},
+                                         LookupCase{VirtualKey::Tab, false, -1},
+                                         LookupCase{VirtualKey::Escape, false, -1}));
 
 TEST_F(KeyMapTest, TheUserMapReplacesEveryEntry) {
     // 226 has no name of its own, yet a user map may assign it.
@@ -93,7 +100,8 @@ TEST_F(KeyMapTest, TheUserMapReplacesEveryEntry) {
 
 TEST_F(KeyMapTest, AMissingUserFileLeavesTheKeyboardSilent) {
     map.LoadKeyMaps(folder.paths(), notes, true);
-    for (int i = 0; i < 88; ++i) EXPECT_EQ(map.strKeyName(i), QString()) << i;
+    for (int i = 0; i < 88; ++i)
+        EXPECT_EQ(map.strKeyName(i), QString()) << i;
     EXPECT_EQ(map.lookup('A', false), -1);
 }
 

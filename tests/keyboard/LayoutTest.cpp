@@ -53,7 +53,9 @@ Layout::Input input(bool progress, bool control, bool list, bool status) {
     return in;
 }
 
-int top(const Layout& l, Layout::Bar bar) { return l.bars[bar].top(); }
+int top(const Layout& l, Layout::Bar bar) {
+    return l.bars[bar].top();
+}
 
 TEST(BottomContainerLayoutTest, WithAllBarsHiddenTheContainerIsEmptyAtTheBottom) {
     const Layout l = Layout::compute(input(false, false, false, false));
@@ -61,7 +63,8 @@ TEST(BottomContainerLayoutTest, WithAllBarsHiddenTheContainerIsEmptyAtTheBottom)
 }
 
 TEST(BottomContainerLayoutTest, ASingleBarFillsTheContainer) {
-    for (const Layout::Bar bar : {Layout::Progress, Layout::Control, Layout::List, Layout::Status}) {
+    for (const Layout::Bar bar :
+         {Layout::Progress, Layout::Control, Layout::List, Layout::Status}) {
         Layout::Input in = input(false, false, false, false);
         in.visible[bar] = true;
         const Layout l = Layout::compute(in);
@@ -77,7 +80,8 @@ struct StackCase {
 };
 
 void PrintTo(const StackCase& c, std::ostream* os) {
-    *os << (c.progress ? "P" : "-") << (c.control ? "C" : "-") << (c.list ? "L" : "-") << (c.status ? "S" : "-");
+    *os << (c.progress ? "P" : "-") << (c.control ? "C" : "-") << (c.list ? "L" : "-")
+        << (c.status ? "S" : "-");
 }
 
 class BarStackTest : public testing::TestWithParam<StackCase> {};

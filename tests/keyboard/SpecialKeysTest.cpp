@@ -8,7 +8,9 @@ namespace {
 // Every command signal of the special keys, recorded in the order they fire.
 struct CommandLog {
     explicit CommandLog(LiveKeyboard& live) {
-        const auto log = [this](const char* name) { return [this, name] { fired << QString::fromLatin1(name); }; };
+        const auto log = [this](const char* name) {
+            return [this, name] { fired << QString::fromLatin1(name); };
+        };
         QObject::connect(&live, &LiveKeyboard::requestStopRecording, log("stopRecording"));
         QObject::connect(&live, &LiveKeyboard::requestPlayPause, log("playPause"));
         QObject::connect(&live, &LiveKeyboard::requestSearch, log("search"));
@@ -31,7 +33,8 @@ void PrintTo(const SpecialCase& c, std::ostream* os) {
     *os << c.code << " shift " << c.shift << (c.enabled ? " enabled" : " disabled");
 }
 
-class SpecialKeysTest : public LiveKeyboardFixture, public testing::WithParamInterface<SpecialCase> {};
+class SpecialKeysTest : public LiveKeyboardFixture,
+                        public testing::WithParamInterface<SpecialCase> {};
 
 TEST_P(SpecialKeysTest, RunTheirCommandsUnderTheirConditions) {
     const bool on = GetParam().enabled;
@@ -45,13 +48,16 @@ TEST_P(SpecialKeysTest, RunTheirCommandsUnderTheirConditions) {
 using namespace VirtualKey;
 INSTANTIATE_TEST_SUITE_P(
     Table, SpecialKeysTest,
-    testing::Values(SpecialCase{Escape, 0, false, "stopRecording"}, SpecialCase{Escape, 0, true, "stopRecording"},
+    testing::Values(SpecialCase{Escape, 0, false, "stopRecording"},
+                    SpecialCase{Escape, 0, true, "stopRecording"},
                     SpecialCase{Space, 0, true, "playPause"}, SpecialCase{Space, 0, false, ""},
                     // F3 searches only while no score is playing.
                     SpecialCase{F3, 0, true, ""}, SpecialCase{F3, 0, false, "search"},
-                    SpecialCase{B, ShiftMask::Ctrl, false, "addFolder"}, SpecialCase{B, 0, true, ""},
+                    SpecialCase{B, ShiftMask::Ctrl, false, "addFolder"},
+                    SpecialCase{B, 0, true, ""},
                     SpecialCase{B, ShiftMask::Ctrl | ShiftMask::Shift, true, ""},
-                    SpecialCase{Delete, 0, true, "deleteSelected"}, SpecialCase{Delete, 0, false, ""},
+                    SpecialCase{Delete, 0, true, "deleteSelected"},
+                    SpecialCase{Delete, 0, false, ""},
                     SpecialCase{Delete, ShiftMask::Shift, true, "deleteSelected deleteAll"},
                     SpecialCase{Delete, ShiftMask::Shift | ShiftMask::Ctrl, true, "deleteSelected"},
                     SpecialCase{F12, 0, true, "organizeFavorites"}, SpecialCase{F12, 0, false, ""},
@@ -61,7 +67,8 @@ using SpecialKeysEffectTest = LiveKeyboardFixture;
 
 TEST_F(SpecialKeysEffectTest, UnsetConditionsCountAsFalse) {
     CommandLog log(live);
-    for (int code : {int(Space), int(F3), int(Delete), int(F12)}) live.Form_KeyDown(code, ShiftMask::Shift, false);
+    for (int code : {int(Space), int(F3), int(Delete), int(F12)})
+        live.Form_KeyDown(code, ShiftMask::Shift, false);
     EXPECT_EQ(log.fired, QStringList{"search"});
 }
 

@@ -1,6 +1,10 @@
 #include "app/frmMain.h"
 
 #include "app/MenuBarView.h"
+#include "app/BottomContainer.h"
+#include "app/DamperLabel.h"
+#include "app/PianoKeyFilter.h"
+#include "app/PianoKeyboard.h"
 #include "app/SoundPanel.h"
 #include "core/Twips.h"
 
@@ -10,10 +14,12 @@
 
 namespace {
 constexpr int kSoundPanelHeight = 92; // the keys start 1380 twips down
-}
+const QRect kDamperGeometry(724, 8, 120, 60);
+} // namespace
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
-    : QMainWindow(parent), services_(services), midi_(services.midi, services.messages), sound_(midi_) {
+    : QMainWindow(parent), services_(services), midi_(services.midi, services.messages),
+      sound_(midi_), live_(sound_, keyMap_, options_) {
     setWindowTitle(QStringLiteral("Tonvale"));
     auto* surface = new QWidget(this);
     setCentralWidget(surface);
@@ -21,6 +27,11 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     soundPanel_->setGeometry(0, 0, twipsToPixels(designedWidth), kSoundPanelHeight);
     menuBarView_ = new MenuBarView(menus_, menuBar(), this);
     connect(menus_.mnuFileSubs(10), &MenuItem::triggered, this, &QWidget::close);
+    keyboard_ = new PianoKeyboard(live_, surface);
+    lblMute_ = new DamperLabel(live_, surface);
+    lblMute_->setGeometry(kDamperGeometry);
+    picContainer_ = new BottomContainer(surface);
+    keyFilter_ = new PianoKeyFilter(*this, live_, this);
 }
 
 frmMain::~frmMain() { unload(); }
@@ -41,6 +52,8 @@ void frmMain::load(const StatusReporter& status) {
 
     status(QStringLiteral("应用 程序配置……"));
     applyFirstStartSettings();
+    // The options gate of the user's key map comes with the settings file.
+    keyMap_.LoadKeyMaps(services_.paths, noteTable_, false);
 }
 
 // The choices of a first start; the settings file replaces them once it exists.

@@ -7,12 +7,18 @@
 #include "core/MMidiOut.h"
 #include "core/NoteTable.h"
 #include "core/SoundSettings.h"
+#include "keyboard/KeyMap.h"
+#include "keyboard/LiveKeyboard.h"
 #include "settings/ProgramOptions.h"
 
 #include <QMainWindow>
 #include <functional>
 
 class MenuBarView;
+class BottomContainer;
+class DamperLabel;
+class PianoKeyFilter;
+class PianoKeyboard;
 class SoundPanel;
 
 class frmMain : public QMainWindow {
@@ -44,6 +50,10 @@ public:
 
 signals:
     void broughtToFront();
+    KeyMap& keyMap() { return keyMap_; }
+    LiveKeyboard& liveKeyboard() { return live_; }
+    PianoKeyboard* keyboard() const { return keyboard_; }
+    BottomContainer* container() const { return picContainer_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,6 +68,12 @@ private:
     SoundSettings sound_;
     MainMenus menus_;
     MenuBarView* menuBarView_ = nullptr;
+    KeyMap keyMap_;
+    LiveKeyboard live_;
     SoundPanel* soundPanel_ = nullptr;
+    PianoKeyboard* keyboard_ = nullptr;
+    DamperLabel* lblMute_ = nullptr;
+    BottomContainer* picContainer_ = nullptr;
+    PianoKeyFilter* keyFilter_ = nullptr;
     bool unloaded_ = false;
 };

@@ -1,0 +1,17 @@
+#pragma once
+// The damper "消音板": moving the pointer over it silences the keyboard (unless a score plays).
+#include <QLabel>
+
+class LiveKeyboard;
+
+class DamperLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit DamperLabel(LiveKeyboard& live, QWidget* parent = nullptr);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    LiveKeyboard& live_;
+};

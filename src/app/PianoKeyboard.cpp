@@ -1,0 +1,131 @@
+#include "app/PianoKeyboard.h"
+
+#include "core/Twips.h"
+#include "keyboard/KeyGeometry.h"
+#include "keyboard/LiveKeyboard.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// The classic three-dimensional border colours, the same on every desktop theme.
+const QColor kHighlight(255, 255, 255);
+const QColor kLight(227, 227, 227);
+const QColor kShadow(160, 160, 160);
+const QColor kDarkShadow(105, 105, 105);
+
+// One ring of a border: the top and left sides in one colour, the bottom and right in another.
+void drawRing(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+    painter.setPen(topLeft);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+}
+
+bool validKey(int keyIndex) {
+    return keyIndex >= 0 && keyIndex < NoteTable::kKeyCount;
+}
+
+} // namespace
+
+PianoKeyboard::PianoKeyboard(LiveKeyboard& live, QWidget* parent) : QWidget(parent), live_(live) {
+    const QRect area = twipsToPixels(KeyGeometry::keyboardRect());
+    setGeometry(area);
+    for (int i = 0; i < NoteTable::kKeyCount; ++i)
+        rects_[i] = twipsToPixels(KeyGeometry::keyRect(i)).translated(-area.topLeft());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&live_, &LiveKeyboard::keyPressedLook, this,
+            [this](int keyIndex) { DrawKeyEdge(keyIndex, QString(), kEdgeSunken); });
+    connect(&live_, &LiveKeyboard::keyReleasedLook, this,
+            [this](int keyIndex) { DrawKeyEdge(keyIndex, QString(), kEdgeReleased); });
+    connect(&live_, &LiveKeyboard::pointerFollowRequested, this, &PianoKeyboard::followPointer);
+}
+
+QRect PianoKeyboard::keyRect(int keyIndex) const {
+    return validKey(keyIndex) ? rects_[keyIndex] : QRect();
+}
+
+int PianoKeyboard::keyAt(const QPoint& pos) const {
+    // Black keys first: they lie on top. Of two overlapping white keys the right one is on top.
+    for (int i = NoteTable::kKeyCount - 1; i >= 0; --i)
+        if (NoteTable::isBlackKey(i) && rects_[i].contains(pos)) return i;
+    for (int i = NoteTable::kKeyCount - 1; i >= 0; --i)
+        if (!NoteTable::isBlackKey(i) && rects_[i].contains(pos)) return i;
+    return -1;
+}
+
+void PianoKeyboard::DrawKeyEdge(int keyIndex, const QString& caption, int edgeStyle) {
+    if (!validKey(keyIndex)) return;
+    looks_[keyIndex] = {edgeStyle == kEdgeSunken, caption};
+    update(keyRect(keyIndex));
+}
+
+bool PianoKeyboard::isDrawnPressed(int keyIndex) const {
+    return validKey(keyIndex) && looks_[keyIndex].pressed;
+}
+
+QString PianoKeyboard::caption(int keyIndex) const {
+    return validKey(keyIndex) ? looks_[keyIndex].caption : QString();
+}
+
+void PianoKeyboard::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    for (int i = 0; i < NoteTable::kKeyCount; ++i)
+        if (!NoteTable::isBlackKey(i)) paintKey(painter, i);
+    for (int i = 0; i < NoteTable::kKeyCount; ++i)
+        if (NoteTable::isBlackKey(i)) paintKey(painter, i);
+}
+
+void PianoKeyboard::paintKey(QPainter& painter, int keyIndex) const {
+    const QRect r = keyRect(keyIndex);
+    const bool black = NoteTable::isBlackKey(keyIndex);
+    const KeyLook& look = looks_[keyIndex];
+    painter.fillRect(r, black ? Qt::black : Qt::white);
+
+    if (!look.caption.isEmpty()) {
+        // Black text would vanish on a black key.
+        painter.setPen(black ? QColor(Qt::white) : palette().color(QPalette::WindowText));
+        const QFontMetrics metrics = painter.fontMetrics();
+        const int offset = look.pressed ? 2 : 0;
+        const QSize text(metrics.horizontalAdvance(look.caption), metrics.height());
+        const QPoint at(r.x() + (r.width() - text.width() + offset) / 2,
+                        r.y() + (r.height() - text.height() + offset) / 2);
+        painter.drawText(QRect(at, text), Qt::AlignLeft | Qt::AlignTop, look.caption);
+    }
+
+    if (look.pressed) {
+        drawRing(painter, r, kShadow, kHighlight);
+        drawRing(painter, r.adjusted(1, 1, -1, -1), kDarkShadow, kLight);
+    } else {
+        drawRing(painter, r, kShadow, kDarkShadow);
+    }
+}
+
+void PianoKeyboard::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const int keyIndex = keyAt(event->position().toPoint());
+    if (keyIndex < 0) return;
+    dragging_ = true;
+    live_.pointerPressed(keyIndex);
+}
+
+void PianoKeyboard::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_) return;
+    live_.StrikeKey(keyAt(event->position().toPoint()));
+}
+
+void PianoKeyboard::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !dragging_) return;
+    dragging_ = false;
+    live_.pointerReleased(keyAt(event->position().toPoint()));
+}
+
+void PianoKeyboard::followPointer(int keyIndex) {
+    if (dragging_ || !validKey(keyIndex)) return;
+    QCursor::setPos(mapToGlobal(keyRect(keyIndex).center()));
+}

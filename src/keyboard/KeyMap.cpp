@@ -1,0 +1,52 @@
+#include "keyboard/KeyMap.h"
+
+#include "core/CIni.h"
+#include "keyboard/KeyCodeToName.h"
+
+namespace {
+const QString kSection = QStringLiteral("键码");
+const QString kExtension = QStringLiteral(".KeyCode");
+} // namespace
+
+QString KeyMap::defaultFilePath(const AppPaths& paths) {
+    return paths.iniFile(QStringLiteral("默认_按键设置"), kExtension);
+}
+
+QString KeyMap::userFilePath(const AppPaths& paths) {
+    return paths.iniFile(QStringLiteral("按键设置"), kExtension);
+}
+
+void KeyMap::LoadKeyMaps(const AppPaths& paths, const NoteTable& notes, bool useUserMap) {
+    const QString defaultPath = defaultFilePath(paths);
+    WriteDefaultFile(kDefaultKeyMapResource, defaultPath, true, true);
+    readFile(defaultPath, notes);
+    if (useUserMap) readFile(userFilePath(paths), notes);
+}
+
+void KeyMap::readFile(const QString& path, const NoteTable& notes) {
+    const CIni ini;
+    for (int i = 0; i < NoteTable::kKeyCount; ++i) {
+        const QString note = notes.strNoteName(i);
+        // An empty note name would match a stray "=name" line of the file.
+        names_[i] = note.isEmpty() ? QString() : ini.ReadIniString_(kSection, note, path);
+    }
+}
+
+QString KeyMap::strKeyName(int keyIndex) const {
+    return keyIndex >= 0 && keyIndex < NoteTable::kKeyCount ? names_[keyIndex] : QString();
+}
+
+void KeyMap::setStrKeyName(int keyIndex, const QString& name) {
+    if (keyIndex >= 0 && keyIndex < NoteTable::kKeyCount) names_[keyIndex] = name;
+}
+
+int KeyMap::keyIndexOfName(const QString& name) const {
+    if (name.isEmpty()) return -1;
+    for (int i = 0; i < NoteTable::kKeyCount; ++i)
+        if (names_[i] == name) return i;
+    return -1;
+}
+
+int KeyMap::lookup(int keyCode, bool capsLockOn) const {
+    return keyIndexOfName(KeyCodeToName(keyCode, capsLockOn));
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The key map: for each of the 88 piano keys the name of the computer key that plays it, read
+// from the embedded default map and, once the user has saved options, from the user's own map.
+#include "core/AppPaths.h"
+#include "core/NoteTable.h"
+
+#include <QString>
+#include <array>
+
+class KeyMap {
+public:
+    static constexpr int kDefaultKeyMapResource = 105;
+
+    static QString defaultFilePath(const AppPaths& paths);
+    static QString userFilePath(const AppPaths& paths);
+
+    // Rewrites the default map from the embedded copy and reads it; then, when `useUserMap`,
+    // replaces every entry from the user's file, so a note missing there becomes unassigned.
+    void LoadKeyMaps(const AppPaths& paths, const NoteTable& notes, bool useUserMap);
+    // Reads all 88 entries of one key-map file; a key whose note name is unknown gets "".
+    void readFile(const QString& path, const NoteTable& notes);
+
+    // "" for an unassigned key or an index outside 0..87.
+    QString strKeyName(int keyIndex) const;
+    void setStrKeyName(int keyIndex, const QString& name);
+
+    // The lowest piano key assigned to `name`, or -1; an empty name matches nothing.
+    int keyIndexOfName(const QString& name) const;
+    // The piano key of a pressed computer key, or -1.
+    int lookup(int keyCode, bool capsLockOn) const;
+
+private:
+    std::array<QString, NoteTable::kKeyCount> names_;
+};

@@ -1,0 +1,85 @@
+#pragma once
+// Live playing: the one strike operation shared by the pointer, the computer keyboard and the
+// score playback, the reset of all keys, and the main window's key handling with its special
+// keys. The piano is monophonic: a strike first silences the key struck before. It draws nothing
+// itself; the keyboard widget follows keyPressedLook and keyReleasedLook.
+#include "core/SoundSettings.h"
+#include "keyboard/KeyMap.h"
+#include "settings/ProgramOptions.h"
+
+#include <QObject>
+#include <functional>
+
+class LiveKeyboard : public QObject {
+    Q_OBJECT
+public:
+    // What the special keys ask at the moment they go down; a condition not set counts as false.
+    struct Conditions {
+        std::function<bool()> playPauseEnabled;         // the Play menu's play/pause entry
+        std::function<bool()> scorePlaying;             // the transport is playing
+        std::function<bool()> deleteSelectedEnabled;    // list menu: delete the selected entries
+        std::function<bool()> deleteAllEnabled;         // list menu: delete all entries
+        std::function<bool()> organizeFavoritesEnabled; // list menu: organise favorites
+    };
+
+    LiveKeyboard(SoundSettings& sound, const KeyMap& keyMap, const ProgramOptions& options,
+                 QObject* parent = nullptr);
+    void setConditions(Conditions conditions) { conditions_ = std::move(conditions); }
+
+    // Draws key i pressed and, unless it is the key struck last and isAgain is false, silences
+    // that key and sounds this one. Every call restarts the recording stopwatch. An index outside
+    // 0..87 is ignored.
+    void StrikeKey(int keyIndex);
+    // Silences and draws released every key; intLastKey stays.
+    void ResetKeyboard();
+    void drawKeyReleased(int keyIndex);
+
+    // The pointer: a press on a key (the button really held, so isAgain is cleared) and its first
+    // strike; every later position over a key while the button is held goes to StrikeKey.
+    void pointerPressed(int keyIndex);
+    // The button released over a key: that key is drawn released and handed to the recorder.
+    void pointerReleased(int keyIndex);
+    // The pointer moved over the damper: silences the keyboard unless a score is playing.
+    void damperTouched();
+
+    // The main window's key-down (auto-repeats included) and key-up; `shift` is a ShiftMask.
+    void Form_KeyDown(int keyCode, int shift, bool capsLockOn);
+    void Form_KeyUp(int keyCode, int shift, bool capsLockOn);
+
+    int intLastKey() const { return intLastKey_; }
+    int intKeyDownIndex() const { return intKeyDownIndex_; }
+    bool blnMouseFollow() const { return options_.blnMouseFollow; }
+
+    // When true the next strike sounds even on intLastKey; the strike clears it. The playback
+    // engine sets it after every tick.
+    bool isAgain = false;
+
+signals:
+    void keyPressedLook(int keyIndex);
+    void keyReleasedLook(int keyIndex);
+    // Keyboard playing with the pointer following: move the pointer onto the key.
+    void pointerFollowRequested(int keyIndex);
+    void restartRecordingStopwatch();
+    void recordKeyRelease(int keyIndex);
+    void requestStopRecording();
+    void requestPlayPause();
+    void requestSearch();
+    void requestAddFolder();
+    void requestDeleteSelected();
+    void requestDeleteAll();
+    void requestOrganizeFavorites();
+
+private:
+    void runSpecialKeys(int keyCode, int shift);
+    static bool holds(const std::function<bool()>& condition) { return condition && condition(); }
+
+    SoundSettings& sound_;
+    const KeyMap& keyMap_;
+    const ProgramOptions& options_;
+    Conditions conditions_;
+    int intLastKey_ = 0;
+    int intKeyDownIndex_ = -1;
+    // The key a computer key struck and whose release the recorder still waits for; -1 once it
+    // was handed over or another key was struck since.
+    int awaitingRelease_ = -1;
+};

@@ -47,13 +47,13 @@ public:
     NoteTable& noteTable() { return noteTable_; }
     SoundSettings& sound() { return sound_; }
     MainMenus& menus() { return menus_; }
-
-signals:
-    void broughtToFront();
     KeyMap& keyMap() { return keyMap_; }
     LiveKeyboard& liveKeyboard() { return live_; }
     PianoKeyboard* keyboard() const { return keyboard_; }
     BottomContainer* container() const { return picContainer_; }
+
+signals:
+    void broughtToFront();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,15 @@
+#pragma once
+// The system's file dialogs as the logic sees them: a question that comes back with a path, or
+// with nothing when the user cancels.
+#include <QString>
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // A save dialog that asks before overwriting an existing file. `filter` is a list of
+    // description and pattern pairs, all separated by "|", e.g.
+    // "乐谱(*.piano)|*.piano|所有文件(*.*)|*.*"; `defaultSuffix` (without a dot) is added to a name
+    // typed without one. Empty on cancel.
+    virtual QString getSaveFileName(const QString& title, const QString& filter,
+                                    const QString& defaultSuffix) = 0;
+};

@@ -1,0 +1,29 @@
+#include "platform/QtFileDialogs.h"
+
+#include <QFileDialog>
+
+QStringList QtFileDialogs::nameFilters(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns =
+            parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        const QString& description = parts[i];
+        filters << (description.contains(QLatin1Char('('))
+                        ? description
+                        : QStringLiteral("%1 (%2)").arg(description, patterns));
+    }
+    return filters;
+}
+
+QString QtFileDialogs::getSaveFileName(const QString& title, const QString& filter,
+                                       const QString& defaultSuffix) {
+    QFileDialog dialog(owner_, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters(filter));
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}

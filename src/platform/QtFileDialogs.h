@@ -1,0 +1,21 @@
+#pragma once
+// The desktop's file dialogs, owned by the main window once it exists.
+#include "platform/FileDialogs.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <QWidget>
+
+class QtFileDialogs : public FileDialogs {
+public:
+    void setOwner(QWidget* owner) { owner_ = owner; }
+    QString getSaveFileName(const QString& title, const QString& filter,
+                            const QString& defaultSuffix) override;
+
+    // "desc|pattern|desc|pattern" as Qt's name filters; a description that does not show its
+    // patterns in parentheses gets them appended.
+    static QStringList nameFilters(const QString& filter);
+
+private:
+    QPointer<QWidget> owner_;
+};

@@ -1,0 +1,59 @@
+#include "score/RecordingStatusView.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+RecordingStatusView::RecordingStatusView(Recorder& recorder, QLabel* lblStatus,
+                                         const QCursor& pointer, QObject* parent)
+    : QObject(parent), recorder_(recorder), lblStatus_(lblStatus), pointer_(pointer) {
+    lblStatus_->installEventFilter(this);
+    connect(&recorder_, &Recorder::recordingChanged, this, &RecordingStatusView::showRecording);
+}
+
+void RecordingStatusView::showRecording(bool recording) {
+    if (!lblStatus_) return;
+    if (recording) {
+        tag_ = lblStatus_->text();
+        lblStatus_->setText(Recorder::statusText());
+        lblStatus_->setCursor(pointer_);
+        return;
+    }
+    lblStatus_->setText(tag_);
+    lblStatus_->unsetCursor();
+    setHighlighted(false);
+}
+
+void RecordingStatusView::setHighlighted(bool highlighted) {
+    QPalette palette = lblStatus_->palette();
+    palette.setColor(QPalette::WindowText, highlighted ? QColor(Qt::red) : QColor(Qt::white));
+    lblStatus_->setPalette(palette);
+    QFont font = lblStatus_->font();
+    font.setUnderline(highlighted);
+    lblStatus_->setFont(font);
+}
+
+bool RecordingStatusView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != lblStatus_ || !recorder_.IsRecording()) return false;
+    switch (event->type()) {
+    case QEvent::Enter:
+        setHighlighted(true);
+        break;
+    case QEvent::Leave:
+        setHighlighted(false);
+        break;
+    case QEvent::MouseButtonPress:
+        // Taking the press makes the release come back to the label.
+        return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            lblStatus_->rect().contains(mouse->position().toPoint()))
+            recorder_.SaveFromStatusClick();
+        return true;
+    }
+    default:
+        break;
+    }
+    return false;
+}

@@ -1,0 +1,35 @@
+#include "platform/QtFileDialogs.h"
+#include "platform/SteadyMonotonicClock.h"
+#include "score/Recorder.h"
+
+#include <algorithm>
+#include <limits>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(RecorderFileDialogs, TheScoreFilterBecomesQtNameFilters) {
+    EXPECT_EQ(QtFileDialogs::nameFilters(Recorder::saveDialogFilter()),
+              QStringList({"Qor_Tonvale乐谱文件(*.piano)", "所有文件(*.*)"}));
+}
+
+TEST(RecorderFileDialogs, DescriptionsWithoutPatternsGetThem) {
+    EXPECT_EQ(QtFileDialogs::nameFilters("Pictures|*.png;*.bmp|Odd"),
+              QStringList({"Pictures (*.png *.bmp)"}));
+    EXPECT_TRUE(QtFileDialogs::nameFilters(QString()).isEmpty());
+}
+
+TEST(RecorderClock, NeverGoesBackAndResolvesWellBelowAMillisecond) {
+    const SteadyMonotonicClock clock;
+    qint64 previous = clock.nowNanoseconds();
+    qint64 smallestStep = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < 10000; ++i) {
+        const qint64 now = clock.nowNanoseconds();
+        ASSERT_GE(now, previous);
+        if (now > previous) smallestStep = std::min(smallestStep, now - previous);
+        previous = now;
+    }
+    EXPECT_LT(smallestStep, 100'000);
+}
+
+} // namespace

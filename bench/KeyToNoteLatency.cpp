@@ -2,6 +2,10 @@
 // backend? Prints the median and the 99th percentile of many presses, next to the cost of the
 // strike alone and the 10 ms at which a player starts to feel a keyboard lag.
 #include "app/frmMain.h"
+#include "platform/SteadyMonotonicClock.h"
+#include "support/RecordingDesktopShell.h"
+#include "support/RecordingMessageSink.h"
+#include "support/ScriptedFileDialogs.h"
 #include "keyboard/LiveKeyboard.h"
 
 #include <QApplication>
@@ -34,14 +38,6 @@ struct TimingBackend : MidiBackend {
     Clock::time_point lastNoteOn;
 };
 
-struct SilentSink : MessageSink {
-    MessageAnswer show(const Message&) override { return MessageAnswer::Ok; }
-};
-
-struct NoShell : DesktopShell {
-    bool open(const QString&) override { return false; }
-};
-
 struct Figures {
     double median, p99;
 };
@@ -59,9 +55,11 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     QDir(folder.path()).mkpath(QStringLiteral("INI"));
     TimingBackend backend;
-    SilentSink messages;
-    NoShell shell;
-    frmMain main({AppPaths(folder.path(), folder.path()), backend, messages, shell});
+    RecordingMessageSink messages;
+    RecordingDesktopShell shell;
+    ScriptedFileDialogs dialogs;
+    const SteadyMonotonicClock clock;
+    frmMain main({AppPaths(folder.path(), folder.path()), backend, messages, shell, dialogs, clock});
     main.load([](const QString&) {});
     main.show();
     if (!QTest::qWaitForWindowExposed(&main)) return 1;

@@ -30,7 +30,7 @@ int childRun(const QString& mode, const QString& folder, int argc, char** argv) 
         QTimer::singleShot(0, shown);
         return QApplication::exec();
     }
-    return MStart::run({"tonvale"}, {AppPaths(folder, folder), nullptr, nullptr, [&](frmMain&) { shown(); }});
+    return MStart::run({"tonvale"}, {AppPaths(folder, folder), nullptr, nullptr, nullptr, [&](frmMain&) { shown(); }});
 }
 
 double timeOneStart(const QString& mode, const QString& folder) {

@@ -3,12 +3,16 @@
 // scripted ones in the tests.
 #include "core/AppPaths.h"
 #include "platform/DesktopShell.h"
+#include "platform/FileDialogs.h"
 #include "platform/MessageSink.h"
 #include "platform/MidiBackend.h"
+#include "platform/MonotonicClock.h"
 
 struct AppServices {
     AppPaths paths;
     MidiBackend& midi;
     MessageSink& messages;
     DesktopShell& shell;
+    FileDialogs& fileDialogs;
+    const MonotonicClock& clock;
 };

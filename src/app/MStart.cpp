@@ -4,8 +4,10 @@
 #include "app/frmSplash.h"
 #include "core/VersionInfo.h"
 #include "platform/QtDesktopShell.h"
+#include "platform/QtFileDialogs.h"
 #include "platform/QtMessageSink.h"
 #include "platform/SingleInstance.h"
+#include "platform/SteadyMonotonicClock.h"
 #include "platform/SystemMidiBackend.h"
 
 #include <QApplication>
@@ -56,8 +58,13 @@ int run(const QStringList& arguments, const StartOptions& options) {
     const std::unique_ptr<MidiBackend> systemMidi = options.midi ? nullptr : createSystemMidiBackend();
     MidiBackend& midi = options.midi ? *options.midi : *systemMidi;
 
-    frmMain main({options.paths, midi, messages, shell});
+    QtFileDialogs desktopDialogs;
+    FileDialogs& fileDialogs = options.fileDialogs ? *options.fileDialogs : desktopDialogs;
+    const SteadyMonotonicClock clock;
+
+    frmMain main({options.paths, midi, messages, shell, fileDialogs, clock});
     desktopMessages.setOwner(&main);
+    desktopDialogs.setOwner(&main);
     main.load([&splash](const QString& text) {
         if (splash) splash->setStatus(text);
     });

@@ -1,6 +1,7 @@
 #pragma once
 // The entry procedure: one run of the program from the splash to the end of the event loop.
 #include "core/AppPaths.h"
+#include "platform/FileDialogs.h"
 #include "platform/MessageSink.h"
 #include "platform/MidiBackend.h"
 
@@ -16,6 +17,7 @@ struct StartOptions {
     // Null: the desktop's message boxes and the system's MIDI outputs.
     MessageSink* messages = nullptr;
     MidiBackend* midi = nullptr;
+    FileDialogs* fileDialogs = nullptr;
     // Runs once the main window is shown and the event loop has turned (tests and benchmarks).
     std::function<void(frmMain&)> whenShown;
 };

@@ -6,6 +6,9 @@
 #include "app/PianoKeyFilter.h"
 #include "app/PianoKeyboard.h"
 #include "app/SoundPanel.h"
+#include "app/StatusBarView.h"
+#include "score/RecordingStatusView.h"
+#include "score/frmRecordSetting.h"
 #include "core/Twips.h"
 
 #include <QApplication>
@@ -19,7 +22,8 @@ const QRect kDamperGeometry(724, 8, 120, 60);
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
     : QMainWindow(parent), services_(services), midi_(services.midi, services.messages),
-      sound_(midi_), live_(sound_, keyMap_, options_) {
+      sound_(midi_), live_(sound_, keyMap_, options_),
+      recorder_(noteTable_, services.clock, services.messages, services.fileDialogs) {
     setWindowTitle(QStringLiteral("Tonvale"));
     auto* surface = new QWidget(this);
     setCentralWidget(surface);
@@ -32,9 +36,20 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     lblMute_->setGeometry(kDamperGeometry);
     picContainer_ = new BottomContainer(surface);
     keyFilter_ = new PianoKeyFilter(*this, live_, this);
+    statusBar_ = new StatusBarView(picContainer_->picStatusBar());
+    wireRecorder();
 }
 
 frmMain::~frmMain() { unload(); }
+
+void frmMain::wireRecorder() {
+    recordingStatus_ = new RecordingStatusView(recorder_, statusBar_->lblStatus, Qt::PointingHandCursor, this);
+    connect(menus_.mnuFileSubs(5), &MenuItem::triggered, this,
+            [this] { frmRecordSetting::Start(recorder_, sound_, this); });
+    connect(&live_, &LiveKeyboard::restartRecordingStopwatch, &recorder_, &Recorder::restartStopwatch);
+    connect(&live_, &LiveKeyboard::recordKeyRelease, &recorder_, &Recorder::RecordKeyRelease);
+    connect(&live_, &LiveKeyboard::requestStopRecording, &recorder_, &Recorder::DropRecording);
+}
 
 void frmMain::load(const StatusReporter& status) {
     for (int i = 0; i <= 2; ++i) menus_.mnuPlaySubs(i)->setEnabled(false);

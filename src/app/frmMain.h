@@ -9,6 +9,7 @@
 #include "core/SoundSettings.h"
 #include "keyboard/KeyMap.h"
 #include "keyboard/LiveKeyboard.h"
+#include "score/Recorder.h"
 #include "settings/ProgramOptions.h"
 
 #include <QMainWindow>
@@ -19,7 +20,9 @@ class BottomContainer;
 class DamperLabel;
 class PianoKeyFilter;
 class PianoKeyboard;
+class RecordingStatusView;
 class SoundPanel;
+class StatusBarView;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -51,6 +54,8 @@ public:
     LiveKeyboard& liveKeyboard() { return live_; }
     PianoKeyboard* keyboard() const { return keyboard_; }
     BottomContainer* container() const { return picContainer_; }
+    Recorder& recorder() { return recorder_; }
+    StatusBarView* statusBar() const { return statusBar_; }
 
 signals:
     void broughtToFront();
@@ -59,6 +64,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void wireRecorder();
     void applyFirstStartSettings();
 
     AppServices services_;
@@ -70,10 +76,13 @@ private:
     MenuBarView* menuBarView_ = nullptr;
     KeyMap keyMap_;
     LiveKeyboard live_;
+    Recorder recorder_;
     SoundPanel* soundPanel_ = nullptr;
     PianoKeyboard* keyboard_ = nullptr;
     DamperLabel* lblMute_ = nullptr;
     BottomContainer* picContainer_ = nullptr;
     PianoKeyFilter* keyFilter_ = nullptr;
+    StatusBarView* statusBar_ = nullptr;
+    RecordingStatusView* recordingStatus_ = nullptr;
     bool unloaded_ = false;
 };

@@ -6,5 +6,5 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonvale"));
     QApplication::setOrganizationName(QStringLiteral("Quillon"));
-    return MStart::run(QApplication::arguments(), {AppPaths::forRunningProgram(), nullptr, nullptr, {}});
+    return MStart::run(QApplication::arguments(), {AppPaths::forRunningProgram(), nullptr, nullptr, nullptr, {}});
 }

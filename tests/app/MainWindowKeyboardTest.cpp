@@ -5,7 +5,10 @@
 #include "app/PianoKeyboard.h"
 #include "app/frmMain.h"
 #include "support/RecordingMessageSink.h"
+#include "platform/SteadyMonotonicClock.h"
+#include "support/RecordingDesktopShell.h"
 #include "support/RecordingMidiBackend.h"
+#include "support/ScriptedFileDialogs.h"
 #include "support/TempProgramFolder.h"
 
 #include <QComboBox>
@@ -20,10 +23,6 @@ Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* w, QEvent::Type t, int k, Qt::Keybo
 namespace {
 
 using Sent = RecordingMidiBackend::Sent;
-
-struct NoShell : DesktopShell {
-    bool open(const QString&) override { return false; }
-};
 
 struct MainWindowKeyboardTest : testing::Test {
     MainWindowKeyboardTest() {
@@ -53,8 +52,10 @@ struct MainWindowKeyboardTest : testing::Test {
     TempProgramFolder folder;
     RecordingMidiBackend backend;
     RecordingMessageSink messages;
-    NoShell shell;
-    frmMain main{{folder.paths(), backend, messages, shell}};
+    RecordingDesktopShell shell;
+    ScriptedFileDialogs dialogs;
+    SteadyMonotonicClock clock;
+    frmMain main{{folder.paths(), backend, messages, shell, dialogs, clock}};
     QWindow* window = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "platform/SingleInstance.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingMidiBackend.h"
+#include "support/ScriptedFileDialogs.h"
 #include "support/TempProgramFolder.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ constexpr auto kWritable = QFileDevice::WriteOwner | QFileDevice::WriteGroup | Q
 struct StartupTest : testing::Test {
     // One whole run of the program; `check` runs while its window is shown, then the run ends.
     int runProgram(const std::function<void(frmMain&)>& check = {}) {
-        MStart::StartOptions options{dir.paths(), &messages, &midi, [&](frmMain& main) {
+        MStart::StartOptions options{dir.paths(), &messages, &midi, &dialogs, [&](frmMain& main) {
                                          if (check) check(main);
                                          QApplication::quit();
                                      }};
@@ -36,6 +37,7 @@ struct StartupTest : testing::Test {
     TempProgramFolder dir;
     RecordingMessageSink messages;
     RecordingMidiBackend midi;
+    ScriptedFileDialogs dialogs;
 };
 
 TEST_F(StartupTest, AFirstStartCreatesTheFoldersAndAReadOnlyNoteMap) {
@@ -69,7 +71,8 @@ TEST_F(StartupTest, ASecondStartWithOneInstanceAllowedWarnsAndEnds) {
     runProgram([&](frmMain& first) {
         RecordingMessageSink secondMessages;
         RecordingMidiBackend secondMidi;
-        MStart::StartOptions second{dir.paths(), &secondMessages, &secondMidi,
+        ScriptedFileDialogs dialogs;
+        MStart::StartOptions second{dir.paths(), &secondMessages, &secondMidi, &dialogs,
                                     [&](frmMain&) { secondShown = true; }};
         EXPECT_EQ(MStart::run({"tonvale"}, second), 0);
         ASSERT_EQ(secondMessages.shown.size(), 1);

@@ -1,0 +1,15 @@
+#pragma once
+// The contents of the status bar: an icon and the status text at the left, an icon and the
+// played-time text at the right, all centred vertically.
+#include <QWidget>
+
+class QLabel;
+
+class StatusBarView : public QObject {
+    Q_OBJECT
+public:
+    explicit StatusBarView(QWidget* picStatusBar);
+
+    QLabel* lblStatus = nullptr;
+    QLabel* lblPlayedTime = nullptr;
+};

@@ -23,7 +23,8 @@ QByteArray pngBytes(const QImage& image) {
 
 bool writeIcon(IconArtwork::Kind kind, const QString& path) {
     QList<IcoContainer::Frame> frames;
-    for (int size : kSizes) frames.append({size, size, pngBytes(IconArtwork::render(kind, size))});
+    for (int size : kSizes)
+        frames.append({size, size, pngBytes(IconArtwork::render(kind, size))});
     const QByteArray ico = IcoContainer::compose(frames);
     QFile file(path);
     return !ico.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size();

@@ -30,12 +30,18 @@ int le16(const QByteArray& bytes, qsizetype at) {
 }
 
 // In the directory a size of 256 is stored as 0.
-int sizeByte(int size) { return size == 256 ? 0 : size; }
-int sizeFromByte(unsigned char byte) { return byte == 0 ? 256 : byte; }
+int sizeByte(int size) {
+    return size == 256 ? 0 : size;
+}
+int sizeFromByte(unsigned char byte) {
+    return byte == 0 ? 256 : byte;
+}
 
 } // namespace
 
-bool Frame::isPng() const { return data.startsWith(kPngSignature); }
+bool Frame::isPng() const {
+    return data.startsWith(kPngSignature);
+}
 
 QByteArray compose(const QList<Frame>& frames) {
     if (frames.isEmpty() || frames.size() > kMaxFrames) return {};
@@ -59,7 +65,8 @@ QByteArray compose(const QList<Frame>& frames) {
         putLe32(out, offset);
         offset += quint32(f.data.size());
     }
-    for (const Frame& f : frames) out.append(f.data);
+    for (const Frame& f : frames)
+        out.append(f.data);
     return out;
 }
 

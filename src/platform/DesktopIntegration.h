@@ -6,12 +6,14 @@
 #include <QStringList>
 
 struct DesktopFileType {
+    // Stands for the file in an open command.
+    static inline const QString kFileArgument = QStringLiteral("%1");
+
     QString mimeType;    // e.g. "application/x-tonvale-piano"
     QString pattern;     // e.g. "*.piano"; matched without regard to letter case
     QString description; // what file managers call the type
     QString iconFile;    // an .ico file with PNG images; empty or unreadable: no icon of our own
-    // The program and its arguments, RegistryCommand::kFileArgument standing for the file.
-    // Empty: the type is not ours (any more).
+    // The program and its arguments. Empty: the type is not ours (any more).
     QStringList openCommand;
 };
 

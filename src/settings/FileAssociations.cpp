@@ -76,8 +76,11 @@ void FileAssociations::refreshDesktop(const CRegedit& registry) {
         if (registry.getString_(known.extension, {}) == known.typeName) {
             type.iconFile =
                 registry.getString_(known.typeName + QStringLiteral("\\DefaultIcon"), {});
-            type.openCommand = RegistryCommand::split(
-                registry.getString_(known.typeName + QStringLiteral("\\Shell\\open\\Command"), {}));
+            for (const QString& argument : RegistryCommand::split(registry.getString_(
+                     known.typeName + QStringLiteral("\\Shell\\open\\Command"), {})))
+                type.openCommand << (argument == RegistryCommand::kFileArgument
+                                         ? DesktopFileType::kFileArgument
+                                         : argument);
         }
         types.append(type);
     }

@@ -22,6 +22,8 @@ public:
     XdgDesktopIntegration(QString dataHome, Program program, ToolRunner runTool = runInstalledTool);
     void apply(const QList<DesktopFileType>& types) override;
 
+    // This program: desktop id "tonvale", its name and description, the score icon.
+    static Program thisProgram();
     // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
     static QString userDataHome();
     // Runs the tool when it is on the PATH and waits a bounded time; a missing tool is no error.

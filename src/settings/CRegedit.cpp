@@ -9,13 +9,25 @@ using RegistryFile::fold;
 CRegedit::CRegedit(QString storePath) : path_(std::move(storePath)) {
     QFile file(path_);
     if (file.open(QIODevice::ReadOnly))
-        keys_ = RegistryFile::parse(file.read(RegistryFile::kMaxFileSize));
+        keys_ = written_ = RegistryFile::parse(file.read(RegistryFile::kMaxFileSize));
 }
 
 bool CRegedit::commit(const RegistryFile::Keys& changed) {
-    if (!AtomicFile::write(path_, RegistryFile::serialize(changed))) return false;
+    if (batchDepth_ == 0 && !AtomicFile::write(path_, RegistryFile::serialize(changed)))
+        return false;
     keys_ = changed;
+    if (batchDepth_ == 0) written_ = keys_;
     return true;
+}
+
+CRegedit::Batch::Batch(CRegedit& registry) : registry_(registry) { ++registry_.batchDepth_; }
+
+CRegedit::Batch::~Batch() {
+    if (--registry_.batchDepth_ > 0 || registry_.keys_ == registry_.written_) return;
+    if (AtomicFile::write(registry_.path_, RegistryFile::serialize(registry_.keys_)))
+        registry_.written_ = registry_.keys_;
+    else
+        registry_.keys_ = registry_.written_;
 }
 
 bool CRegedit::setString_(const QString& sKey_, const QString& sValueName_,

@@ -1,7 +1,7 @@
 #pragma once
 // The association store: registry-like keys, each with string values (the unnamed one is the
 // key's default value), kept in one file of the data folder. Every change is written at once,
-// atomically; a change that cannot be written is not made.
+// atomically, or at the end of a Batch; a change that cannot be written is not made.
 #include "settings/RegistryFile.h"
 
 class CRegedit {
@@ -21,6 +21,20 @@ public:
     bool DeleteSubKey_(const QString& sKey_, const QString& sSubKey_);
 
     bool keyExists(const QString& key) const;
+
+    // Groups the changes made while it lives into one rewrite at its end. When that rewrite
+    // fails, the store goes back to what the file holds.
+    class Batch {
+    public:
+        explicit Batch(CRegedit& registry);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        CRegedit& registry_;
+    };
+
     QString storePath() const { return path_; }
 
 private:
@@ -28,4 +42,6 @@ private:
 
     QString path_;
     RegistryFile::Keys keys_;
+    RegistryFile::Keys written_; // what the file holds
+    int batchDepth_ = 0;
 };

@@ -45,14 +45,17 @@ void CRegeditExpanded::setAssociatedApp_(const QString& sExtension_, const QStri
         sOpenCommand_.isEmpty() ? RegistryCommand::forProgram(sAppPath_) : sOpenCommand_;
     const QString verbCommand = sVerbCommand_.isEmpty() ? openCommand : sVerbCommand_;
 
-    registry_.setString_(sExtension_, {}, sTypeName_);
-    registry_.setString_(sTypeName_, {}, sTypeName_);
-    writeTypeLayout(sTypeName_, blnSetIcon_, sIconPath_, blnAddVerb_, sVerbName_, openCommand,
-                    verbCommand);
-    if (blnRegisterApp_) {
-        registry_.CreateKey_(applicationKey(sAppPath_));
-        writeTypeLayout(applicationKey(sAppPath_), blnSetIcon_, sIconPath_, blnAddVerb_, sVerbName_,
-                        openCommand, verbCommand);
+    {
+        const CRegedit::Batch batch(registry_);
+        registry_.setString_(sExtension_, {}, sTypeName_);
+        registry_.setString_(sTypeName_, {}, sTypeName_);
+        writeTypeLayout(sTypeName_, blnSetIcon_, sIconPath_, blnAddVerb_, sVerbName_, openCommand,
+                        verbCommand);
+        if (blnRegisterApp_) {
+            registry_.CreateKey_(applicationKey(sAppPath_));
+            writeTypeLayout(applicationKey(sAppPath_), blnSetIcon_, sIconPath_, blnAddVerb_,
+                            sVerbName_, openCommand, verbCommand);
+        }
     }
     RefreshAssociatedIcon_();
 }
@@ -74,10 +77,13 @@ void CRegeditExpanded::deleteTypeLayout(const QString& root, bool icon, bool ver
 void CRegeditExpanded::UnsetAssociatedApp_(const QString& sExtension_, const QString& sTypeName_,
                                            const QString& sAppPath_, bool blnIcon_, bool blnVerb_,
                                            const QString& sVerbName_, bool blnApp_) {
-    if (registry_.getString_(sExtension_, {}) == sTypeName_)
-        registry_.DeleteSubKey_(sExtension_, {});
-    deleteTypeLayout(sTypeName_, blnIcon_, blnVerb_, sVerbName_);
-    if (blnApp_) deleteTypeLayout(applicationKey(sAppPath_), blnIcon_, blnVerb_, sVerbName_);
+    {
+        const CRegedit::Batch batch(registry_);
+        if (registry_.getString_(sExtension_, {}) == sTypeName_)
+            registry_.DeleteSubKey_(sExtension_, {});
+        deleteTypeLayout(sTypeName_, blnIcon_, blnVerb_, sVerbName_);
+        if (blnApp_) deleteTypeLayout(applicationKey(sAppPath_), blnIcon_, blnVerb_, sVerbName_);
+    }
     RefreshAssociatedIcon_();
 }
 

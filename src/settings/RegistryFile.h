@@ -12,11 +12,13 @@ namespace RegistryFile {
 struct Value {
     QString name; // empty: the key's default value
     QString text;
+    bool operator==(const Value&) const = default;
 };
 
 struct Key {
     QString path;                // segments joined by "\", as first spelled
     QMap<QString, Value> values; // by folded name
+    bool operator==(const Key&) const = default;
 };
 
 // Keys by folded path; a key's parents are always present too.

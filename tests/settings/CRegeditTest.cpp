@@ -73,6 +73,36 @@ TEST_F(CRegeditTest, AChangeThatCannotBeWrittenIsNotMade) {
     EXPECT_EQ(reg.getString_("K", {}), QString());
 }
 
+TEST_F(CRegeditTest, ABatchWritesOnceAtItsEndAndReadsSeeItsChangesMeanwhile) {
+    CRegedit reg(store());
+    {
+        const CRegedit::Batch batch(reg);
+        reg.setString_(R"(A\B)", {}, "1");
+        reg.setString_("C", {}, "2");
+        reg.DeleteSubKey_("C", {});
+        EXPECT_EQ(reg.getString_(R"(A\B)", {}), QString("1"));
+        EXPECT_FALSE(reg.keyExists("C"));
+        EXPECT_FALSE(QFile::exists(store())) << "nothing written before the end";
+    }
+    const CRegedit again(store());
+    EXPECT_EQ(again.getString_(R"(A\B)", {}), QString("1"));
+    EXPECT_FALSE(again.keyExists("C"));
+}
+
+TEST_F(CRegeditTest, ABatchThatCannotBeWrittenLeavesTheStoreAsTheFileHasIt) {
+    CRegedit reg(store());
+    reg.setString_("Kept", {}, "1");
+    QFile::setPermissions(store(), QFileDevice::ReadOwner);
+    {
+        const CRegedit::Batch batch(reg);
+        reg.setString_("Lost", {}, "2");
+        reg.DeleteSubKey_("Kept", {});
+    }
+    EXPECT_TRUE(reg.keyExists("Kept"));
+    EXPECT_FALSE(reg.keyExists("Lost"));
+    QFile::setPermissions(store(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
 TEST_F(CRegeditTest, AHandEditedOrDamagedFileIsReadAsFarAsItMakesSense) {
     dir.write("INI/store.Reg", "garbage line\n[a\\\\b]\n@=\"one\"\n\"n\"=\"two\" trailing\n"
                                "@=unquoted\n\xff\xfe\n[]\n@=\"lost\"\n[c]\n\"\"=\"empty name\"\n");

@@ -30,7 +30,7 @@ void Volume::setVolume(int volume) {
 void Volume::changed() {
     emit Change();
     if (controlSystemVolume_ && systemVolume_)
-        systemVolume_->setSpeakerVolume(VolumeModel::speakerLevel(model_.Volume()));
+        systemVolume_->setSliderVolume(model_.Volume());
     update();
 }
 

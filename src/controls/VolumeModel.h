@@ -10,11 +10,8 @@ public:
     static constexpr int kThumbWidth = 150;
     static constexpr int kMaxVolume = kInnerWidth - kThumbWidth / 2;
     static constexpr int kDefaultVolume = 520;
-    // The speaker level passed to the system for each unit of the position.
-    static constexpr int kSpeakerLevelPerUnit = 75;
 
     int Volume() const { return volume_; }
-    static int speakerLevel(int volume) { return volume * kSpeakerLevelPerUnit; }
     bool isDragging() const { return dragging_; }
 
     // Clamps to 0..930. Always a new position: the change handlers run on every set.

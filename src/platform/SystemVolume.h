@@ -1,14 +1,11 @@
 #pragma once
-// The master speaker level of the system, as the volume slider drives it. The real mixer
-// implementation maps 0..kFullScale linearly onto the range of its own playback control.
+// The system's master output level as the volume slider drives it, in the slider's own units.
 class SystemVolume {
 public:
-    // The level of the slider's top position (930 × 75).
-    static constexpr int kFullScale = 69750;
+    static constexpr int kSliderMaximum = 930;
 
     virtual ~SystemVolume() = default;
-    // Sets the speaker level, 0..kFullScale; false when the mixer could not be opened or set.
-    // Reporting a failure to the user is the implementation's business: the slider calls this on
-    // every move of a drag and must not be interrupted by a message box each time.
-    virtual bool setSpeakerVolume(int level) = 0;
+    // Sets the level for a slider position, clamped to 0..kSliderMaximum; 0 also switches the
+    // sound off where the mixer can. False when there is no mixer to set.
+    virtual bool setSliderVolume(int position) = 0;
 };

@@ -14,12 +14,6 @@ TEST(VolumeModel, StartsAt520AndClampsTo0To930) {
     }
 }
 
-TEST(VolumeModel, TheSpeakerLevelIs75PerUnit) {
-    EXPECT_EQ(VolumeModel::speakerLevel(930), 69750);
-    EXPECT_EQ(VolumeModel::speakerLevel(520), 39000);
-    EXPECT_EQ(VolumeModel::speakerLevel(0), 0);
-}
-
 struct PressCase {
     double x;
     bool moves;

@@ -1,5 +1,5 @@
 #include "controls/Volume.h"
-#include "RecordingSystemVolume.h"
+#include "support/RecordingSystemVolume.h"
 #include "ShownControl.h"
 
 #include <QSignalSpy>
@@ -44,7 +44,7 @@ TEST_F(VolumeTest, WithControlSystemVolumeEveryChangeSetsTheSpeakerLevel) {
     QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(40, 10)); // 600 units: thumb 525
     QTest::mouseMove(&slider, QPoint(60, 10));                      // 900: thumb 825
     QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(60, 10));
-    EXPECT_EQ(system.levels, (QList<int>{69750, 39000, 39375, 61875}));
+    EXPECT_EQ(system.positions, (QList<int>{930, 520, 525, 825}));
     EXPECT_EQ(seenInHandler, (QList<int>{930, 520, 525, 825}));
 }
 
@@ -53,7 +53,7 @@ TEST_F(VolumeTest, WithoutControlSystemVolumeTheSystemIsLeftAlone) {
     QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(40, 10));
     EXPECT_EQ(slider.volume(), 525);
     EXPECT_EQ(changes.count(), 1);
-    EXPECT_TRUE(system.levels.isEmpty());
+    EXPECT_TRUE(system.positions.isEmpty());
 }
 
 TEST_F(VolumeTest, APressNearTheLeftEndLeavesTheThumbButIsReported) {
@@ -83,7 +83,7 @@ TEST_F(VolumeTest, ADisabledSliderIgnoresThePointer) {
     QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(40, 10));
     EXPECT_EQ(slider.volume(), 520);
     EXPECT_EQ(changes.count(), 0);
-    EXPECT_TRUE(system.levels.isEmpty());
+    EXPECT_TRUE(system.positions.isEmpty());
 }
 
 } // namespace

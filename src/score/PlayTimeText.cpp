@@ -8,7 +8,8 @@ namespace {
 
 // At least two digits, like a "00" picture; a negative number keeps its sign in front.
 QString twoDigits(qint64 n) {
-    const QString digits = QString::number(n < 0 ? -n : n).rightJustified(2, u'0');
+    const quint64 magnitude = n < 0 ? 0 - quint64(n) : quint64(n);
+    const QString digits = QString::number(magnitude).rightJustified(2, u'0');
     return n < 0 ? u'-' + digits : digits;
 }
 

@@ -182,6 +182,8 @@ void PlaybackEngine::endHoldEarly() {
     if (!holding_) return;
     holdEnd_ = time_.now();
     holdTimer_->startAt(holdEnd_);
+    // The next tick was put after the planned end of the hold: bring it forward.
+    if (timerRunning_) scheduleFrom(0);
 }
 
 void PlaybackEngine::onHoldEnd() {

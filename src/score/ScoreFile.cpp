@@ -23,12 +23,14 @@ QByteArray readLeadingRows(const QString& path, int rowCount, qint64 maxBytes) {
     QFile file(path);
     if (rowCount <= 0 || maxBytes <= 0 || !file.open(QIODevice::ReadOnly)) return {};
     constexpr qint64 kChunk = 4096;
+    // One byte beyond the limit shows whether the limit falls inside a two-byte character.
+    const qint64 readLimit = maxBytes + 1;
     QByteArray bytes;
     int rowsSeen = 0;
     qsizetype searchFrom = 0;
-    while (bytes.size() < maxBytes) {
-        const QByteArray chunk = file.read(std::min(kChunk, maxBytes - bytes.size()));
-        if (chunk.isEmpty()) return bytes; // end of file, or a read error: what was read stands
+    while (bytes.size() < readLimit) {
+        const QByteArray chunk = file.read(std::min(kChunk, readLimit - bytes.size()));
+        if (chunk.isEmpty()) break; // end of file, or a read error: what was read stands
         bytes += chunk;
         for (;;) {
             const qsizetype at = bytes.indexOf("\r\n", searchFrom);
@@ -38,10 +40,9 @@ QByteArray readLeadingRows(const QString& path, int rowCount, qint64 maxBytes) {
                 break;
             }
             searchFrom = at + 2;
-            if (++rowsSeen == rowCount) return bytes.first(at + 2);
+            if (++rowsSeen == rowCount && at + 2 <= maxBytes) return bytes.first(at + 2);
         }
     }
-    // The limit cut a long row: do not leave half a character at its end.
     return bytes.first(GbkCodec::boundaryAtOrBefore(bytes, maxBytes));
 }
 

@@ -25,7 +25,8 @@ QString GetScoreInfo(const QString& entry, const QStringList& instrumentNames, Q
     int rowNumber = 0;
     ScoreText::forEachRow(text, [&](QStringView row) {
         if (rowNumber++ >= ScoreInfo::kRowsLooked || row.isEmpty() || row.front() == u'\'') return;
-        const QStringView value = ScoreText::split(row).token.sliced(1);
+        const QStringView token = ScoreText::split(row).token;
+        const QStringView value = token.isEmpty() ? QStringView() : token.sliced(1);
         switch (row.front().unicode()) {
         case u'%': {
             const qint16 number = NumberText::roundToInt16(NumberText::leadingNumber(value));

@@ -37,7 +37,8 @@ void parse(QStringView text, const NoteTable& notes, ScoreWideValues& wide, Scor
             row.DurationCode = parts.hasDuration
                                    ? NumberText::toSingle(leadingNumber(parts.durationText))
                                    : -1.0f;
-            const QStringView afterMark = parts.token.sliced(1);
+            // A row that starts with "+" has an empty token.
+            const QStringView afterMark = parts.token.isEmpty() ? QStringView() : parts.token.sliced(1);
             switch (rowText.front().unicode()) {
             case u'%': score.InstrumentChanges.append(roundToInt16(leadingNumber(afterMark)), i); break;
             case u'!': score.KeyChanges.append(qint16(PitchValue(afterMark.toString())), i); break;

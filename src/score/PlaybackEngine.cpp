@@ -24,7 +24,7 @@ PlaybackEngine::PlaybackEngine(const NoteTable& notes, SoundSettings& sound, Key
 PlaybackEngine::~PlaybackEngine() = default;
 
 qint32 PlaybackEngine::LoadScore(const QString& path, bool resetPosition) {
-    const ScoreFile::ReadResult file = ScoreFile::readWhole(path);
+    ScoreFile::ReadResult file = ScoreFile::readWhole(path);
     switch (file.error) {
     case ScoreFile::ReadError::None: break;
     case ScoreFile::ReadError::Unreadable:
@@ -42,10 +42,12 @@ qint32 PlaybackEngine::LoadScore(const QString& path, bool resetPosition) {
     endHoldEarly();
     switchTimerOff();
     ++loadCount_;
+    // Nothing can fail from here on: the old score goes first, so that two never share memory.
+    score_ = Score();
     Score loaded;
     emit statusChanged(QStringLiteral("打开文件..."));
     keyboard_.ResetKeyboard();
-    const QString text = ScoreText::decode(file.bytes);
+    const QString text = ScoreText::decode(std::exchange(file.bytes, {}));
     emit statusChanged(QStringLiteral("提取文件信息..."));
     ScoreParser::parse(text, notes_, wide_, loaded);
     if (resetPosition) lngCurrentRow_ = 0;

@@ -3,9 +3,11 @@
 #include "core/NumberText.h"
 #include "score/ScoreText.h"
 
-#include <QHash>
 #include <algorithm>
+#include <array>
 #include <limits>
+#include <string_view>
+#include <unordered_map>
 
 namespace ScoreParser {
 namespace {
@@ -13,19 +15,40 @@ namespace {
 using NumberText::leadingNumber;
 using NumberText::roundToInt16;
 
-// Name -> key; where names repeat, the highest key wins. An empty name (a key missing from the
-// note map) names nothing, so that a row of blanks never sounds such a key.
-QHash<QString, qint16> keysByName(const NoteTable& notes) {
-    QHash<QString, qint16> keys;
-    for (int i = 0; i < NoteTable::kKeyCount; ++i)
-        if (const QString name = notes.strNoteName(i); !name.isEmpty()) keys.insert(name, qint16(i));
-    return keys;
+// QString keeps UTF-16 in char16_t storage: a view of it needs no copy.
+std::u16string_view viewOf(QStringView text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())};
 }
+
+// The note names by text; where names repeat, the highest key wins. An empty name (a key missing
+// from the note map) names nothing, so that a row of blanks never sounds such a key. A row that
+// names a key shares that key's name instead of holding a copy of its own, which keeps a long
+// score small.
+class NoteNames {
+public:
+    explicit NoteNames(const NoteTable& notes) {
+        for (int i = 0; i < NoteTable::kKeyCount; ++i) {
+            names_[i] = notes.strNoteName(i);
+            if (!names_[i].isEmpty())
+                keys_[viewOf(names_[i])] = qint16(i);
+        }
+    }
+    // The key named `text`, or -1.
+    qint16 keyOf(QStringView text) const {
+        const auto found = keys_.find(viewOf(text));
+        return found == keys_.end() ? qint16(-1) : found->second;
+    }
+    const QString& name(qint16 key) const { return names_[key]; }
+
+private:
+    std::array<QString, NoteTable::kKeyCount> names_;
+    std::unordered_map<std::u16string_view, qint16> keys_;
+};
 
 } // namespace
 
 void parse(QStringView text, const NoteTable& notes, ScoreWideValues& wide, Score& score) {
-    const QHash<QString, qint16> keys = keysByName(notes);
+    const NoteNames names(notes);
     qint32 i = 0;
     float maxCode = -std::numeric_limits<float>::max();
     score.rows.reserve(text.count(u"\r\n") + 1);
@@ -33,7 +56,7 @@ void parse(QStringView text, const NoteTable& notes, ScoreWideValues& wide, Scor
         ScoreRow row;
         if (!rowText.isEmpty() && rowText.front() != u'\'') {
             const ScoreText::RowParts parts = ScoreText::split(rowText);
-            row.NoteText = ScoreText::withoutTrailingBlanks(parts.token).toString();
+            const QStringView noteText = ScoreText::withoutTrailingBlanks(parts.token);
             row.DurationCode = parts.hasDuration
                                    ? NumberText::toSingle(leadingNumber(parts.durationText))
                                    : -1.0f;
@@ -51,11 +74,10 @@ void parse(QStringView text, const NoteTable& notes, ScoreWideValues& wide, Scor
             case u'$': wide.TempoBpm = roundToInt16(leadingNumber(afterMark)); break;
             case u'#': score.CaptionChanges.append(afterMark.toString(), i); break;
             default:
-                if (const auto key = keys.constFind(row.NoteText); key != keys.cend())
-                    row.KeyIndex = key.value();
-                else if (row.NoteText == u"0")
-                    row.KeyIndex = ScoreRow::kRest;
+                row.KeyIndex = names.keyOf(noteText);
+                if (row.KeyIndex < 0) row.KeyIndex = noteText == u"0" ? ScoreRow::kRest : ScoreRow::kSilent;
             }
+            row.NoteText = row.isNote() ? names.name(row.KeyIndex) : noteText.toString();
         }
         maxCode = std::max(maxCode, row.DurationCode);
         score.rows.append(std::move(row));

@@ -21,10 +21,12 @@ constexpr int kRows = 1'000'000;
 // A score that looks like a long hand-written one: header rows, captions, comments, rests, blank
 // rows and notes of every length, black keys included.
 QByteArray millionRowScore() {
-    static const char* const kCycle[] = {"3+8", "5+8", "6+4", "1.+8", "b3 / #2+16", "2+2",
-                                         ".6+4", "0+4", "", "#第一段 歌词", "5", "' comment"};
+    static const char* const kCycle[] = {"3+8",        "5+8",          "6+4",  "1.+8",
+                                         "b3 / #2+16", "2+2",          ".6+4", "0+4",
+                                         "",           "#第一段 歌词", "5",    "' comment"};
     QByteArray bytes = "%0\r\n!C\r\n?4/4\r\n$100\r\n";
-    for (int i = 4; i < kRows - 1; ++i) bytes += QByteArray(kCycle[i % 12]) + "\r\n";
+    for (int i = 4; i < kRows - 1; ++i)
+        bytes += QByteArray(kCycle[i % 12]) + "\r\n";
     return bytes;
 }
 

@@ -37,15 +37,18 @@ Figures figuresOf(std::vector<double> errorsMs) {
     const auto tenth = std::ptrdiff_t(errorsMs.size() / 10);
     const double drift = medianOf({errorsMs.end() - tenth, errorsMs.end()}) -
                          medianOf({errorsMs.begin(), errorsMs.begin() + tenth});
-    for (double& e : errorsMs) e = std::abs(e);
+    for (double& e : errorsMs)
+        e = std::abs(e);
     std::sort(errorsMs.begin(), errorsMs.end());
-    const auto at = [&](double q) { return errorsMs[std::min(errorsMs.size() - 1, size_t(q * errorsMs.size()))]; };
+    const auto at = [&](double q) {
+        return errorsMs[std::min(errorsMs.size() - 1, size_t(q * errorsMs.size()))];
+    };
     return {at(0.5), at(0.99), errorsMs.back(), drift};
 }
 
 void print(const char* name, const Figures& f, size_t ticks) {
-    std::printf("%-22s ticks %6zu  median %7.3f ms  p99 %7.3f ms  max %8.3f ms  drift %9.3f ms\n", name,
-                ticks, f.median, f.p99, f.max, f.drift);
+    std::printf("%-22s ticks %6zu  median %7.3f ms  p99 %7.3f ms  max %8.3f ms  drift %9.3f ms\n",
+                name, ticks, f.median, f.p99, f.max, f.drift);
 }
 
 // The engine playing silent rows, one per tick; onsets are the strikes.
@@ -55,7 +58,8 @@ std::vector<double> engineOnsets(int ticks) {
     NoteTable notes;
     notes.LoadNoteMap(AppPaths(dir.path(), dir.path()));
     QByteArray score = "$750\r\n?4/4+16\r\n";
-    for (int i = 0; i < ticks + 1; ++i) score += "1\r\n"; // one tick each, no hold
+    for (int i = 0; i < ticks + 1; ++i)
+        score += "1\r\n"; // one tick each, no hold
     const QString path = dir.filePath(QStringLiteral("grid.piano"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {};
@@ -73,7 +77,8 @@ std::vector<double> engineOnsets(int ticks) {
     std::chrono::nanoseconds start{0};
     // Row 1 is the metre; the strike of row 2 + n falls due at start + (2 + n) intervals.
     keyboard.onStrike = [&](int) {
-        const double due = double((start + (2 + long(errors.size())) * std::chrono::milliseconds(kIntervalMs)).count());
+        const double due = double(
+            (start + (2 + long(errors.size())) * std::chrono::milliseconds(kIntervalMs)).count());
         errors.push_back((double(time.now().count()) - due) / 1e6);
         if (int(errors.size()) == ticks) QCoreApplication::quit();
     };
@@ -96,7 +101,8 @@ std::vector<double> naiveOnsets(int ticks) {
     timer.setTimerType(Qt::PreciseTimer);
     const auto start = time.now();
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        const double due = double((start + (1 + long(errors.size())) * std::chrono::milliseconds(kIntervalMs)).count());
+        const double due = double(
+            (start + (1 + long(errors.size())) * std::chrono::milliseconds(kIntervalMs)).count());
         errors.push_back((double(time.now().count()) - due) / 1e6);
         if (int(errors.size()) == ticks) return QCoreApplication::quit();
         timer.start(kIntervalMs);

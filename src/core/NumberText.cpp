@@ -9,7 +9,9 @@
 namespace NumberText {
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 template <typename Int> Int roundToInt(double value) {
     if (std::isnan(value)) return 0;
@@ -28,17 +30,20 @@ template <typename Int> Int roundToInt(double value) {
 double leadingNumber(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && (text[i] == u' ' || text[i] == u'\t')) ++i;
+    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
     bool negative = false;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
 
     std::string number;
     bool anyDigit = false;
-    while (i < n && isDigit(text[i])) number += char(text[i++].unicode()), anyDigit = true;
+    while (i < n && isDigit(text[i]))
+        number += char(text[i++].unicode()), anyDigit = true;
     if (i < n && text[i] == u'.') {
         number += '.';
         ++i;
-        while (i < n && isDigit(text[i])) number += char(text[i++].unicode()), anyDigit = true;
+        while (i < n && isDigit(text[i]))
+            number += char(text[i++].unicode()), anyDigit = true;
     }
     if (!anyDigit) return 0;
     // The exponent counts only when digits follow it: "4e" reads 4.
@@ -47,13 +52,14 @@ double leadingNumber(QStringView text) {
         std::string exponent = "e";
         if (j < n && (text[j] == u'+' || text[j] == u'-')) exponent += char(text[j++].unicode());
         const qsizetype digitsStart = j;
-        while (j < n && isDigit(text[j])) exponent += char(text[j++].unicode());
+        while (j < n && isDigit(text[j]))
+            exponent += char(text[j++].unicode());
         if (j > digitsStart) number += exponent;
     }
 
     double value = 0;
-    const auto [end, error] =
-        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
+                                              std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         // Too large saturates; too small (a huge negative exponent) is zero.
         const bool tooLarge = std::fabs(std::strtod(number.c_str(), nullptr)) > 1;
@@ -73,9 +79,15 @@ double roundHalfEven(double value) {
     return std::fmod(floorValue, 2.0) == 0 ? floorValue : floorValue + 1;
 }
 
-qint16 roundToInt16(double value) { return roundToInt<qint16>(value); }
-qint32 roundToInt32(double value) { return roundToInt<qint32>(value); }
-qint64 roundToInt64(double value) { return roundToInt<qint64>(value); }
+qint16 roundToInt16(double value) {
+    return roundToInt<qint16>(value);
+}
+qint32 roundToInt32(double value) {
+    return roundToInt<qint32>(value);
+}
+qint64 roundToInt64(double value) {
+    return roundToInt<qint64>(value);
+}
 
 float toSingle(double value) {
     if (std::isnan(value)) return 0.0f;

@@ -14,10 +14,10 @@ enum class CompletionAction { None = -1, Shutdown = 0, Sleep = 1, ExitProgram = 
 
 struct Decision {
     enum class Kind {
-        PlayEntry,         // play the entry at `index`
-        Next,              // the transport's Next: the next entry, after the last the first
-        StopThenComplete,  // stop, then run the completion action
-        NoScore,           // start nothing
+        PlayEntry,        // play the entry at `index`
+        Next,             // the transport's Next: the next entry, after the last the first
+        StopThenComplete, // stop, then run the completion action
+        NoScore,          // start nothing
     };
     Kind kind = Kind::NoScore;
     int index = -1;

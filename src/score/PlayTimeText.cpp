@@ -25,7 +25,8 @@ QString FormatPlayTime(float seconds) {
     QString text;
     if (hours > 0) text = twoDigits(hours) + u':';
     text += twoDigits(minutes) + u':';
-    text += secs > 0 ? QString::number(secs, 'f', 2).rightJustified(5, u'0') : QStringLiteral("00.00");
+    text +=
+        secs > 0 ? QString::number(secs, 'f', 2).rightJustified(5, u'0') : QStringLiteral("00.00");
     return text;
 }
 
@@ -42,7 +43,8 @@ QString rowText(qint32 currentRow, qint32 totalRows, qint32 progressMax) {
         percent = quotient;
         if (twiceRemainder > progressMax || (twiceRemainder == progressMax && quotient % 2 != 0))
             ++percent;
-        else if (twiceRemainder < -progressMax || (twiceRemainder == -progressMax && quotient % 2 != 0))
+        else if (twiceRemainder < -progressMax ||
+                 (twiceRemainder == -progressMax && quotient % 2 != 0))
             --percent;
     }
     return u'(' + QString::number(percent) + QStringLiteral("%) 第") + QString::number(shownRow) +

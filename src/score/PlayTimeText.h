@@ -20,6 +20,8 @@ QString rowText(qint32 currentRow, qint32 totalRows, qint32 progressMax);
 QString timeText(qint32 currentRow, const QList<float>& rowEndTimes, const QString& totalTimeText);
 
 // The display is in time mode when its present text holds ":".
-inline bool isTimeMode(const QString& shown) { return shown.contains(u':'); }
+inline bool isTimeMode(const QString& shown) {
+    return shown.contains(u':');
+}
 
 } // namespace PlayTimeText

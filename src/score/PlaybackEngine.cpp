@@ -26,7 +26,8 @@ PlaybackEngine::~PlaybackEngine() = default;
 qint32 PlaybackEngine::LoadScore(const QString& path, bool resetPosition) {
     ScoreFile::ReadResult file = ScoreFile::readWhole(path);
     switch (file.error) {
-    case ScoreFile::ReadError::None: break;
+    case ScoreFile::ReadError::None:
+        break;
     case ScoreFile::ReadError::Unreadable:
         reportUnreadable(QStringLiteral("错误：无法读取乐谱文件！请确认文件可以访问！"));
         return lngTotalRow_;
@@ -53,7 +54,8 @@ qint32 PlaybackEngine::LoadScore(const QString& path, bool resetPosition) {
     if (resetPosition) lngCurrentRow_ = 0;
     emit statusChanged(QStringLiteral("估计播放时间..."));
     loaded.tickLength = ScoreTiming::tickLength(wide_, loaded.MaxDurationCode);
-    loaded.RowEndTimes = ScoreTiming::rowEndTimes(loaded.rows, loaded.MaxDurationCode, loaded.tickLength);
+    loaded.RowEndTimes =
+        ScoreTiming::rowEndTimes(loaded.rows, loaded.MaxDurationCode, loaded.tickLength);
     loaded.TotalTimeText =
         FormatPlayTime(loaded.RowEndTimes.isEmpty() ? 0.0f : loaded.RowEndTimes.last() / 1000.0f);
     loaded.strPlayingFile = path;
@@ -70,7 +72,8 @@ qint32 PlaybackEngine::LoadScore(const QString& path, bool resetPosition) {
 }
 
 void PlaybackEngine::reportUnreadable(const QString& text) {
-    messages_.show({text, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok});
+    messages_.show(
+        {text, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok});
 }
 
 void PlaybackEngine::setLngCurrentRow(qint32 row) {
@@ -125,7 +128,8 @@ void PlaybackEngine::scheduleFrom(qint64 slot) {
     // After a stall only the latest slot already due fires late; the ones before it are dropped.
     slot = std::max<qint64>(slot, (time_.now() - gridStart_) / interval);
     // Slots due during a hold, its end included, are dropped.
-    if (holdEnd_ >= gridStart_) slot = std::max<qint64>(slot, (holdEnd_ - gridStart_) / interval + 1);
+    if (holdEnd_ >= gridStart_)
+        slot = std::max<qint64>(slot, (holdEnd_ - gridStart_) / interval + 1);
     nextSlot_ = slot;
     playTimer_->startAt(slotTime(slot));
 }
@@ -148,7 +152,8 @@ void PlaybackEngine::tick(qint64 slot) {
     if (lngCurrentRow_ >= lngTotalRow_ || lngCurrentRow_ >= score_.rowCount()) return endOfScore();
 
     const ScoreRow& row = score_.rows[lngCurrentRow_];
-    const qint32 hold = ScoreTiming::holdMilliseconds(score_.MaxDurationCode, row.DurationCode, score_.interval);
+    const qint32 hold =
+        ScoreTiming::holdMilliseconds(score_.MaxDurationCode, row.DurationCode, score_.interval);
     if (row.isNote()) {
         applyChangesBefore(lngCurrentRow_);
         keyboard_.StrikeKey(row.KeyIndex);
@@ -202,7 +207,8 @@ void PlaybackEngine::finishTick(int releaseKey) {
 
 void PlaybackEngine::refreshPlayedTime() {
     if (PlayTimeText::isTimeMode(playedTimeText_)) {
-        const QString text = PlayTimeText::timeText(lngCurrentRow_, score_.RowEndTimes, score_.TotalTimeText);
+        const QString text =
+            PlayTimeText::timeText(lngCurrentRow_, score_.RowEndTimes, score_.TotalTimeText);
         if (!text.isEmpty()) setPlayedTimeText(text);
     } else {
         setPlayedTimeText(PlayTimeText::rowText(lngCurrentRow_, lngTotalRow_, score_.rowCount()));
@@ -213,7 +219,8 @@ void PlaybackEngine::switchPlayedTimeMode() {
     if (PlayTimeText::isTimeMode(playedTimeText_)) {
         setPlayedTimeText(PlayTimeText::rowText(lngCurrentRow_, lngTotalRow_, score_.rowCount()));
     } else {
-        const QString text = PlayTimeText::timeText(lngCurrentRow_, score_.RowEndTimes, score_.TotalTimeText);
+        const QString text =
+            PlayTimeText::timeText(lngCurrentRow_, score_.RowEndTimes, score_.TotalTimeText);
         if (!text.isEmpty()) setPlayedTimeText(text);
     }
 }
@@ -222,13 +229,18 @@ void PlaybackEngine::endOfScore() {
     const quint64 loadsBefore = loadCount_;
     const EndOfScore::Decision decision = EndOfScore::decide(listMode_, playingList_, uniform_);
     switch (decision.kind) {
-    case Kind::PlayEntry: emit playEntryRequested(playingList_->entry(decision.index)); break;
-    case Kind::Next: emit nextRequested(); break;
+    case Kind::PlayEntry:
+        emit playEntryRequested(playingList_->entry(decision.index));
+        break;
+    case Kind::Next:
+        emit nextRequested();
+        break;
     case Kind::StopThenComplete:
         stopPlayback();
         runCompletionAction();
         return;
-    case Kind::NoScore: break;
+    case Kind::NoScore:
+        break;
     }
     // Nothing new started (an empty list, a missing file, a position outside the list) and
     // nothing stopped playback (Next on an empty list closes the score): stop here.
@@ -242,14 +254,22 @@ void PlaybackEngine::stopPlayback() {
 
 void PlaybackEngine::runCompletionAction() {
     const auto tell = [this](const QString& text) {
-        messages_.show({text, QCoreApplication::applicationName(), MessageIcon::None, MessageButtons::Ok});
+        messages_.show(
+            {text, QCoreApplication::applicationName(), MessageIcon::None, MessageButtons::Ok});
     };
     switch (completion_) {
-    case CompletionAction::Shutdown: tell(QStringLiteral("添加代码：播放完成后关机")); break;
-    case CompletionAction::Sleep: tell(QStringLiteral("添加代码：播放完成后休眠")); break;
-    case CompletionAction::ExitProgram: emit exitRequested(); break;
+    case CompletionAction::Shutdown:
+        tell(QStringLiteral("添加代码：播放完成后关机"));
+        break;
+    case CompletionAction::Sleep:
+        tell(QStringLiteral("添加代码：播放完成后休眠"));
+        break;
+    case CompletionAction::ExitProgram:
+        emit exitRequested();
+        break;
     case CompletionAction::Nothing:
-    case CompletionAction::None: break;
+    case CompletionAction::None:
+        break;
     }
 }
 

@@ -30,13 +30,21 @@ QString GetScoreInfo(const QString& entry, const QStringList& instrumentNames, Q
         switch (row.front().unicode()) {
         case u'%': {
             const qint16 number = NumberText::roundToInt16(NumberText::leadingNumber(value));
-            info += QStringLiteral("乐 器：") + instrumentNames.value(number) + QStringLiteral("\r\n");
+            info +=
+                QStringLiteral("乐 器：") + instrumentNames.value(number) + QStringLiteral("\r\n");
             break;
         }
-        case u'!': info += QStringLiteral("音 调：") + value.toString() + QStringLiteral("\r\n"); break;
-        case u'?': info += QStringLiteral("节 拍：") + value.toString() + QStringLiteral("\r\n"); break;
-        case u'$': info += QStringLiteral("速 度：") + value.toString() + QStringLiteral(" 拍/分钟"); break;
-        default: break;
+        case u'!':
+            info += QStringLiteral("音 调：") + value.toString() + QStringLiteral("\r\n");
+            break;
+        case u'?':
+            info += QStringLiteral("节 拍：") + value.toString() + QStringLiteral("\r\n");
+            break;
+        case u'$':
+            info += QStringLiteral("速 度：") + value.toString() + QStringLiteral(" 拍/分钟");
+            break;
+        default:
+            break;
         }
     });
     return info;

@@ -29,8 +29,7 @@ public:
     explicit NoteNames(const NoteTable& notes) {
         for (int i = 0; i < NoteTable::kKeyCount; ++i) {
             names_[i] = notes.strNoteName(i);
-            if (!names_[i].isEmpty())
-                keys_[viewOf(names_[i])] = qint16(i);
+            if (!names_[i].isEmpty()) keys_[viewOf(names_[i])] = qint16(i);
         }
     }
     // The key named `text`, or -1.
@@ -57,25 +56,34 @@ void parse(QStringView text, const NoteTable& notes, ScoreWideValues& wide, Scor
         if (!rowText.isEmpty() && rowText.front() != u'\'') {
             const ScoreText::RowParts parts = ScoreText::split(rowText);
             const QStringView noteText = ScoreText::withoutTrailingBlanks(parts.token);
-            row.DurationCode = parts.hasDuration
-                                   ? NumberText::toSingle(leadingNumber(parts.durationText))
-                                   : -1.0f;
+            row.DurationCode =
+                parts.hasDuration ? NumberText::toSingle(leadingNumber(parts.durationText)) : -1.0f;
             // A row that starts with "+" has an empty token.
-            const QStringView afterMark = parts.token.isEmpty() ? QStringView() : parts.token.sliced(1);
+            const QStringView afterMark =
+                parts.token.isEmpty() ? QStringView() : parts.token.sliced(1);
             switch (rowText.front().unicode()) {
-            case u'%': score.InstrumentChanges.append(roundToInt16(leadingNumber(afterMark)), i); break;
-            case u'!': score.KeyChanges.append(qint16(PitchValue(afterMark.toString())), i); break;
+            case u'%':
+                score.InstrumentChanges.append(roundToInt16(leadingNumber(afterMark)), i);
+                break;
+            case u'!':
+                score.KeyChanges.append(qint16(PitchValue(afterMark.toString())), i);
+                break;
             case u'?': {
                 const qsizetype slash = parts.token.lastIndexOf(u'/');
                 wide.BeatUnit = roundToInt16(
                     leadingNumber(slash < 0 ? parts.token : parts.token.sliced(slash + 1)));
                 break;
             }
-            case u'$': wide.TempoBpm = roundToInt16(leadingNumber(afterMark)); break;
-            case u'#': score.CaptionChanges.append(afterMark.toString(), i); break;
+            case u'$':
+                wide.TempoBpm = roundToInt16(leadingNumber(afterMark));
+                break;
+            case u'#':
+                score.CaptionChanges.append(afterMark.toString(), i);
+                break;
             default:
                 row.KeyIndex = names.keyOf(noteText);
-                if (row.KeyIndex < 0) row.KeyIndex = noteText == u"0" ? ScoreRow::kRest : ScoreRow::kSilent;
+                if (row.KeyIndex < 0)
+                    row.KeyIndex = noteText == u"0" ? ScoreRow::kRest : ScoreRow::kSilent;
             }
             row.NoteText = row.isNote() ? names.name(row.KeyIndex) : noteText.toString();
         }

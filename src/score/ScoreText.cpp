@@ -36,7 +36,8 @@ RowParts split(QStringView row) {
 
 QStringView withoutTrailingBlanks(QStringView token) {
     qsizetype n = token.size();
-    while (n > 0 && token[n - 1] == u' ') --n;
+    while (n > 0 && token[n - 1] == u' ')
+        --n;
     return token.first(n);
 }
 

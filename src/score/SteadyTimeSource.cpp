@@ -30,7 +30,8 @@ public:
 private:
     void waitOnLoop() {
         const nanoseconds left = deadline_ - clock_.now();
-        timer_.start(left > nanoseconds::zero() ? std::chrono::floor<milliseconds>(left) : milliseconds(0));
+        timer_.start(left > nanoseconds::zero() ? std::chrono::floor<milliseconds>(left)
+                                                : milliseconds(0));
     }
 
     void onTimeout() {
@@ -53,9 +54,13 @@ private:
 
 } // namespace
 
-SteadyTimeSource::SteadyTimeSource() { clock_.start(); }
+SteadyTimeSource::SteadyTimeSource() {
+    clock_.start();
+}
 
-nanoseconds SteadyTimeSource::now() const { return nanoseconds(clock_.nsecsElapsed()); }
+nanoseconds SteadyTimeSource::now() const {
+    return nanoseconds(clock_.nsecsElapsed());
+}
 
 std::unique_ptr<DeadlineTimer> SteadyTimeSource::createTimer(std::function<void()> onFire) {
     return std::make_unique<SteadyDeadlineTimer>(*this, std::move(onFire));

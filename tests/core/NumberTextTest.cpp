@@ -11,7 +11,9 @@ struct LeadingCase {
     const char16_t* text;
     double value;
 };
-void PrintTo(const LeadingCase& c, std::ostream* os) { *os << QString::fromUtf16(c.text).toStdString(); }
+void PrintTo(const LeadingCase& c, std::ostream* os) {
+    *os << QString::fromUtf16(c.text).toStdString();
+}
 
 class LeadingNumber : public testing::TestWithParam<LeadingCase> {};
 
@@ -42,7 +44,9 @@ struct RoundCase {
     double in;
     double out;
 };
-void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.in; }
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    *os << c.in;
+}
 class RoundHalfEven : public testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
@@ -51,9 +55,11 @@ TEST_P(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
 
 INSTANTIATE_TEST_SUITE_P(Rule, RoundHalfEven,
                          testing::Values(RoundCase{2.5, 2}, RoundCase{3.5, 4}, RoundCase{0.5, 0},
-                                         RoundCase{1.5, 2}, RoundCase{-2.5, -2}, RoundCase{-3.5, -4},
-                                         RoundCase{-0.5, 0}, RoundCase{2.4999, 2}, RoundCase{2.5001, 3},
-                                         RoundCase{-1.2, -1}, RoundCase{149.5, 150}, RoundCase{150.5, 150}));
+                                         RoundCase{1.5, 2}, RoundCase{-2.5, -2},
+                                         RoundCase{-3.5, -4}, RoundCase{-0.5, 0},
+                                         RoundCase{2.4999, 2}, RoundCase{2.5001, 3},
+                                         RoundCase{-1.2, -1}, RoundCase{149.5, 150},
+                                         RoundCase{150.5, 150}));
 
 TEST(NumberText, ConversionsSaturateAtTheRangeOfTheirTarget) {
     EXPECT_EQ(NumberText::roundToInt16(32767.4), 32767);

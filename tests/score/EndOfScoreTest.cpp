@@ -1,5 +1,5 @@
-#include "FixedPlayingList.h"
 #include "score/EndOfScore.h"
+#include "FixedPlayingList.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,8 @@ struct Case {
     Decision expected;
 };
 void PrintTo(const Case& c, std::ostream* os) {
-    *os << "mode " << int(c.mode) << " count " << c.count << " playing " << c.playing << " u " << c.u;
+    *os << "mode " << int(c.mode) << " count " << c.count << " playing " << c.playing << " u "
+        << c.u;
 }
 class EndOfScoreModes : public testing::TestWithParam<Case> {};
 
@@ -50,12 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
         Case{ListMode::Single, 3, true, 1, 0, {Kind::StopThenComplete}},
         Case{ListMode::Single, 0, false, -1, 0, {Kind::StopThenComplete}},
         Case{ListMode::SingleLoop, 3, true, 1, 0, {Kind::PlayEntry, 1}},
-        Case{ListMode::SingleLoop, 3, true, 3, 0, {}},
-        Case{ListMode::None, 3, true, 1, 0, {}}));
+        Case{ListMode::SingleLoop, 3, true, 3, 0, {}}, Case{ListMode::None, 3, true, 1, 0, {}}));
 
 TEST(EndOfScore, NoListIsAnEmptyList) {
     EXPECT_EQ(EndOfScore::decide(ListMode::Sequential, nullptr, [] { return 0.0; }), Decision{});
-    EXPECT_EQ(EndOfScore::decide(ListMode::Loop, nullptr, [] { return 0.0; }), Decision{Kind::Next});
+    EXPECT_EQ(EndOfScore::decide(ListMode::Loop, nullptr, [] { return 0.0; }),
+              Decision{Kind::Next});
 }
 
 } // namespace

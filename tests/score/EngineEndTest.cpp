@@ -18,10 +18,11 @@ class EngineEnd : public testing::Test {
 protected:
     EngineEnd() {
         rig.engine.setPlayingList(&list);
-        QObject::connect(&rig.engine, &PlaybackEngine::playEntryRequested, [this](const QString& entry) {
-            entries << entry;
-            if (entry != QLatin1String("entry9.piano")) rig.load(kShort, entry);
-        });
+        QObject::connect(&rig.engine, &PlaybackEngine::playEntryRequested,
+                         [this](const QString& entry) {
+                             entries << entry;
+                             if (entry != QLatin1String("entry9.piano")) rig.load(kShort, entry);
+                         });
     }
     EngineRig rig;
     FixedPlayingList list{3, true, 0};
@@ -59,7 +60,8 @@ TEST_F(EngineEnd, ExitProgramAsksToEndTheProgramAfterStopping) {
     rig.engine.setListMode(ListMode::Single);
     rig.engine.setCompletionAction(CompletionAction::ExitProgram);
     int stopsWhenAsked = -1;
-    QObject::connect(&rig.engine, &PlaybackEngine::exitRequested, [&] { stopsWhenAsked = rig.stopRequests; });
+    QObject::connect(&rig.engine, &PlaybackEngine::exitRequested,
+                     [&] { stopsWhenAsked = rig.stopRequests; });
     rig.load(kShort);
     rig.time.advanceToMs(2000);
     EXPECT_EQ(stopsWhenAsked, 1);

@@ -13,8 +13,10 @@ TEST(EngineLoad, ReportsItsStepsPreparesTheProgressBarAndStartsPlaying) {
     EngineRig rig;
     QStringList steps;
     QList<int> progress;
-    QObject::connect(&rig.engine, &PlaybackEngine::statusChanged, [&](const QString& t) { steps << t; });
-    QObject::connect(&rig.engine, &PlaybackEngine::progressValueChanged, [&](int v) { progress << v; });
+    QObject::connect(&rig.engine, &PlaybackEngine::statusChanged,
+                     [&](const QString& t) { steps << t; });
+    QObject::connect(&rig.engine, &PlaybackEngine::progressValueChanged,
+                     [&](int v) { progress << v; });
     QSignalSpy range(&rig.engine, &PlaybackEngine::progressRangeChanged);
     QSignalSpy loaded(&rig.engine, &PlaybackEngine::scoreLoaded);
     QSignalSpy play(&rig.engine, &PlaybackEngine::playRequested);
@@ -35,7 +37,8 @@ TEST(EngineLoad, ReportsItsStepsPreparesTheProgressBarAndStartsPlaying) {
 TEST(EngineLoad, KeepsThePositionWhenAskedTo) {
     EngineRig rig;
     rig.engine.setLngCurrentRow(3);
-    rig.engine.LoadScore(rig.write("a.piano", "?4/4\r\n1+16\r\n2+16\r\n3+16\r\n4+16\r\n$100"), false);
+    rig.engine.LoadScore(rig.write("a.piano", "?4/4\r\n1+16\r\n2+16\r\n3+16\r\n4+16\r\n$100"),
+                         false);
     EXPECT_EQ(rig.engine.lngCurrentRow(), 3);
     rig.time.advanceToMs(150);
     EXPECT_EQ(rig.keyboard.callsOf("strike").first().key, 44); // row 4 "4"
@@ -146,6 +149,28 @@ TEST(EngineLoad, CloseForgetsTheScoreAndPlayDoesNothingWithout) {
     EXPECT_FALSE(rig.engine.isTimerRunning());
     rig.time.advanceToMs(5000);
     EXPECT_TRUE(rig.sounds().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(ScoreGuide, TheExampleOfTheGuidePlaysInTime) {
+    EngineRig rig;
+    rig.load(
+        "%0\r\n!C\r\n?4/4+8\r\n$100\r\n' 小星星\r\n#一闪一闪亮晶晶\r\n1+4\r\n1+4\r\n5+4\r\n5+4\r\n"
+        "6+4\r\n6+4\r\n5+2\r\n\r\n#满天都是小星星\r\n4+4\r\n4+4\r\n3+4\r\n3+4\r\n2+4\r\n2+4\r\n1+"
+        "2\r\n0+4\r\n");
+    EXPECT_EQ(rig.engine.score().interval, 300);
+    rig.time.advanceToMs(30'000);
+    const QList<EngineRig::Sound> sounds = rig.sounds();
+    ASSERT_EQ(sounds.size(), 14);
+    EXPECT_EQ(sounds[0].on, 6 * 300); // rows 1 to 5 take a tick each
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(sounds[i].off - sounds[i].on, 600) << i;
+    EXPECT_EQ(sounds[6].off - sounds[6].on,
+              1200 + 600);                           // the half note, the blank row, the caption
+    EXPECT_EQ(sounds[13].off - sounds[13].on, 1200); // stopped by the rest
 }
 
 } // namespace

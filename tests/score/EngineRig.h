@@ -23,14 +23,16 @@ public:
         bool operator==(const Sound&) const = default;
     };
 
-    EngineRig() : midiOut(backend, messages), sound(midiOut), keyboard(sound, time),
-                  engine(notes, sound, keyboard, time, messages) {
+    EngineRig()
+        : midiOut(backend, messages), sound(midiOut), keyboard(sound, time),
+          engine(notes, sound, keyboard, time, messages) {
         QDir(folder.path()).mkdir(QStringLiteral("INI"));
         notes.LoadNoteMap(folder.paths());
         sound.setDevices(midiOut.FillMidiDevices());
         sound.selectDevice(0);
         QStringList names;
-        for (int i = 0; i < 128; ++i) names << QStringLiteral("乐器%1").arg(i);
+        for (int i = 0; i < 128; ++i)
+            names << QStringLiteral("乐器%1").arg(i);
         sound.setInstrumentNames(names);
         sound.selectInstrument(0);
         sound.setPitchShift(36);
@@ -73,7 +75,8 @@ public:
     QList<std::pair<qint64, int>> programChanges() const {
         QList<std::pair<qint64, int>> out;
         for (qsizetype i = 0; i < backend.sent.size(); ++i)
-            if ((backend.sent[i].status & 0xF0) == 0xC0) out.append({backend.times[i], backend.sent[i].data1});
+            if ((backend.sent[i].status & 0xF0) == 0xC0)
+                out.append({backend.times[i], backend.sent[i].data1});
         return out;
     }
 

@@ -4,7 +4,8 @@
 
 class FixedPlayingList : public PlayingListView {
 public:
-    FixedPlayingList(int count, bool selected, int playing) : count_(count), selected_(selected), playing_(playing) {}
+    FixedPlayingList(int count, bool selected, int playing)
+        : count_(count), selected_(selected), playing_(playing) {}
     int count() const override { return count_; }
     bool hasSelection() const override { return selected_; }
     int intPlayingIndex() const override { return playing_; }

@@ -10,24 +10,29 @@ struct TimeCase {
     float seconds;
     const char* text;
 };
-void PrintTo(const TimeCase& c, std::ostream* os) { *os << c.seconds; }
+void PrintTo(const TimeCase& c, std::ostream* os) {
+    *os << c.seconds;
+}
 class FormatPlayTimeCases : public testing::TestWithParam<TimeCase> {};
 
 TEST_P(FormatPlayTimeCases, ShowsTheClockText) {
     EXPECT_EQ(FormatPlayTime(GetParam().seconds), QString(GetParam().text)) << GetParam().seconds;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Times, FormatPlayTimeCases,
-    testing::Values(TimeCase{0, "00:00:00"}, TimeCase{125.5f, "02:05.50"}, TimeCase{3725, "01:02:05.00"},
-                    TimeCase{59.6f, "01:00.00"}, TimeCase{3599.6f, "01:00:00.00"},
-                    TimeCase{124.1f, "02:04.10"}, TimeCase{0.15f, "00:00.15"}, TimeCase{60, "01:00.00"},
-                    TimeCase{59.4f, "00:59.40"}, TimeCase{-0.4f, "00:00.00"}, TimeCase{-30, "00:00.00"},
-                    TimeCase{36000, "10:00:00.00"}, TimeCase{360000, "100:00:00.00"}));
+INSTANTIATE_TEST_SUITE_P(Times, FormatPlayTimeCases,
+                         testing::Values(TimeCase{0, "00:00:00"}, TimeCase{125.5f, "02:05.50"},
+                                         TimeCase{3725, "01:02:05.00"}, TimeCase{59.6f, "01:00.00"},
+                                         TimeCase{3599.6f, "01:00:00.00"},
+                                         TimeCase{124.1f, "02:04.10"}, TimeCase{0.15f, "00:00.15"},
+                                         TimeCase{60, "01:00.00"}, TimeCase{59.4f, "00:59.40"},
+                                         TimeCase{-0.4f, "00:00.00"}, TimeCase{-30, "00:00.00"},
+                                         TimeCase{36000, "10:00:00.00"},
+                                         TimeCase{360000, "100:00:00.00"}));
 
 TEST(FormatPlayTime, AbsurdValuesStillGiveAFiniteText) {
-    for (float s : {std::numeric_limits<float>::max(), -std::numeric_limits<float>::max(),
-                    std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
+    for (float s :
+         {std::numeric_limits<float>::max(), -std::numeric_limits<float>::max(),
+          std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
         const QString text = FormatPlayTime(s);
         EXPECT_FALSE(text.contains("inf", Qt::CaseInsensitive)) << text.toStdString();
         EXPECT_FALSE(text.contains("nan", Qt::CaseInsensitive)) << text.toStdString();

@@ -28,12 +28,16 @@ TEST(PlaybackEngine, SoundsEveryRowOnItsNominalSchedule) {
                                           {n5, 2250, 2400},
                                           {n5, 2400, 2700}, // a repeated note is struck again
                                           {n5, 2700, 3000},
-                                          {n3up, 3000, 3150}, // code 0: one tick
+                                          {n3up, 3000, 3150},  // code 0: one tick
                                           {n6, 3300, 4650}})); // until the end stops playback
-    EXPECT_EQ(rig.keyboard.callsOf("released"),
-              QList<Call>({{750, "released", 39}, {1050, "released", 41}, {1500, "released", 43},
-                           {2250, "released", 46}, {2550, "released", 46}, {2850, "released", 46},
-                           {3000, "released", 55}, {4350, "released", 48}}));
+    EXPECT_EQ(rig.keyboard.callsOf("released"), QList<Call>({{750, "released", 39},
+                                                             {1050, "released", 41},
+                                                             {1500, "released", 43},
+                                                             {2250, "released", 46},
+                                                             {2550, "released", 46},
+                                                             {2850, "released", 46},
+                                                             {3000, "released", 55},
+                                                             {4350, "released", 48}}));
     EXPECT_EQ(rig.stopRequests, 1);
     EXPECT_FALSE(rig.engine.isTimerRunning());
     EXPECT_FALSE(rig.time.anyTimerActive());
@@ -56,13 +60,15 @@ TEST(PlaybackEngine, InstrumentAndKeyChangeAtTheFirstNoteAfterTheirRows) {
     EXPECT_EQ(rig.programChanges(), (QList<std::pair<qint64, int>>{{300, 2}, {1050, 5}}));
     EXPECT_EQ(rig.sound.instrumentIndex(), 5); // instrument 300 is not in the list: passed over
     EXPECT_EQ(rig.sound.intYindiao(), 38);
-    EXPECT_EQ(rig.sounds(), QList<Sound>({{n1, 300, 1050}, {n1 + 2, 1050, 1500}, {n1 + 2, 1500, 2100}}));
+    EXPECT_EQ(rig.sounds(),
+              QList<Sound>({{n1, 300, 1050}, {n1 + 2, 1050, 1500}, {n1 + 2, 1500, 2100}}));
 }
 
 TEST(PlaybackEngine, CaptionsShowFromTheFirstNoteAfterThem) {
     EngineRig rig;
     QStringList shown;
-    QObject::connect(&rig.engine, &PlaybackEngine::captionChanged, [&](const QString& t) { shown << t; });
+    QObject::connect(&rig.engine, &PlaybackEngine::captionChanged,
+                     [&](const QString& t) { shown << t; });
     rig.load("?4/4\r\n#first+4\r\n1+16\r\n#second\r\n\r\n2+16\r\n$100\r\n");
     EXPECT_EQ(rig.engine.caption(), QString());
     rig.time.advanceToMs(300);
@@ -145,7 +151,8 @@ TEST(PlaybackEngine, AfterAStallOneLateTickFiresAndTheGridIsRejoined) {
     };
     rig.time.advanceToMs(2000);
     QList<qint64> strikes;
-    for (const Call& c : rig.keyboard.callsOf("strike")) strikes << c.ms;
+    for (const Call& c : rig.keyboard.callsOf("strike"))
+        strikes << c.ms;
     EXPECT_EQ(strikes, QList<qint64>({300, 450, 600, 1100, 1200, 1350}));
 }
 

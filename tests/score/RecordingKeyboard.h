@@ -19,7 +19,8 @@ public:
         bool operator==(const Call&) const = default;
     };
 
-    RecordingKeyboard(SoundSettings& sound, const VirtualTimeSource& time) : sound_(sound), time_(time) {}
+    RecordingKeyboard(SoundSettings& sound, const VirtualTimeSource& time)
+        : sound_(sound), time_(time) {}
 
     void StrikeKey(int keyIndex) override {
         calls.append({time_.nowMs(), QStringLiteral("strike"), keyIndex});
@@ -39,7 +40,9 @@ public:
         for (int i = 0; i < NoteTable::kKeyCount; ++i)
             sound_.midi().NoteOff(sound_.channel(), NoteTable::baseNote(i), sound_.intYindiao());
     }
-    void drawKeyReleased(int keyIndex) override { calls.append({time_.nowMs(), QStringLiteral("released"), keyIndex}); }
+    void drawKeyReleased(int keyIndex) override {
+        calls.append({time_.nowMs(), QStringLiteral("released"), keyIndex});
+    }
     void setIsAgain(bool again) override { isAgain = again; }
 
     QList<Call> callsOf(const QString& what) const {

@@ -47,7 +47,8 @@ TEST(SampleScore, HasTheFiguresOfTheSample) {
         rests += row.KeyIndex == ScoreRow::kRest;
         // Every row that is not a header, caption, comment or blank names a key.
         const bool header = row.NoteText.isEmpty() || QString("'%!?$#").contains(row.NoteText[0]);
-        EXPECT_TRUE(header || row.KeyIndex != ScoreRow::kSilent) << i << " " << row.NoteText.toStdString();
+        EXPECT_TRUE(header || row.KeyIndex != ScoreRow::kSilent)
+            << i << " " << row.NoteText.toStdString();
     }
     EXPECT_GE(notes, 200);
     EXPECT_GE(rests, 5);
@@ -64,7 +65,8 @@ TEST(SampleScore, PlaysToItsEndInTwoMinutes) {
     // it. The end comes 826 ticks after the start (the estimate rounds the fermata differently).
     const QList<EngineRig::Sound> sounds = rig.sounds();
     EXPECT_EQ(sounds.size(), 237);
-    for (const EngineRig::Sound& s : sounds) EXPECT_GT(s.off, s.on);
+    for (const EngineRig::Sound& s : sounds)
+        EXPECT_GT(s.off, s.on);
     EXPECT_EQ(rig.stopRequests, 1);
     EXPECT_EQ(rig.keyboard.callsOf("reset").last().ms, 827 * 150);
     EXPECT_EQ(rig.sound.instrumentIndex(), 0);

@@ -31,7 +31,8 @@ TEST(ScoreFile, RefusesWhatCannotBeAScore) {
 TEST(ScoreFile, LeadingRowsStopAtTheRowsAsked) {
     TempProgramFolder dir;
     QByteArray bytes;
-    for (int i = 0; i < 10000; ++i) bytes += "row" + QByteArray::number(i) + "\r\n";
+    for (int i = 0; i < 10000; ++i)
+        bytes += "row" + QByteArray::number(i) + "\r\n";
     dir.write("long.piano", bytes);
     const QByteArray head = ScoreFile::readLeadingRows(dir.file("long.piano"), 3, 1 << 20);
     EXPECT_EQ(head, QByteArray("row0\r\nrow1\r\nrow2\r\n"));
@@ -45,14 +46,16 @@ TEST(ScoreFile, ACrLfAcrossTheReadChunksIsFound) {
     const QByteArray first = QByteArray(4095, 'x') + "\r";
     dir.write("edge.piano", first + "\nsecond\r\nthird");
     EXPECT_EQ(ScoreFile::readLeadingRows(dir.file("edge.piano"), 1, 1 << 20), first + "\n");
-    EXPECT_EQ(ScoreFile::readLeadingRows(dir.file("edge.piano"), 2, 1 << 20), first + "\nsecond\r\n");
+    EXPECT_EQ(ScoreFile::readLeadingRows(dir.file("edge.piano"), 2, 1 << 20),
+              first + "\nsecond\r\n");
 }
 
 TEST(ScoreFile, ALongRowIsCutAtTheLimitOnACharacterBoundary) {
     TempProgramFolder dir;
     // GBK two-byte characters; a limit of 5 bytes would cut the third one in half.
     dir.write("wide.piano", QByteArray("\xB4\xBA\xBB\xA8\xC7\xEF\xD4\xC2"));
-    EXPECT_EQ(ScoreFile::readLeadingRows(dir.file("wide.piano"), 24, 5), QByteArray("\xB4\xBA\xBB\xA8"));
+    EXPECT_EQ(ScoreFile::readLeadingRows(dir.file("wide.piano"), 24, 5),
+              QByteArray("\xB4\xBA\xBB\xA8"));
 }
 
 } // namespace

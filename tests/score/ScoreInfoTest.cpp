@@ -1,5 +1,5 @@
-#include "platform/GbkCodec.h"
 #include "score/ScoreInfo.h"
+#include "platform/GbkCodec.h"
 #include "support/TempProgramFolder.h"
 
 #include <QElapsedTimer>
@@ -20,8 +20,9 @@ TEST(GetScoreInfo, DescribesTheHeaderRows) {
 
 TEST(GetScoreInfo, SkipsBlankRowsCommentsAndNotesAndTakesTheRawToken) {
     TempProgramFolder dir;
-    dir.write("a.b.piano",
-              GbkCodec::encode("'%1\r\n\r\n1+4\r\n#caption\r\n! c# +8\r\n?3/4+16\r\n%9\r\n$ 72abc\r\n"));
+    dir.write(
+        "a.b.piano",
+        GbkCodec::encode("'%1\r\n\r\n1+4\r\n#caption\r\n! c# +8\r\n?3/4+16\r\n%9\r\n$ 72abc\r\n"));
     QString title;
     EXPECT_EQ(GetScoreInfo(dir.file("a.b.piano"), kInstruments, title),
               QString("音 调： c# \r\n节 拍：3/4\r\n乐 器：\r\n速 度： 72abc 拍/分钟"));
@@ -32,7 +33,8 @@ TEST(GetScoreInfo, AnEntryWithAPositionReadsTheFileBeforeTheSuffix) {
     TempProgramFolder dir;
     dir.write("曲.piano", GbkCodec::encode("$88"));
     QString title;
-    EXPECT_EQ(GetScoreInfo(dir.file("曲.piano") + " *120", kInstruments, title), QString("速 度：88 拍/分钟"));
+    EXPECT_EQ(GetScoreInfo(dir.file("曲.piano") + " *120", kInstruments, title),
+              QString("速 度：88 拍/分钟"));
     EXPECT_EQ(title, QString("曲"));
     EXPECT_EQ(ScoreInfo::entryPath("*5"), QString());
     EXPECT_EQ(ScoreInfo::entryPath("/x/a.piano"), QString("/x/a.piano"));
@@ -41,7 +43,8 @@ TEST(GetScoreInfo, AnEntryWithAPositionReadsTheFileBeforeTheSuffix) {
 TEST(GetScoreInfo, LooksAtTheFirst24RowsOnly) {
     TempProgramFolder dir;
     QByteArray bytes;
-    for (int i = 0; i < 23; ++i) bytes += "1+4\r\n";
+    for (int i = 0; i < 23; ++i)
+        bytes += "1+4\r\n";
     bytes += "$60\r\n$70\r\n";
     dir.write("s.piano", bytes);
     QString title;
@@ -64,7 +67,8 @@ TEST(GetScoreInfo, AHugeFileIsNotReadWhole) {
     QElapsedTimer clock;
     clock.start();
     QString title;
-    EXPECT_EQ(GetScoreInfo(dir.file("huge.piano"), kInstruments, title), QString("速 度：120 拍/分钟"));
+    EXPECT_EQ(GetScoreInfo(dir.file("huge.piano"), kInstruments, title),
+              QString("速 度：120 拍/分钟"));
     EXPECT_LT(clock.elapsed(), 200);
 }
 

@@ -1,5 +1,5 @@
-#include "LoadedNoteTable.h"
 #include "score/ScoreParser.h"
+#include "LoadedNoteTable.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,9 @@ struct RowCase {
     float code;
     int key;
 };
-void PrintTo(const RowCase& c, std::ostream* os) { *os << '"' << c.row << '"'; }
+void PrintTo(const RowCase& c, std::ostream* os) {
+    *os << '"' << c.row << '"';
+}
 class ScoreRowKinds : public testing::TestWithParam<RowCase> {};
 
 TEST_P(ScoreRowKinds, EachRowGetsItsTextCodeAndKey) {
@@ -38,16 +40,17 @@ TEST_P(ScoreRowKinds, EachRowGetsItsTextCodeAndKey) {
 INSTANTIATE_TEST_SUITE_P(
     Format, ScoreRowKinds,
     testing::Values(RowCase{"", "", 0, 9999}, RowCase{"' a comment+4", "", 0, 9999},
-                    RowCase{"6+4", "6", 4, 48}, RowCase{"1.+4", "1.", 4, 51}, RowCase{".7+4", ".7", 4, 38},
-                    RowCase{"5", "5", -1, 46}, RowCase{"0", "0", -1, -1}, RowCase{"0+4", "0", 4, -1},
+                    RowCase{"6+4", "6", 4, 48}, RowCase{"1.+4", "1.", 4, 51},
+                    RowCase{".7+4", ".7", 4, 38}, RowCase{"5", "5", -1, 46},
+                    RowCase{"0", "0", -1, -1}, RowCase{"0+4", "0", 4, -1},
                     RowCase{"3.+i", "3.", 0, 55}, RowCase{"1+2.667", "1", 2.667f, 39},
                     RowCase{"1  +8", "1", 8, 39}, RowCase{" 1+8", " 1", 8, 9999},
                     RowCase{"b2 / #1+8", "b2 / #1", 8, 40}, RowCase{"b2+8", "b2", 8, 9999},
                     RowCase{"#1+4", "#1", 4, 9999}, RowCase{"%2+8", "%2", 8, 9999},
                     RowCase{"$100", "$100", -1, 9999}, RowCase{"?3/4+16", "?3/4", 16, 9999},
                     RowCase{"!B", "!B", -1, 9999}, RowCase{"x+4", "x", 4, 9999},
-                    RowCase{"   +4", "", 4, 9999}, RowCase{"+8", "", 8, 9999}, RowCase{"1+-8", "1", -8, 39},
-                    RowCase{"1+1e999", "1", 3.40282347e38f, 39},
+                    RowCase{"   +4", "", 4, 9999}, RowCase{"+8", "", 8, 9999},
+                    RowCase{"1+-8", "1", -8, 39}, RowCase{"1+1e999", "1", 3.40282347e38f, 39},
                     RowCase{"1.... +16", "1....", 16, 87}, RowCase{"....6+1", "....6", 1, 0}));
 
 TEST(ScoreParser, CountsRowsAsTheFileCutsThem) {
@@ -62,7 +65,8 @@ TEST(ScoreParser, CountsRowsAsTheFileCutsThem) {
 }
 
 TEST(ScoreParser, HeaderRowsFillTheChangeListsInFileOrder) {
-    const Score score = parse("%2\r\n!B\r\n#line one+4\r\n1+4\r\n%7.5\r\n!  d# \r\n#\r\n2+4\r\n!Bb");
+    const Score score =
+        parse("%2\r\n!B\r\n#line one+4\r\n1+4\r\n%7.5\r\n!  d# \r\n#\r\n2+4\r\n!Bb");
     ASSERT_EQ(score.InstrumentChanges.size(), 2);
     EXPECT_EQ(score.InstrumentChanges.at(0).value, 2);
     EXPECT_EQ(score.InstrumentChanges.at(0).row, 0);

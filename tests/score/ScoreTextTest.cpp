@@ -1,5 +1,5 @@
-#include "platform/GbkCodec.h"
 #include "score/ScoreText.h"
+#include "platform/GbkCodec.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -38,7 +38,9 @@ struct SplitCase {
     const char* duration;
     bool hasDuration;
 };
-void PrintTo(const SplitCase& c, std::ostream* os) { *os << c.row; }
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    *os << c.row;
+}
 class ScoreTextSplit : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(ScoreTextSplit, CutsAtTheFirstTwoPlusSigns) {
@@ -50,12 +52,12 @@ TEST_P(ScoreTextSplit, CutsAtTheFirstTwoPlusSigns) {
     EXPECT_EQ(parts.hasDuration, c.hasDuration) << c.row;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ScoreTextSplit,
-                         testing::Values(SplitCase{"6+4", "6", "4", true}, SplitCase{"5", "5", "", false},
-                                         SplitCase{"1.+4+junk", "1.", "4", true},
-                                         SplitCase{"3+", "3", "", true}, SplitCase{"+8", "", "8", true},
-                                         SplitCase{"1++4", "1", "", true},
-                                         SplitCase{"b2 / #1 +8", "b2 / #1 ", "8", true}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ScoreTextSplit,
+    testing::Values(SplitCase{"6+4", "6", "4", true}, SplitCase{"5", "5", "", false},
+                    SplitCase{"1.+4+junk", "1.", "4", true}, SplitCase{"3+", "3", "", true},
+                    SplitCase{"+8", "", "8", true}, SplitCase{"1++4", "1", "", true},
+                    SplitCase{"b2 / #1 +8", "b2 / #1 ", "8", true}));
 
 TEST(ScoreText, OnlyTrailingBlanksAreRemovedFromTheToken) {
     EXPECT_EQ(ScoreText::withoutTrailingBlanks(u"  1.  ").toString(), QString("  1."));

@@ -15,13 +15,16 @@ public:
         return std::make_unique<Timer>(*this, std::move(onFire));
     }
 
-    qint64 nowMs() const { return std::chrono::duration_cast<std::chrono::milliseconds>(now_).count(); }
+    qint64 nowMs() const {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(now_).count();
+    }
     void advanceToMs(qint64 ms) { advanceTo(std::chrono::milliseconds(ms)); }
     void advanceByMs(qint64 ms) { advanceTo(now_ + std::chrono::milliseconds(ms)); }
     // Time passing inside a handler, as in a stall: nothing fires meanwhile.
     void stallMs(qint64 ms) { now_ += std::chrono::milliseconds(ms); }
     bool anyTimerActive() const {
-        return std::any_of(timers_.begin(), timers_.end(), [](const Timer* t) { return t->active; });
+        return std::any_of(timers_.begin(), timers_.end(),
+                           [](const Timer* t) { return t->active; });
     }
 
     void advanceTo(std::chrono::nanoseconds until) {
@@ -43,7 +46,8 @@ public:
 
 private:
     struct Timer : DeadlineTimer {
-        Timer(VirtualTimeSource& source, std::function<void()> fire) : source(source), onFire(std::move(fire)) {
+        Timer(VirtualTimeSource& source, std::function<void()> fire)
+            : source(source), onFire(std::move(fire)) {
             source.timers_.push_back(this);
         }
         ~Timer() override { std::erase(source.timers_, this); }

@@ -151,15 +151,17 @@ void PlaybackEngine::tick(qint64 slot) {
     emit progressValueChanged(lngCurrentRow_);
     if (lngCurrentRow_ >= lngTotalRow_ || lngCurrentRow_ >= score_.rowCount()) return endOfScore();
 
+    // Copies: a message box shown by the strike runs events that may replace the score.
     const ScoreRow& row = score_.rows[lngCurrentRow_];
+    const qint16 key = row.KeyIndex;
     const qint32 hold =
         ScoreTiming::holdMilliseconds(score_.MaxDurationCode, row.DurationCode, score_.interval);
     if (row.isNote()) {
         applyChangesBefore(lngCurrentRow_);
-        keyboard_.StrikeKey(row.KeyIndex);
-        if (hold >= 1) return beginHold(slot, hold, row.KeyIndex);
-        finishTick(row.KeyIndex);
-    } else if (row.KeyIndex == ScoreRow::kRest) {
+        keyboard_.StrikeKey(key);
+        if (hold >= 1) return beginHold(slot, hold, key);
+        finishTick(key);
+    } else if (key == ScoreRow::kRest) {
         keyboard_.ResetKeyboard();
         if (hold >= 1) return beginHold(slot, hold, -1);
         finishTick(-1);

@@ -1,0 +1,34 @@
+#pragma once
+// Silent stand-ins for the keyboard, the MIDI backend and the message boxes, so that a benchmark
+// measures the engine and not the sound.
+#include "platform/MessageSink.h"
+#include "platform/MidiBackend.h"
+#include "score/KeyboardPort.h"
+
+#include <functional>
+
+class SilentMidiBackend : public MidiBackend {
+public:
+    QList<MidiDeviceInfo> devices() override { return {{-1, QStringLiteral("silent")}}; }
+    int open(int) override { return kNoError; }
+    int close() override { return kNoError; }
+    int sendShortMessage(std::uint32_t) override { return kNoError; }
+    int invalidHandleError() const override { return 1; }
+    QString errorText(int) const override { return {}; }
+};
+
+class SilentMessageSink : public MessageSink {
+public:
+    MessageAnswer show(const Message&) override { return MessageAnswer::Ok; }
+};
+
+class CountingKeyboard : public KeyboardPort {
+public:
+    void StrikeKey(int keyIndex) override {
+        if (onStrike) onStrike(keyIndex);
+    }
+    void ResetKeyboard() override {}
+    void drawKeyReleased(int) override {}
+    void setIsAgain(bool) override {}
+    std::function<void(int)> onStrike;
+};

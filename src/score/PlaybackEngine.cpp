@@ -1,0 +1,288 @@
+#include "score/PlaybackEngine.h"
+
+#include "score/PlayTimeText.h"
+#include "score/ScoreFile.h"
+#include "score/ScoreText.h"
+#include "score/ScoreTiming.h"
+
+#include <QCoreApplication>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+
+using namespace std::chrono_literals;
+using EndOfScore::CompletionAction;
+using Kind = EndOfScore::Decision::Kind;
+
+PlaybackEngine::PlaybackEngine(const NoteTable& notes, SoundSettings& sound, KeyboardPort& keyboard,
+                               TimeSource& time, MessageSink& messages, QObject* parent)
+    : QObject(parent), notes_(notes), sound_(sound), keyboard_(keyboard), time_(time),
+      messages_(messages), playTimer_(time.createTimer([this] { onPlayTimer(); })),
+      holdTimer_(time.createTimer([this] { onHoldEnd(); })),
+      playedTimeText_(QStringLiteral("已用时间 / 总时间")),
+      uniform_([] { return QRandomGenerator::global()->generateDouble(); }) {}
+
+PlaybackEngine::~PlaybackEngine() = default;
+
+qint32 PlaybackEngine::LoadScore(const QString& path, bool resetPosition) {
+    ScoreFile::ReadResult file = ScoreFile::readWhole(path);
+    switch (file.error) {
+    case ScoreFile::ReadError::None:
+        break;
+    case ScoreFile::ReadError::Unreadable:
+        reportUnreadable(QStringLiteral("错误：无法读取乐谱文件！请确认文件可以访问！"));
+        return lngTotalRow_;
+    case ScoreFile::ReadError::TooLarge:
+        reportUnreadable(QStringLiteral("错误：乐谱文件太大（超过 16 MB），无法打开！"));
+        return lngTotalRow_;
+    case ScoreFile::ReadError::NotText:
+        reportUnreadable(QStringLiteral("错误：该文件不是文本格式的乐谱，无法打开！"));
+        return lngTotalRow_;
+    }
+
+    // The interval changes with the score, so the grid starts again with Play.
+    endHoldEarly();
+    switchTimerOff();
+    ++loadCount_;
+    // Nothing can fail from here on: the old score goes first, so that two never share memory.
+    score_ = Score();
+    Score loaded;
+    emit statusChanged(QStringLiteral("打开文件..."));
+    keyboard_.ResetKeyboard();
+    const QString text = ScoreText::decode(std::exchange(file.bytes, {}));
+    emit statusChanged(QStringLiteral("提取文件信息..."));
+    ScoreParser::parse(text, notes_, wide_, loaded);
+    if (resetPosition) lngCurrentRow_ = 0;
+    emit statusChanged(QStringLiteral("估计播放时间..."));
+    loaded.tickLength = ScoreTiming::tickLength(wide_, loaded.MaxDurationCode);
+    loaded.RowEndTimes =
+        ScoreTiming::rowEndTimes(loaded.rows, loaded.MaxDurationCode, loaded.tickLength);
+    loaded.TotalTimeText =
+        FormatPlayTime(loaded.RowEndTimes.isEmpty() ? 0.0f : loaded.RowEndTimes.last() / 1000.0f);
+    loaded.strPlayingFile = path;
+    loaded.interval = ScoreTiming::timerInterval(loaded.tickLength);
+    score_ = std::move(loaded);
+    lngTotalRow_ = score_.rowCount();
+
+    emit progressRangeChanged(lngTotalRow_);
+    emit progressValueChanged(1);
+    emit scoreLoaded(lngTotalRow_);
+    setCaption(QString());
+    emit playRequested();
+    return lngTotalRow_;
+}
+
+void PlaybackEngine::reportUnreadable(const QString& text) {
+    messages_.show(
+        {text, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok});
+}
+
+void PlaybackEngine::setLngCurrentRow(qint32 row) {
+    endHoldEarly();
+    lngCurrentRow_ = std::max<qint32>(0, row);
+}
+
+void PlaybackEngine::Play() {
+    if (timerRunning_ || !hasScore()) return;
+    timerRunning_ = true;
+    ++timerGeneration_;
+    gridStart_ = time_.now();
+    scheduleFrom(1);
+}
+
+void PlaybackEngine::Pause() {
+    endHoldEarly();
+    switchTimerOff();
+    keyboard_.ResetKeyboard();
+}
+
+void PlaybackEngine::Stop() {
+    endHoldEarly();
+    switchTimerOff();
+    lngCurrentRow_ = 0;
+    setCaption(QString());
+    keyboard_.ResetKeyboard();
+}
+
+void PlaybackEngine::CloseScore() {
+    endHoldEarly();
+    switchTimerOff();
+    lngCurrentRow_ = 0;
+    lngTotalRow_ = 0;
+    score_ = Score();
+    setCaption(QString());
+    keyboard_.ResetKeyboard();
+}
+
+void PlaybackEngine::switchTimerOff() {
+    timerRunning_ = false;
+    ++timerGeneration_;
+    playTimer_->stop();
+}
+
+PlaybackEngine::Nanos PlaybackEngine::slotTime(qint64 slot) const {
+    return gridStart_ + slot * Nanos(std::chrono::milliseconds(score_.interval));
+}
+
+void PlaybackEngine::scheduleFrom(qint64 slot) {
+    const Nanos interval = std::chrono::milliseconds(score_.interval);
+    // After a stall only the latest slot already due fires late; the ones before it are dropped.
+    slot = std::max<qint64>(slot, (time_.now() - gridStart_) / interval);
+    // Slots due during a hold, its end included, are dropped.
+    if (holdEnd_ >= gridStart_)
+        slot = std::max<qint64>(slot, (holdEnd_ - gridStart_) / interval + 1);
+    nextSlot_ = slot;
+    playTimer_->startAt(slotTime(slot));
+}
+
+void PlaybackEngine::onPlayTimer() {
+    if (!timerRunning_) return;
+    const qint64 slot = nextSlot_;
+    if (inTick_ || holding_ || slotTime(slot) <= holdEnd_) return scheduleFrom(slot + 1);
+    const quint64 generation = timerGeneration_;
+    tick(slot);
+    // The tick may have switched the timer off or restarted it on a new grid (a new score).
+    if (timerRunning_ && generation == timerGeneration_) scheduleFrom(slot + 1);
+}
+
+void PlaybackEngine::tick(qint64 slot) {
+    inTick_ = true;
+    const auto leaveTick = qScopeGuard([this] { inTick_ = false; });
+    if (lngCurrentRow_ < std::numeric_limits<qint32>::max()) ++lngCurrentRow_;
+    emit progressValueChanged(lngCurrentRow_);
+    if (lngCurrentRow_ >= lngTotalRow_ || lngCurrentRow_ >= score_.rowCount()) return endOfScore();
+
+    // Copies: a message box shown by the strike runs events that may replace the score.
+    const ScoreRow& row = score_.rows[lngCurrentRow_];
+    const qint16 key = row.KeyIndex;
+    const qint32 hold =
+        ScoreTiming::holdMilliseconds(score_.MaxDurationCode, row.DurationCode, score_.interval);
+    if (row.isNote()) {
+        applyChangesBefore(lngCurrentRow_);
+        keyboard_.StrikeKey(key);
+        if (hold >= 1) return beginHold(slot, hold, key);
+        finishTick(key);
+    } else if (key == ScoreRow::kRest) {
+        keyboard_.ResetKeyboard();
+        if (hold >= 1) return beginHold(slot, hold, -1);
+        finishTick(-1);
+    } else {
+        finishTick(-1);
+    }
+}
+
+void PlaybackEngine::applyChangesBefore(qint32 row) {
+    // Only a change is applied: selecting the same instrument again would resend it every note.
+    if (const auto instrument = score_.InstrumentChanges.lastBefore(row);
+        instrument && *instrument != sound_.instrumentIndex())
+        sound_.selectInstrument(*instrument); // a number outside the list is passed over
+    if (const auto key = score_.KeyChanges.lastBefore(row); key && *key != sound_.intYindiao())
+        sound_.setPitchShift(*key);
+    if (const auto caption = score_.CaptionChanges.lastBefore(row); caption) setCaption(*caption);
+}
+
+void PlaybackEngine::beginHold(qint64 slot, qint32 milliseconds, int releaseKey) {
+    holding_ = true;
+    holdReleaseKey_ = releaseKey;
+    holdEnd_ = slotTime(slot) + std::chrono::milliseconds(milliseconds);
+    holdTimer_->startAt(holdEnd_);
+}
+
+void PlaybackEngine::endHoldEarly() {
+    if (!holding_) return;
+    holdEnd_ = time_.now();
+    holdTimer_->startAt(holdEnd_);
+    // The next tick was put after the planned end of the hold: bring it forward.
+    if (timerRunning_) scheduleFrom(0);
+}
+
+void PlaybackEngine::onHoldEnd() {
+    if (!holding_) return;
+    holding_ = false;
+    finishTick(holdReleaseKey_);
+}
+
+void PlaybackEngine::finishTick(int releaseKey) {
+    if (releaseKey >= 0) keyboard_.drawKeyReleased(releaseKey);
+    refreshPlayedTime();
+    keyboard_.setIsAgain(true);
+}
+
+void PlaybackEngine::refreshPlayedTime() {
+    if (PlayTimeText::isTimeMode(playedTimeText_)) {
+        const QString text =
+            PlayTimeText::timeText(lngCurrentRow_, score_.RowEndTimes, score_.TotalTimeText);
+        if (!text.isEmpty()) setPlayedTimeText(text);
+    } else {
+        setPlayedTimeText(PlayTimeText::rowText(lngCurrentRow_, lngTotalRow_, score_.rowCount()));
+    }
+}
+
+void PlaybackEngine::switchPlayedTimeMode() {
+    if (PlayTimeText::isTimeMode(playedTimeText_)) {
+        setPlayedTimeText(PlayTimeText::rowText(lngCurrentRow_, lngTotalRow_, score_.rowCount()));
+    } else {
+        const QString text =
+            PlayTimeText::timeText(lngCurrentRow_, score_.RowEndTimes, score_.TotalTimeText);
+        if (!text.isEmpty()) setPlayedTimeText(text);
+    }
+}
+
+void PlaybackEngine::endOfScore() {
+    const quint64 loadsBefore = loadCount_;
+    const EndOfScore::Decision decision = EndOfScore::decide(listMode_, playingList_, uniform_);
+    switch (decision.kind) {
+    case Kind::PlayEntry:
+        emit playEntryRequested(playingList_->entry(decision.index));
+        break;
+    case Kind::Next:
+        emit nextRequested();
+        break;
+    case Kind::StopThenComplete:
+        stopPlayback();
+        runCompletionAction();
+        return;
+    case Kind::NoScore:
+        break;
+    }
+    // Nothing new started (an empty list, a missing file, a position outside the list) and
+    // nothing stopped playback (Next on an empty list closes the score): stop here.
+    if (loadCount_ == loadsBefore && timerRunning_) stopPlayback();
+}
+
+void PlaybackEngine::stopPlayback() {
+    emit stopRequested();
+    if (timerRunning_) Stop();
+}
+
+void PlaybackEngine::runCompletionAction() {
+    const auto tell = [this](const QString& text) {
+        messages_.show(
+            {text, QCoreApplication::applicationName(), MessageIcon::None, MessageButtons::Ok});
+    };
+    switch (completion_) {
+    case CompletionAction::Shutdown:
+        tell(QStringLiteral("添加代码：播放完成后关机"));
+        break;
+    case CompletionAction::Sleep:
+        tell(QStringLiteral("添加代码：播放完成后休眠"));
+        break;
+    case CompletionAction::ExitProgram:
+        emit exitRequested();
+        break;
+    case CompletionAction::Nothing:
+    case CompletionAction::None:
+        break;
+    }
+}
+
+void PlaybackEngine::setCaption(const QString& text) {
+    if (text == caption_) return;
+    caption_ = text;
+    emit captionChanged(text);
+}
+
+void PlaybackEngine::setPlayedTimeText(const QString& text) {
+    if (text == playedTimeText_) return;
+    playedTimeText_ = text;
+    emit playedTimeTextChanged(text);
+}

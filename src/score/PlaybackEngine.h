@@ -1,0 +1,145 @@
+#pragma once
+// Plays the loaded score one row per tick of the play timer: applies the instrument, key and
+// caption changes before the row, strikes its key, holds it for the note's length, and at the
+// end of the score follows the playing-list mode and the completion action.
+//
+// Timing: tick n is due at t0 + n x interval on a monotonic clock (t0 = when Play started the
+// timer), so playing never drifts. A hold is a continuation, not a nested event loop: the tick
+// strikes, arms the hold timer and returns; when the hold ends the tick finishes (key drawn
+// released, display refreshed, isAgain set). Firings that fall due during a hold, its end
+// included, are dropped, so a row of code d lasts MaxDurationCode / d intervals. After a stall
+// at most one late tick fires and the grid is rejoined. Pause, Stop, a seek, a new load or Close
+// during a hold take effect at once and end the hold early; the tick then finishes on the next
+// turn of the event loop against the state it finds. A tick never overlaps another.
+#include "core/NoteTable.h"
+#include "core/SoundSettings.h"
+#include "platform/MessageSink.h"
+#include "score/EndOfScore.h"
+#include "score/KeyboardPort.h"
+#include "score/Score.h"
+#include "score/ScoreParser.h"
+#include "score/TimeSource.h"
+
+#include <QObject>
+#include <chrono>
+#include <limits>
+
+class PlaybackEngine : public QObject {
+    Q_OBJECT
+public:
+    PlaybackEngine(const NoteTable& notes, SoundSettings& sound, KeyboardPort& keyboard,
+                   TimeSource& time, MessageSink& messages, QObject* parent = nullptr);
+    ~PlaybackEngine() override;
+
+    // Reads, analyses and starts the score (playRequested at the end) and returns its rows, which
+    // also become lngTotalRow. The caller has checked that the file exists. A file that cannot be
+    // read, is larger than a score can be, or is not text is reported in an error box and nothing
+    // changes: the score loaded before stays, and its row count is returned.
+    qint32 LoadScore(const QString& path, bool resetPosition);
+
+    const Score& score() const { return score_; }
+    qint16 TempoBpm() const { return wide_.TempoBpm; }
+    qint16 BeatUnit() const { return wide_.BeatUnit; }
+    bool hasScore() const { return !score_.rows.isEmpty(); }
+
+    // The row processed last; the next tick plays the row after it. A negative row is taken as
+    // 0; a row at or past the end ends the score at the next tick.
+    qint32 lngCurrentRow() const { return lngCurrentRow_; }
+    void setLngCurrentRow(qint32 row);
+    qint32 lngTotalRow() const { return lngTotalRow_; }
+
+    // The engine's part of the transport. Play switches the timer on (nothing without a score; a
+    // running timer keeps its grid). Pause switches it off and releases all keys; Stop does the
+    // same and goes back to the start, clearing the caption; CloseScore also forgets the score.
+    // A seek is Pause, setLngCurrentRow, refreshPlayedTime while dragging, then Play.
+    void Play();
+    void Pause();
+    void Stop();
+    void CloseScore();
+    bool isTimerRunning() const { return timerRunning_; }
+    bool isHolding() const { return holding_; }
+
+    // The text of lblPlayedTime, kept here: row mode while it holds no ":", time mode otherwise.
+    QString playedTimeText() const { return playedTimeText_; }
+    void refreshPlayedTime();
+    void switchPlayedTimeMode();
+    QString caption() const { return caption_; }
+
+    void setListMode(EndOfScore::ListMode mode) { listMode_ = mode; }
+    EndOfScore::ListMode listMode() const { return listMode_; }
+    void setCompletionAction(EndOfScore::CompletionAction action) { completion_ = action; }
+    EndOfScore::CompletionAction completionAction() const { return completion_; }
+    // Null means an empty list. The list must outlive the engine or be unset first.
+    void setPlayingList(const PlayingListView* list) { playingList_ = list; }
+    // Numbers in [0, 1) for the random mode.
+    void setRandomSource(std::function<double()> uniform) { uniform_ = std::move(uniform); }
+
+signals:
+    void statusChanged(const QString& text);
+    void captionChanged(const QString& text);
+    void progressRangeChanged(int maximum);
+    void progressValueChanged(int value);
+    void playedTimeTextChanged(const QString& text);
+    // A score is loaded: the transport buttons are enabled.
+    void scoreLoaded(qint32 rowCount);
+    // The transport's Play (button 0), which calls Play().
+    void playRequested();
+    // The transport's Stop (button 2), which calls Stop(); the engine stops in any case.
+    void stopRequested();
+    // The transport's Next (button 5).
+    void nextRequested();
+    // playAllFiles(entry, restart true, add-to-recent true).
+    void playEntryRequested(const QString& entry);
+    // The completion action "退出Tonvale": unload the main window.
+    void exitRequested();
+
+private:
+    using Nanos = std::chrono::nanoseconds;
+
+    void onPlayTimer();
+    void tick(qint64 slot);
+    void applyChangesBefore(qint32 row);
+    void beginHold(qint64 slot, qint32 milliseconds, int releaseKey);
+    void onHoldEnd();
+    void finishTick(int releaseKey);
+    void endHoldEarly();
+    void switchTimerOff();
+    void scheduleFrom(qint64 slot);
+    Nanos slotTime(qint64 slot) const;
+    void endOfScore();
+    void stopPlayback();
+    void runCompletionAction();
+    void setCaption(const QString& text);
+    void setPlayedTimeText(const QString& text);
+    void reportUnreadable(const QString& text);
+
+    const NoteTable& notes_;
+    SoundSettings& sound_;
+    KeyboardPort& keyboard_;
+    TimeSource& time_;
+    MessageSink& messages_;
+    std::unique_ptr<DeadlineTimer> playTimer_;
+    std::unique_ptr<DeadlineTimer> holdTimer_;
+
+    Score score_;
+    ScoreWideValues wide_;
+    qint32 lngCurrentRow_ = 0;
+    qint32 lngTotalRow_ = 0;
+    quint64 loadCount_ = 0;
+
+    bool timerRunning_ = false;
+    quint64 timerGeneration_ = 0;
+    Nanos gridStart_{0};
+    qint64 nextSlot_ = 0;
+    bool inTick_ = false;
+    bool holding_ = false;
+    Nanos holdEnd_{std::numeric_limits<Nanos::rep>::min()};
+    int holdReleaseKey_ = -1;
+
+    QString playedTimeText_;
+    QString caption_;
+    EndOfScore::ListMode listMode_ = EndOfScore::ListMode::Loop;
+    EndOfScore::CompletionAction completion_ = EndOfScore::CompletionAction::Nothing;
+    const PlayingListView* playingList_ = nullptr;
+    std::function<double()> uniform_;
+};

@@ -1,0 +1,49 @@
+#include "score/ScoreFile.h"
+
+#include "platform/GbkCodec.h"
+
+#include <QFile>
+
+namespace ScoreFile {
+
+ReadResult readWhole(const QString& path, qint64 maxBytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {{}, ReadError::Unreadable};
+    // The size of a pipe or device is unknown until read, so the limit is enforced on the read.
+    if (file.size() > maxBytes) return {{}, ReadError::TooLarge};
+    ReadResult result;
+    result.bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError) return {{}, ReadError::Unreadable};
+    if (result.bytes.size() > maxBytes) return {{}, ReadError::TooLarge};
+    if (result.bytes.contains('\0')) return {{}, ReadError::NotText};
+    return result;
+}
+
+QByteArray readLeadingRows(const QString& path, int rowCount, qint64 maxBytes) {
+    QFile file(path);
+    if (rowCount <= 0 || maxBytes <= 0 || !file.open(QIODevice::ReadOnly)) return {};
+    constexpr qint64 kChunk = 4096;
+    // One byte beyond the limit shows whether the limit falls inside a two-byte character.
+    const qint64 readLimit = maxBytes + 1;
+    QByteArray bytes;
+    int rowsSeen = 0;
+    qsizetype searchFrom = 0;
+    while (bytes.size() < readLimit) {
+        const QByteArray chunk = file.read(std::min(kChunk, readLimit - bytes.size()));
+        if (chunk.isEmpty()) break; // end of file, or a read error: what was read stands
+        bytes += chunk;
+        for (;;) {
+            const qsizetype at = bytes.indexOf("\r\n", searchFrom);
+            // A CR at the very end may pair with an LF of the next chunk: look at it again.
+            if (at < 0) {
+                searchFrom = std::max<qsizetype>(0, bytes.size() - 1);
+                break;
+            }
+            searchFrom = at + 2;
+            if (++rowsSeen == rowCount && at + 2 <= maxBytes) return bytes.first(at + 2);
+        }
+    }
+    return bytes.first(GbkCodec::boundaryAtOrBefore(bytes, maxBytes));
+}
+
+} // namespace ScoreFile

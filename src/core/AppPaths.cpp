@@ -50,10 +50,18 @@ bool PathExists(const QString& path) {
 
 bool FolderExists(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
 
-QByteArray DefaultFileBytes(int resourceId) {
-    QFile resource(QStringLiteral(":/defaults/%1").arg(resourceId));
+namespace {
+QByteArray resourceBytes(const QString& path) {
+    QFile resource(path);
     return resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
 }
+} // namespace
+
+QByteArray DefaultFileBytes(int resourceId) {
+    return resourceBytes(QStringLiteral(":/defaults/%1").arg(resourceId));
+}
+
+QByteArray EmbeddedIconBytes(int iconId) { return resourceBytes(QStringLiteral(":/icons/%1").arg(iconId)); }
 
 // Missing or empty files are always written; a non-empty one only with `overwrite`. Read-only
 // means no write permission for anyone (0444). Failures are passed over.

@@ -34,3 +34,5 @@ bool FolderExists(const QString& path);
 void WriteDefaultFile(int resourceId, const QString& path, bool readOnly, bool overwrite);
 // The bytes of an embedded default file; empty when there is none with that id.
 QByteArray DefaultFileBytes(int resourceId);
+// The bytes of an embedded icon (.ico); empty when there is none with that id.
+QByteArray EmbeddedIconBytes(int iconId);

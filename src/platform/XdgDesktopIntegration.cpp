@@ -122,7 +122,7 @@ XdgDesktopIntegration::XdgDesktopIntegration(QString dataHome, Program program, 
 XdgDesktopIntegration::Program XdgDesktopIntegration::thisProgram() {
     return {QStringLiteral("tonvale"), QString::fromUtf8(VersionInfo::productName),
             QString::fromUtf8(VersionInfo::fileDescription),
-            DefaultFileBytes(FileAssociations::kScoreIconResource)};
+            EmbeddedIconBytes(FileAssociations::kScoreIconResource)};
 }
 
 QString XdgDesktopIntegration::userDataHome() {

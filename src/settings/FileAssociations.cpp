@@ -48,7 +48,7 @@ void FileAssociations::ApplyAssociation(bool blnEnable, const QString& sExtensio
     // An icon that cannot be written (no ICON folder) is passed over: the type then points at a
     // missing file and is registered again at the next start.
     if (!iconThere)
-        AtomicFile::write(iconFile, DefaultFileBytes(intPictureResource ? intPictureResource
+        AtomicFile::write(iconFile, EmbeddedIconBytes(intPictureResource ? intPictureResource
                                                                         : kScoreIconResource));
     // Without a text editor on the desktop there is nothing for the edit verb to start.
     const QString& editor = environment_.textEditor;

@@ -56,7 +56,7 @@ TEST(IcoContainer, DamagedFilesParseAsNothing) {
 class EmbeddedIcon : public testing::TestWithParam<int> {};
 
 TEST_P(EmbeddedIcon, CarriesEveryDesktopSizeAsPng) {
-    const QByteArray ico = DefaultFileBytes(GetParam());
+    const QByteArray ico = EmbeddedIconBytes(GetParam());
     QList<int> sizes;
     for (const Frame& frame : IcoContainer::parse(ico)) {
         EXPECT_TRUE(frame.isPng());
@@ -79,8 +79,8 @@ TEST_P(EmbeddedIcon, CarriesEveryDesktopSizeAsPng) {
 INSTANTIATE_TEST_SUITE_P(ScoreAndPlaylist, EmbeddedIcon, testing::Values(104, 102));
 
 TEST(EmbeddedIcons, TheTwoPicturesDiffer) {
-    EXPECT_NE(IcoContainer::parse(DefaultFileBytes(104)).value(3).data,
-              IcoContainer::parse(DefaultFileBytes(102)).value(3).data);
+    EXPECT_NE(IcoContainer::parse(EmbeddedIconBytes(104)).value(3).data,
+              IcoContainer::parse(EmbeddedIconBytes(102)).value(3).data);
 }
 
 } // namespace

@@ -25,8 +25,8 @@ DesktopFileType playlistType(const QString& icon, const QStringList& command = {
 
 struct XdgDesktopIntegrationTest : testing::Test {
     XdgDesktopIntegrationTest() {
-        write("icons/piano.ico", DefaultFileBytes(104));
-        write("icons/playList.ico", DefaultFileBytes(102));
+        write("icons/piano.ico", EmbeddedIconBytes(104));
+        write("icons/playList.ico", EmbeddedIconBytes(102));
     }
     QString data(const QString& relative) const { return home.filePath("share/" + relative); }
     QString icon(const QString& name) const { return home.filePath("icons/" + name); }
@@ -53,7 +53,7 @@ struct XdgDesktopIntegrationTest : testing::Test {
     }
     XdgDesktopIntegration integration() {
         return XdgDesktopIntegration(
-            data("").chopped(1), {"tonvale", "Tonvale", "Tonvale 电脑钢琴", DefaultFileBytes(104)},
+            data("").chopped(1), {"tonvale", "Tonvale", "Tonvale 电脑钢琴", EmbeddedIconBytes(104)},
             [this](const QString& tool, const QStringList& arguments) {
                 calls << tool + ' ' + arguments.join(' ');
             });
@@ -75,7 +75,7 @@ TEST_F(XdgDesktopIntegrationTest, ARegisteredTypeGetsItsMimePackageIconsAndTheDe
     EXPECT_TRUE(package.contains(R"(<icon name="application-x-tonvale-piano"/>)"));
     EXPECT_FALSE(QFile::exists(data("mime/packages/application-x-tonvale-plist.xml")));
 
-    const QList<IcoContainer::Frame> frames = IcoContainer::parse(DefaultFileBytes(104));
+    const QList<IcoContainer::Frame> frames = IcoContainer::parse(EmbeddedIconBytes(104));
     ASSERT_EQ(frames.size(), 7);
     for (const IcoContainer::Frame& frame : frames) {
         const QString size = QString("%1x%1").arg(frame.width);
@@ -190,7 +190,7 @@ TEST_F(XdgDesktopIntegrationTest, TheMimeDatabaseLearnsAndForgetsTheType) {
         GTEST_SKIP() << "update-mime-database is not installed";
     const auto real = [this](bool registered) {
         XdgDesktopIntegration(data("").chopped(1),
-                              {"tonvale", "Tonvale", "", DefaultFileBytes(104)})
+                              {"tonvale", "Tonvale", "", EmbeddedIconBytes(104)})
             .apply({scoreType(icon("piano.ico"),
                               registered ? QStringList{kProgram, "%1"} : QStringList{})});
     };

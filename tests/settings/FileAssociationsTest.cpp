@@ -34,9 +34,9 @@ struct FileAssociationsTest : testing::Test {
 
 TEST_F(FileAssociationsTest, TheFirstStartRegistersBothTypesAndWritesTheirIcons) {
     associations().applyOptions({true, true});
-    EXPECT_EQ(dir.read("ICON/piano.ico"), DefaultFileBytes(104));
-    EXPECT_EQ(dir.read("ICON/playList.ico"), DefaultFileBytes(102));
-    EXPECT_FALSE(DefaultFileBytes(104).isEmpty());
+    EXPECT_EQ(dir.read("ICON/piano.ico"), EmbeddedIconBytes(104));
+    EXPECT_EQ(dir.read("ICON/playList.ico"), EmbeddedIconBytes(102));
+    EXPECT_FALSE(EmbeddedIconBytes(104).isEmpty());
     const CRegedit reg = store();
     EXPECT_EQ(reg.getString_(".PIANO", {}), kScore);
     EXPECT_EQ(reg.getString_(".PLIST", {}), kPlaylist);
@@ -82,7 +82,7 @@ TEST_F(FileAssociationsTest, AMissingIconIsWrittenAgainAndTheTypeTakenOver) {
     claim(".PIANO");
     QFile::remove(dir.file("ICON/piano.ico"));
     associations().applyOptions({true, true});
-    EXPECT_EQ(dir.read("ICON/piano.ico"), DefaultFileBytes(104));
+    EXPECT_EQ(dir.read("ICON/piano.ico"), EmbeddedIconBytes(104));
     EXPECT_EQ(store().getString_(".PIANO", {}), kScore);
     EXPECT_EQ(desktop.registeredMimeTypes().size(), 2);
 }

@@ -2,6 +2,7 @@
 
 #include "app/SoundPanel.h"
 #include "app/Twips.h"
+#include "core/Instruments.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,6 +31,7 @@ void frmMain::load(const StatusReporter& status) {
     sound_.selectChannel(0);
 
     status(QStringLiteral("正在 初始化乐器……"));
+    sound_.setInstrumentNames(Instruments::LoadInstruments(services_.paths));
 
     status(QStringLiteral("应用 程序配置……"));
     applyFirstStartSettings();

@@ -104,10 +104,13 @@ double FluidSynthEngine::configuredLatencyMs() const {
     int periods = 0;
     fluid_settings_getint(settings_, "audio.period-size", &periodSize);
     fluid_settings_getint(settings_, "audio.periods", &periods);
-    // The PulseAudio driver asks the server for a target of one period; ALSA keeps a ring of them.
-    const int frames =
-        audioDriver_ == QLatin1String("pulseaudio") ? periodSize : periodSize * periods;
-    return 1000.0 * frames / sampleRate();
+    return latencyMs(audioDriver_, periodSize, periods, sampleRate());
+}
+
+double FluidSynthEngine::latencyMs(const QString& driver, int periodSize, int periods,
+                                   double sampleRate) {
+    const int frames = driver == QLatin1String("pulseaudio") ? periodSize : periodSize * periods;
+    return sampleRate > 0.0 ? 1000.0 * frames / sampleRate : 0.0;
 }
 
 bool FluidSynthEngine::send(std::uint32_t message) {

@@ -35,6 +35,9 @@ public:
     QString audioDriver() const { return audioDriver_; }
     // The output latency configured for the playing driver, in milliseconds; 0 without one.
     double configuredLatencyMs() const;
+    // What `driver` is asked for: the PulseAudio driver targets one period of buffered sound,
+    // ALSA keeps a ring of `periods` periods.
+    static double latencyMs(const QString& driver, int periodSize, int periods, double sampleRate);
 
     // Channel messages only (see ShortMessage); false for anything else.
     bool send(std::uint32_t message);

@@ -10,6 +10,7 @@
 #include "score/RecordingStatusView.h"
 #include "score/frmRecordSetting.h"
 #include "core/Twips.h"
+#include "core/Instruments.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,6 +65,7 @@ void frmMain::load(const StatusReporter& status) {
     sound_.selectChannel(0);
 
     status(QStringLiteral("正在 初始化乐器……"));
+    sound_.setInstrumentNames(Instruments::LoadInstruments(services_.paths));
 
     status(QStringLiteral("应用 程序配置……"));
     applyFirstStartSettings();

@@ -1,0 +1,17 @@
+#pragma once
+// The MIDI output ports of the ALSA sequencer, through RtMidi. A machine without a sequencer
+// simply has none: nothing is thrown and nothing is printed.
+#include <QStringList>
+#include <memory>
+#include <string>
+
+class RtMidiOut;
+
+class RtMidiPorts {
+public:
+    // Port names in the sequencer's order; empty without a sequencer.
+    static QStringList outputNames();
+    // A sequencer client for output whose later errors go to `errorText` instead of the console
+    // or an exception; null, with the reason in `errorText`, when there is no sequencer.
+    static std::unique_ptr<RtMidiOut> openClient(std::string& errorText);
+};

@@ -97,4 +97,6 @@ float toSingle(double value) {
     return static_cast<float>(value);
 }
 
+qint32 leadingInt32(QStringView text) { return roundToInt32(leadingNumber(text)); }
+
 } // namespace NumberText

@@ -19,6 +19,8 @@ double roundHalfEven(double value);
 qint16 roundToInt16(double value);
 qint32 roundToInt32(double value);
 qint64 roundToInt64(double value);
+// The leading number of a text, rounded and clamped to 32 bits: counts and rows in data files.
+qint32 leadingInt32(QStringView text);
 
 // Single precision clamped to its largest finite value; NaN gives 0.
 float toSingle(double value);

@@ -1,7 +1,7 @@
 #include "library/IniListCount.h"
 
 #include "core/CIni.h"
-#include "library/LeadingNumber.h"
+#include "core/NumberText.h"
 
 #include <QFileInfo>
 
@@ -29,7 +29,7 @@ qint64 capacity(qint64 bytes) {
 }
 
 qint32 read(const CIni& ini, const QString& section, const QString& countKey, const QString& path) {
-    const qint32 stored = LeadingNumber::toInt32(ini.ReadIniString_(section, countKey, path));
+    const qint32 stored = NumberText::leadingInt32(ini.ReadIniString_(section, countKey, path));
     if (stored <= 0) return 0;
     return qint32(qMin<qint64>(stored, capacity(QFileInfo(path).size())));
 }

@@ -1,6 +1,6 @@
 #include "library/ListEntry.h"
 
-#include "library/LeadingNumber.h"
+#include "core/NumberText.h"
 
 #include <QDir>
 
@@ -37,7 +37,7 @@ ListEntry ListEntry::split(const QString& entry) {
     parts.path = entry.left(number - 2);
     parts.hasRow = true;
     parts.suffix = entry.mid(number - 1);
-    parts.row = qMax<qint32>(0, LeadingNumber::toInt32(QStringView(entry).mid(number)));
+    parts.row = qMax<qint32>(0, NumberText::leadingInt32(QStringView(entry).mid(number)));
     return parts;
 }
 

@@ -1,7 +1,7 @@
 #include "library/RecentFiles.h"
 
 #include "core/CIni.h"
-#include "library/LeadingNumber.h"
+#include "core/NumberText.h"
 #include "library/ListEntry.h"
 
 namespace {
@@ -49,7 +49,7 @@ QStringList RecentFiles::captions() const {
 
 void RecentFiles::restore(const QString& settingsPath) {
     const CIni ini;
-    const qint32 n = LeadingNumber::toInt32(ini.ReadIniString_(kSection, kCount, settingsPath));
+    const qint32 n = NumberText::leadingInt32(ini.ReadIniString_(kSection, kCount, settingsPath));
     if (n < 0 || n > maxCount) return;
     for (qint32 k = n - 1; k >= 0; --k)
         AddRecentFile(ini.ReadIniString_(kSection, QString::number(k), settingsPath));

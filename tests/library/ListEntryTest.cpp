@@ -1,5 +1,5 @@
 #include "library/ListEntry.h"
-#include "library/LeadingNumber.h"
+#include "core/NumberText.h"
 #include "library/MOthers.h"
 
 #include "QStringPrinter.h"
@@ -126,7 +126,7 @@ struct NumberCase {
 class LeadingNumbers : public testing::TestWithParam<NumberCase> {};
 
 TEST_P(LeadingNumbers, TakeTheNumberAtTheStartRoundedHalfToEven) {
-    EXPECT_EQ(LeadingNumber::toInt32(QString::fromUtf8(GetParam().text)), GetParam().value);
+    EXPECT_EQ(NumberText::leadingInt32(QString::fromUtf8(GetParam().text)), GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,7 +2,7 @@
 // backend? Prints the median and the 99th percentile of many presses, next to the cost of the
 // strike alone and the 10 ms at which a player starts to feel a keyboard lag.
 #include "app/frmMain.h"
-#include "platform/SteadyMonotonicClock.h"
+#include "platform/SteadyTimeSource.h"
 #include "support/RecordingDesktopShell.h"
 #include "support/RecordingMessageSink.h"
 #include "support/ScriptedFileDialogs.h"
@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     RecordingMessageSink messages;
     RecordingDesktopShell shell;
     ScriptedFileDialogs dialogs;
-    const SteadyMonotonicClock clock;
+    SteadyTimeSource clock;
     frmMain main({AppPaths(folder.path(), folder.path()), backend, messages, shell, dialogs, clock});
     main.load([](const QString&) {});
     main.show();

@@ -7,7 +7,7 @@
 #include "core/NoteTable.h"
 #include "core/SoundSettings.h"
 #include "score/PlaybackEngine.h"
-#include "score/SteadyTimeSource.h"
+#include "platform/SteadyTimeSource.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageSink.h"
 #include "platform/MidiBackend.h"
-#include "platform/MonotonicClock.h"
+#include "platform/TimeSource.h"
 
 struct AppServices {
     AppPaths paths;
@@ -14,5 +14,5 @@ struct AppServices {
     MessageSink& messages;
     DesktopShell& shell;
     FileDialogs& fileDialogs;
-    const MonotonicClock& clock;
+    TimeSource& time;
 };

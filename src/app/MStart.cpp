@@ -7,7 +7,7 @@
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageSink.h"
 #include "platform/SingleInstance.h"
-#include "platform/SteadyMonotonicClock.h"
+#include "platform/SteadyTimeSource.h"
 #include "platform/SystemMidiBackend.h"
 
 #include <QApplication>
@@ -60,7 +60,7 @@ int run(const QStringList& arguments, const StartOptions& options) {
 
     QtFileDialogs desktopDialogs;
     FileDialogs& fileDialogs = options.fileDialogs ? *options.fileDialogs : desktopDialogs;
-    const SteadyMonotonicClock clock;
+    SteadyTimeSource clock;
 
     frmMain main({options.paths, midi, messages, shell, fileDialogs, clock});
     desktopMessages.setOwner(&main);

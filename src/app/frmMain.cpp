@@ -13,19 +13,27 @@
 #include "core/Instruments.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QCloseEvent>
 #include <QScreen>
 
 namespace {
 constexpr int kSoundPanelHeight = 92; // the keys start 1380 twips down
 const QRect kDamperGeometry(724, 8, 120, 60);
+const QRect kCaptionGeometry(470, 44, 246, 24);
+const QString kSampleScore = QStringLiteral("Vellmor《虞美人》.piano");
+constexpr int kSampleScoreResource = 104;
 } // namespace
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
     : QMainWindow(parent), services_(services), midi_(services.midi, services.messages),
       sound_(midi_), live_(sound_, keyMap_, options_),
-      recorder_(noteTable_, services.clock, services.messages, services.fileDialogs) {
+      recorder_(noteTable_, services.time, services.messages, services.fileDialogs), keyboardPort_(live_),
+      engine_(noteTable_, sound_, keyboardPort_, services.time, services.messages),
+      opener_(engine_, playingList_, recentFiles_, options_, services.messages) {
     setWindowTitle(QStringLiteral("Tonvale"));
+    opener_.setSavedCaption(windowTitle());
     auto* surface = new QWidget(this);
     setCentralWidget(surface);
     soundPanel_ = new SoundPanel(sound_, surface);
@@ -38,7 +46,10 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     picContainer_ = new BottomContainer(surface);
     keyFilter_ = new PianoKeyFilter(*this, live_, this);
     statusBar_ = new StatusBarView(picContainer_->picStatusBar());
+    lblShowLRC_ = new QLabel(surface);
+    lblShowLRC_->setGeometry(kCaptionGeometry);
     wireRecorder();
+    wireEngine();
 }
 
 frmMain::~frmMain() { unload(); }
@@ -50,6 +61,22 @@ void frmMain::wireRecorder() {
     connect(&live_, &LiveKeyboard::restartRecordingStopwatch, &recorder_, &Recorder::restartStopwatch);
     connect(&live_, &LiveKeyboard::recordKeyRelease, &recorder_, &Recorder::RecordKeyRelease);
     connect(&live_, &LiveKeyboard::requestStopRecording, &recorder_, &Recorder::DropRecording);
+}
+
+void frmMain::wireEngine() {
+    engine_.setPlayingList(&opener_);
+    connect(&engine_, &PlaybackEngine::statusChanged, statusBar_->lblStatus, &QLabel::setText);
+    connect(&engine_, &PlaybackEngine::captionChanged, lblShowLRC_, &QLabel::setText);
+    connect(&engine_, &PlaybackEngine::playedTimeTextChanged, statusBar_->lblPlayedTime, &QLabel::setText);
+    connect(&engine_, &PlaybackEngine::playRequested, &engine_, &PlaybackEngine::Play);
+    connect(&engine_, &PlaybackEngine::stopRequested, &engine_, &PlaybackEngine::Stop);
+    connect(&engine_, &PlaybackEngine::playEntryRequested, this,
+            [this](const QString& entry) { opener_.playAllFiles(entry, true, true); });
+    connect(&engine_, &PlaybackEngine::exitRequested, this, &QWidget::close, Qt::QueuedConnection);
+    connect(&opener_, &FileOpener::captionChanged, this, &QWidget::setWindowTitle);
+    connect(&recorder_, &Recorder::pauseRequested, &engine_, [this] {
+        if (engine_.isTimerRunning()) engine_.Pause();
+    });
 }
 
 void frmMain::load(const StatusReporter& status) {
@@ -68,9 +95,9 @@ void frmMain::load(const StatusReporter& status) {
     sound_.setInstrumentNames(Instruments::LoadInstruments(services_.paths));
 
     status(QStringLiteral("应用 程序配置……"));
-    applyFirstStartSettings();
     // The options gate of the user's key map comes with the settings file.
     keyMap_.LoadKeyMaps(services_.paths, noteTable_, false);
+    applyFirstStartSettings();
 }
 
 // The choices of a first start; the settings file replaces them once it exists.
@@ -86,6 +113,7 @@ void frmMain::applyFirstStartSettings() {
     sound_.selectChannel(0);
     sound_.setPitchShift(SoundSettings::kDefaultPitchShift);
     sound_.setVelocity(SoundSettings::kMaxVelocity);
+    playFirstStartSample();
 }
 
 void frmMain::unload() {
@@ -94,7 +122,16 @@ void frmMain::unload() {
     midi_.CloseMidiOut();
 }
 
-void frmMain::openFromCommandLine(const QString&) {}
+void frmMain::openFromCommandLine(const QString& path) { opener_.playAllFiles(path, true, true); }
+
+// The first start plays the sample once; it is written, loaded and deleted at once, so that it
+// never stays in the program folder.
+void frmMain::playFirstStartSample() {
+    const QString path = services_.paths.dataPath() + kSampleScore;
+    WriteDefaultFile(kSampleScoreResource, path, false, true);
+    opener_.playAllFiles(path, true, false);
+    QFile::remove(path);
+}
 
 void frmMain::bringToFront() {
     if (isMinimized()) showNormal();

@@ -9,6 +9,11 @@
 #include "core/SoundSettings.h"
 #include "keyboard/KeyMap.h"
 #include "keyboard/LiveKeyboard.h"
+#include "app/LiveKeyboardPort.h"
+#include "library/FileOpener.h"
+#include "library/ListPair.h"
+#include "library/RecentFiles.h"
+#include "score/PlaybackEngine.h"
 #include "score/Recorder.h"
 #include "settings/ProgramOptions.h"
 
@@ -17,6 +22,7 @@
 
 class MenuBarView;
 class BottomContainer;
+class QLabel;
 class DamperLabel;
 class PianoKeyFilter;
 class PianoKeyboard;
@@ -55,6 +61,10 @@ public:
     PianoKeyboard* keyboard() const { return keyboard_; }
     BottomContainer* container() const { return picContainer_; }
     Recorder& recorder() { return recorder_; }
+    PlaybackEngine& engine() { return engine_; }
+    FileOpener& opener() { return opener_; }
+    ListPair& playingList() { return playingList_; }
+    RecentFiles& recentFiles() { return recentFiles_; }
     StatusBarView* statusBar() const { return statusBar_; }
 
 signals:
@@ -65,6 +75,8 @@ protected:
 
 private:
     void wireRecorder();
+    void wireEngine();
+    void playFirstStartSample();
     void applyFirstStartSettings();
 
     AppServices services_;
@@ -77,6 +89,12 @@ private:
     KeyMap keyMap_;
     LiveKeyboard live_;
     Recorder recorder_;
+    LiveKeyboardPort keyboardPort_;
+    PlaybackEngine engine_;
+    ListPair playingList_;
+    ListPair favoritesList_;
+    RecentFiles recentFiles_;
+    FileOpener opener_;
     SoundPanel* soundPanel_ = nullptr;
     PianoKeyboard* keyboard_ = nullptr;
     DamperLabel* lblMute_ = nullptr;
@@ -84,5 +102,6 @@ private:
     PianoKeyFilter* keyFilter_ = nullptr;
     StatusBarView* statusBar_ = nullptr;
     RecordingStatusView* recordingStatus_ = nullptr;
+    QLabel* lblShowLRC_ = nullptr;
     bool unloaded_ = false;
 };

@@ -18,7 +18,7 @@
 #include "score/KeyboardPort.h"
 #include "score/Score.h"
 #include "score/ScoreParser.h"
-#include "score/TimeSource.h"
+#include "platform/TimeSource.h"
 
 #include <QObject>
 #include <chrono>

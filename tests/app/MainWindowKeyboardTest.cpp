@@ -5,7 +5,7 @@
 #include "app/PianoKeyboard.h"
 #include "app/frmMain.h"
 #include "support/RecordingMessageSink.h"
-#include "platform/SteadyMonotonicClock.h"
+#include "platform/SteadyTimeSource.h"
 #include "support/RecordingDesktopShell.h"
 #include "support/RecordingMidiBackend.h"
 #include "support/ScriptedFileDialogs.h"
@@ -54,7 +54,7 @@ struct MainWindowKeyboardTest : testing::Test {
     RecordingMessageSink messages;
     RecordingDesktopShell shell;
     ScriptedFileDialogs dialogs;
-    SteadyMonotonicClock clock;
+    SteadyTimeSource clock;
     frmMain main{{folder.paths(), backend, messages, shell, dialogs, clock}};
     QWindow* window = nullptr;
 };

@@ -46,6 +46,12 @@ TEST_F(StartupTest, AFirstStartCreatesTheFoldersAndAReadOnlyNoteMap) {
                   shown = main.isVisible();
                   EXPECT_EQ(main.noteTable().strNoteName(39), QString("1"));
                   EXPECT_EQ(main.sound().intYindiao(), 36);
+                  // The sample plays once without joining the lists, and is gone again.
+                  EXPECT_EQ(main.engine().lngTotalRow(), 266);
+                  EXPECT_TRUE(main.engine().isTimerRunning());
+                  EXPECT_TRUE(main.playingList().isEmpty());
+                  EXPECT_TRUE(main.recentFiles().isEmpty());
+                  EXPECT_FALSE(QFile::exists(dir.file("Vellmor《虞美人》.piano")));
               }),
               0);
     EXPECT_TRUE(shown);
@@ -54,6 +60,24 @@ TEST_F(StartupTest, AFirstStartCreatesTheFoldersAndAReadOnlyNoteMap) {
     EXPECT_EQ(dir.read("INI/简谱音符映射.INI"), DefaultFileBytes(NoteTable::kNoteMapResource));
     EXPECT_EQ(QFile::permissions(dir.file("INI/简谱音符映射.INI")) & kWritable, 0);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
+}
+
+TEST_F(StartupTest, AScoreNamedOnTheCommandLineIsOpenedAndPlays) {
+    dir.write("乐谱 目录/小曲.piano", "%0\r\n!C\r\n?4/4\r\n$120\r\n1+4\r\n2+4\r\n");
+    MStart::StartOptions options{dir.paths(), &messages, &midi, &dialogs, [&](frmMain& main) {
+                                     EXPECT_EQ(main.engine().lngTotalRow(), 7); // the final CR LF ends in an empty row
+                                     EXPECT_EQ(main.playingList().entries(), QStringList{dir.file("乐谱 目录/小曲.piano")});
+                                     EXPECT_EQ(main.windowTitle(), QString("Tonvale -> [小曲]"));
+                                     QApplication::quit();
+                                 }};
+    MStart::run({"tonvale", dir.file("乐谱 目录/小曲.piano")}, options);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
+}
+
+TEST_F(StartupTest, AMissingFileOnTheCommandLineIsReported) {
+    MStart::StartOptions options{dir.paths(), &messages, &midi, &dialogs, [](frmMain&) { QApplication::quit(); }};
+    MStart::run({"tonvale", dir.file("没有.piano")}, options);
+    EXPECT_EQ(messages.texts(), QStringList{"错误：文件不存在！请确认文件位置！"});
 }
 
 TEST_F(StartupTest, AHandEditOfTheNoteMapIsUndoneAtTheNextStart) {

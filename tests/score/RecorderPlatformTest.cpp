@@ -1,5 +1,5 @@
 #include "platform/QtFileDialogs.h"
-#include "platform/SteadyMonotonicClock.h"
+#include "platform/SteadyTimeSource.h"
 #include "score/Recorder.h"
 
 #include <algorithm>
@@ -20,7 +20,7 @@ TEST(RecorderFileDialogs, DescriptionsWithoutPatternsGetThem) {
 }
 
 TEST(RecorderClock, NeverGoesBackAndResolvesWellBelowAMillisecond) {
-    const SteadyMonotonicClock clock;
+    SteadyTimeSource clock;
     qint64 previous = clock.nowNanoseconds();
     qint64 smallestStep = std::numeric_limits<qint64>::max();
     for (int i = 0; i < 10000; ++i) {

@@ -2,7 +2,7 @@
 // Virtual time for the playback engine: timers fire only when the test advances the clock, in
 // deadline order (ties in the order they were started), and the clock stands at each deadline
 // while its timer fires.
-#include "score/TimeSource.h"
+#include "platform/TimeSource.h"
 
 #include <QtGlobal>
 #include <algorithm>

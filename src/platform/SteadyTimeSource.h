@@ -2,7 +2,7 @@
 // The steady clock and precise timers of the event loop. A timer waits on the loop until the
 // last whole millisecond before its deadline and then waits out the remainder, so firings sit
 // on their deadlines instead of drifting with the loop's millisecond granularity.
-#include "score/TimeSource.h"
+#include "platform/TimeSource.h"
 
 #include <QElapsedTimer>
 

@@ -2,6 +2,8 @@
 // Time as the playback engine sees it: a monotonic clock and one-shot timers that fire at an
 // absolute time on that clock. The program uses the steady clock and the event loop; tests use
 // virtual time and never sleep.
+#include "platform/MonotonicClock.h"
+
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -16,10 +18,10 @@ public:
     virtual bool isActive() const = 0;
 };
 
-class TimeSource {
+class TimeSource : public MonotonicClock {
 public:
-    virtual ~TimeSource() = default;
     virtual std::chrono::nanoseconds now() const = 0;
+    qint64 nowNanoseconds() const final { return now().count(); }
     // `onFire` is called on each firing for as long as the timer lives.
     virtual std::unique_ptr<DeadlineTimer> createTimer(std::function<void()> onFire) = 0;
 };

@@ -1,4 +1,4 @@
-#include "score/SteadyTimeSource.h"
+#include "platform/SteadyTimeSource.h"
 
 #include <QTimer>
 

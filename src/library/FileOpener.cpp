@@ -1,0 +1,78 @@
+#include "library/FileOpener.h"
+
+#include "core/AppPaths.h"
+#include "library/ListEntry.h"
+#include "library/MOthers.h"
+#include "library/PlaylistFile.h"
+#include "score/PlaybackEngine.h"
+
+#include <QCoreApplication>
+
+namespace {
+constexpr int kClearListFirst = 2;
+
+Message fileError(const QString& text) {
+    return {text, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok, true};
+}
+} // namespace
+
+FileOpener::FileOpener(PlaybackEngine& engine, ListPair& playingList, RecentFiles& recentFiles,
+                       const ProgramOptions& options, MessageSink& messages, QObject* parent)
+    : QObject(parent), engine_(engine), playingList_(playingList), recentFiles_(recentFiles),
+      options_(options), messages_(messages) {}
+
+void FileOpener::reportMissing() {
+    messages_.show(fileError(QStringLiteral("错误：文件不存在！请确认文件位置！")));
+}
+
+qint32 FileOpener::playAllFiles(const QString& strFileName, bool blnRestart, bool blnAddRecent) {
+    const ListEntry entry = ListEntry::split(strFileName);
+    if (!PathExists(entry.path)) {
+        reportMissing();
+        return engine_.lngTotalRow();
+    }
+    if (IsScoreFile(entry.path)) {
+        if (entry.hasRow) engine_.setLngCurrentRow(entry.row);
+        const qint32 rows = engine_.LoadScore(entry.path, entry.hasRow ? false : blnRestart);
+        if (blnAddRecent) playingList_.AddListEntry(strFileName, QString(), ListPair::DuplicateTest::OnEntries);
+        markPlaying(strFileName);
+        if (blnAddRecent) {
+            recentFiles_.AddRecentFile(strFileName);
+            showTitle();
+        }
+        return rows;
+    }
+    if (IsPlaylistFile(entry.path)) return LoadPlaylistFile(entry.path);
+    messages_.show(fileError(QStringLiteral("错误：未知文件格式！")));
+    return engine_.lngTotalRow();
+}
+
+qint32 FileOpener::LoadPlaylistFile(const QString& path) {
+    if (options_.intPlayListOption == kClearListFirst) playingList_.clear();
+    PlaylistFile::appendTo(path, playingList_);
+    // An empty playlist, or one whose first score is gone, loads nothing instead of a score that
+    // does not exist.
+    const QString first = playingList_.entry(0);
+    const ListEntry entry = ListEntry::split(first);
+    if (first.isEmpty()) return engine_.lngTotalRow();
+    if (!PathExists(entry.path)) {
+        reportMissing();
+        return engine_.lngTotalRow();
+    }
+    if (entry.hasRow) engine_.setLngCurrentRow(entry.row);
+    const qint32 rows = engine_.LoadScore(entry.path, !entry.hasRow);
+    markPlaying(first);
+    recentFiles_.AddRecentFile(first);
+    showTitle();
+    return rows;
+}
+
+void FileOpener::markPlaying(const QString& entry) {
+    const int row = playingList_.selectEntry(entry);
+    if (row >= 0) intPlayingIndex_ = row;
+}
+
+void FileOpener::showTitle() {
+    if (const auto caption = TitleCaption(options_.intTitleOption, savedCaption_, engine_.score().strPlayingFile))
+        emit captionChanged(*caption);
+}

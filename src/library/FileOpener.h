@@ -1,0 +1,47 @@
+#pragma once
+// The one operation through which every file is opened (playAllFiles): a score is loaded and
+// becomes the current entry of the playing list and the newest recent file; a playlist fills the
+// playing list and opens its first entry.
+#include "library/ListPair.h"
+#include "library/RecentFiles.h"
+#include "platform/MessageSink.h"
+#include "score/PlayingListView.h"
+#include "settings/ProgramOptions.h"
+
+class PlaybackEngine;
+
+class FileOpener : public QObject, public PlayingListView {
+    Q_OBJECT
+public:
+    FileOpener(PlaybackEngine& engine, ListPair& playingList, RecentFiles& recentFiles,
+               const ProgramOptions& options, MessageSink& messages, QObject* parent = nullptr);
+
+    // Returns the row count of the score loaded afterwards (unchanged when nothing was loaded).
+    qint32 playAllFiles(const QString& strFileName, bool blnRestart, bool blnAddRecent);
+    qint32 LoadPlaylistFile(const QString& path);
+
+    // The window caption of the main window as designed; the title option builds on it.
+    void setSavedCaption(const QString& caption) { savedCaption_ = caption; }
+
+    // PlayingListView: the engine's and the transport's view of the playing list.
+    int count() const override { return playingList_.count(); }
+    bool hasSelection() const override { return playingList_.selectedCount() > 0; }
+    int intPlayingIndex() const override { return intPlayingIndex_; }
+    QString entry(int index) const override { return playingList_.entry(index); }
+
+signals:
+    void captionChanged(const QString& caption);
+
+private:
+    void markPlaying(const QString& entry);
+    void showTitle();
+    void reportMissing();
+
+    PlaybackEngine& engine_;
+    ListPair& playingList_;
+    RecentFiles& recentFiles_;
+    const ProgramOptions& options_;
+    MessageSink& messages_;
+    QString savedCaption_;
+    int intPlayingIndex_ = -1;
+};

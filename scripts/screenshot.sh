@@ -1,14 +1,28 @@
 #!/usr/bin/env bash
 # Starts the program in a virtual X display with a fresh program folder and saves a screenshot of
 # the screen as PNG: scripts/screenshot.sh [out.png] [seconds to wait]
+# When PulseAudio is installed, a private sound server with a silent sink gives the built-in
+# synthesizer somewhere to play, as on a desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-screenshot.png}")
 wait=${2:-3}
 command -v import >/dev/null || { echo "needs imagemagick (apt-get install imagemagick)"; exit 1; }
 folder=$(mktemp -d)
-trap 'rm -rf "$folder"' EXIT
+runtime=$(mktemp -d)
+cleanup() {
+  [ -n "${pulse_pid:-}" ] && kill "$pulse_pid" 2>/dev/null || true
+  rm -rf "$folder" "$runtime"
+}
+trap cleanup EXIT
 cp build/src/app/tonvale "$folder/"
+export XDG_RUNTIME_DIR=$runtime
+if command -v pulseaudio >/dev/null; then
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --load="module-null-sink sink_name=capture" \
+    --load=module-native-protocol-unix >/dev/null 2>&1 &
+  pulse_pid=$!
+  sleep 1
+fi
 xvfb-run -a -s "-screen 0 1000x400x24" bash -c "
   '$folder/tonvale' & pid=\$!
   sleep $wait

@@ -50,6 +50,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     lblShowLRC_->setGeometry(kCaptionGeometry);
     wireRecorder();
     wireEngine();
+    wireViewMenu();
 }
 
 frmMain::~frmMain() { unload(); }
@@ -77,6 +78,21 @@ void frmMain::wireEngine() {
     connect(&recorder_, &Recorder::pauseRequested, &engine_, [this] {
         if (engine_.isTimerRunning()) engine_.Pause();
     });
+}
+
+// Showing a bar grows the window by the bar's height and hiding it shrinks the window, so the
+// keyboard keeps its size.
+void frmMain::wireViewMenu() {
+    for (int bar = 0; bar < BottomContainerLayout::BarCount; ++bar) {
+        connect(menus_.mnuViewSubs(bar), &MenuItem::triggered, this, [this, bar] {
+            MenuItem* item = menus_.mnuViewSubs(bar);
+            item->setChecked(!item->checked());
+            const auto which = BottomContainer::Bar(bar);
+            picContainer_->setBarVisible(which, item->checked());
+            const int change = twipsToPixels(BottomContainer::barHeightTwips(which));
+            resize(width(), height() + (item->checked() ? change : -change));
+        });
+    }
 }
 
 void frmMain::load(const StatusReporter& status) {

@@ -76,6 +76,7 @@ protected:
 private:
     void wireRecorder();
     void wireEngine();
+    void wireViewMenu();
     void playFirstStartSample();
     void applyFirstStartSettings();
 

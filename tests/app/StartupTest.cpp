@@ -1,5 +1,7 @@
 #include "app/MStart.h"
+#include "app/BottomContainer.h"
 #include "app/MenuBarView.h"
+#include "core/Twips.h"
 #include "app/frmMain.h"
 #include "core/NoteTable.h"
 #include "platform/GbkCodec.h"
@@ -164,6 +166,24 @@ TEST(MenuBarView, TheMenuBarMirrorsTheModelAndAClickTriggersTheEntry) {
     ASSERT_NE(recent->menu(), nullptr);
     menus.mnuRecentFiles.append("&0 歌");
     EXPECT_EQ(recent->menu()->actions().last()->text(), QString("&0 歌"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StartupTest, ShowingAndHidingABarGrowsAndShrinksTheWindowByItsHeight) {
+    runProgram([](frmMain& main) {
+        const int height = main.height();
+        MenuItem* statusBar = main.menus().mnuViewSubs(3);
+        statusBar->trigger();
+        EXPECT_TRUE(statusBar->checked());
+        EXPECT_TRUE(main.container()->isBarVisible(BottomContainer::Bar::Status));
+        EXPECT_EQ(main.height(), height + twipsToPixels(BottomContainer::kStatusHeight));
+        statusBar->trigger();
+        EXPECT_FALSE(main.container()->isBarVisible(BottomContainer::Bar::Status));
+        EXPECT_EQ(main.height(), height);
+    });
 }
 
 } // namespace

@@ -66,6 +66,11 @@ void frmMain::wireRecorder() {
 
 void frmMain::wireEngine() {
     engine_.setPlayingList(&opener_);
+    LiveKeyboard::Conditions keys;
+    keys.playPauseEnabled = [this] { return menus_.mnuPlaySubs(0)->enabled(); };
+    keys.scorePlaying = [this] { return engine_.isTimerRunning(); };
+    live_.setConditions(keys);
+    connect(&live_, &LiveKeyboard::requestPlayPause, menus_.mnuPlaySubs(0), &MenuItem::trigger);
     connect(&engine_, &PlaybackEngine::statusChanged, statusBar_->lblStatus, &QLabel::setText);
     connect(&engine_, &PlaybackEngine::captionChanged, lblShowLRC_, &QLabel::setText);
     connect(&engine_, &PlaybackEngine::playedTimeTextChanged, statusBar_->lblPlayedTime, &QLabel::setText);

@@ -85,7 +85,11 @@ void PianoKeyboard::paintKey(QPainter& painter, int keyIndex) const {
     const QRect r = keyRect(keyIndex);
     const bool black = NoteTable::isBlackKey(keyIndex);
     const KeyLook& look = looks_[keyIndex];
-    painter.fillRect(r, black ? Qt::black : Qt::white);
+    // A struck key takes a tint as well as its sunken edge, so it shows from across the room.
+    static const QColor pressedWhite(196, 212, 242);
+    static const QColor pressedBlack(58, 72, 112);
+    if (look.pressed) painter.fillRect(r, black ? pressedBlack : pressedWhite);
+    else painter.fillRect(r, black ? Qt::black : Qt::white);
 
     if (!look.caption.isEmpty()) {
         // Black text would vanish on a black key.

@@ -1,0 +1,317 @@
+// The transport over the engine in virtual time: the state table, the list buttons, seeking,
+// the position label and the pause while a menu is open.
+#include "TransportRig.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Shown {
+    qint32 state;
+    QList<int> values; // Play, Pause, Stop
+    QString status;
+    bool playChecked;
+    bool stopChecked;
+    bool labelVisible;
+    bool barEnabled;
+    bool barWhite;
+    bool timerRunning;
+};
+
+void expectShown(const TransportRig& t, const Shown& s) {
+    EXPECT_EQ(t.transport.PlayState(), s.state);
+    EXPECT_EQ(t.values().mid(0, 3), s.values);
+    EXPECT_EQ(t.transport.status(), s.status);
+    EXPECT_EQ(t.menus.mnuPlaySubs(0)->checked(), s.playChecked);
+    EXPECT_EQ(t.menus.mnuPlaySubs(1)->checked(), s.stopChecked);
+    EXPECT_EQ(t.transport.playedTimeVisible(), s.labelVisible);
+    EXPECT_EQ(t.transport.progressEnabled(), s.barEnabled);
+    EXPECT_EQ(t.transport.progressRightWhite(), s.barWhite);
+    EXPECT_EQ(t.rig.engine.isTimerRunning(), s.timerRunning);
+}
+
+const Shown kPlaying{0, {0, 1, 1}, "播放中", true, false, true, true, true, true};
+const Shown kPaused{1, {1, 0, 1}, "暂停中", true, false, true, true, true, false};
+const Shown kStopped{2, {1, 1, 0}, "已停止", false, true, false, false, false, false};
+const Shown kClosed{3, {0, 1, 1}, "已关闭", false, false, false, false, false, false};
+
+TEST(Transport, StartsWithNoScoreAndEverythingDisabled) {
+    TransportRig t;
+    EXPECT_EQ(t.transport.PlayState(), Transport::NoScore);
+    EXPECT_FALSE(t.transport.IsSeeking());
+    EXPECT_EQ(t.values(), QList<int>({1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_FALSE(t.transport.buttonsEnabled());
+    EXPECT_FALSE(t.transport.progressEnabled());
+    EXPECT_EQ(t.transport.status(), "准备...");
+}
+
+TEST(Transport, LoadingAScorePlaysIt) {
+    TransportRig t;
+    QSignalSpy enabled(&t.transport, &Transport::buttonsEnabledChanged);
+    t.load();
+    expectShown(t, kPlaying);
+    EXPECT_EQ(enabled.size(), 1);
+    EXPECT_TRUE(t.transport.buttonsEnabled());
+    for (int i : {3, 6, 8}) EXPECT_TRUE(t.menus.mnuFileSubs(i)->enabled()) << i;
+    for (int i : {0, 1, 2}) EXPECT_TRUE(t.menus.mnuPlaySubs(i)->enabled()) << i;
+    // Nothing in the playing list to add to the favorites.
+    EXPECT_FALSE(t.menus.mnuFavoriteSubs(0)->enabled());
+}
+
+TEST(Transport, FavoritesCanBeAddedOnlyWithEntriesInTheList) {
+    TransportRig t;
+    FixedPlayingList list(2, true, 0);
+    t.setList(&list);
+    t.load();
+    EXPECT_TRUE(t.menus.mnuFavoriteSubs(0)->enabled());
+}
+
+struct Step {
+    const char* name;
+    std::vector<int> buttons; // pressed after loading, in order
+    Shown shown;
+};
+
+class TransportStates : public testing::TestWithParam<Step> {};
+
+TEST_P(TransportStates, ShowsTheStateReached) {
+    TransportRig t;
+    t.load();
+    for (int button : GetParam().buttons) t.transport.clickButton(button);
+    expectShown(t, GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TransportStates,
+    testing::Values(Step{"Pause", {1}, kPaused}, Step{"PauseThenPlay", {1, 0}, kPlaying},
+                    Step{"Stop", {2}, kStopped}, Step{"PauseThenStop", {1, 2}, kStopped},
+                    Step{"StopThenPlay", {2, 0}, kPlaying}, Step{"PlayWhilePlaying", {0}, kPlaying},
+                    Step{"ButtonPastTheEnd", {7, -1}, kPlaying}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Transport, TopmostFollowsTheStateAndTheSubmenu) {
+    TransportRig t;
+    t.menus.mnuTopmostSubs(2)->setChecked(true); // while playing
+    t.load();
+    t.transport.clickButton(Transport::PauseButton);
+    t.menus.mnuTopmostSubs(2)->setChecked(false);
+    t.menus.mnuTopmostSubs(1)->setChecked(true); // always
+    t.transport.clickButton(Transport::StopButton);
+    EXPECT_EQ(t.topmost, QList<bool>({true, false, true}));
+}
+
+TEST(Transport, StopThenPlayStartsAgainFromRowOne) {
+    TransportRig t;
+    t.load();
+    ASSERT_EQ(t.playToRow(3), 3);
+    QSignalSpy barValue(&t.transport, &Transport::progressValueRequested);
+    t.transport.clickButton(Transport::StopButton);
+    EXPECT_EQ(t.rig.engine.lngCurrentRow(), 0);
+    ASSERT_EQ(barValue.size(), 1);
+    EXPECT_EQ(barValue[0][0].toInt(), 0);
+    t.rig.time.advanceToMs(2000);
+    EXPECT_EQ(t.rig.engine.lngCurrentRow(), 0);
+    t.transport.clickButton(Transport::PlayButton);
+    EXPECT_TRUE(t.transport.progressEnabled());
+    EXPECT_EQ(t.nextRow(), 1);
+}
+
+TEST(Transport, PlayPauseFromTheMenuResumesWithTheNextRow) {
+    TransportRig t;
+    t.load();
+    ASSERT_EQ(t.playToRow(3), 3);
+    t.menus.mnuPlaySubs(0)->trigger();
+    EXPECT_EQ(t.transport.PlayState(), Transport::Paused);
+    EXPECT_EQ(t.nextRow(), 3);
+    t.menus.mnuPlaySubs(0)->trigger();
+    EXPECT_EQ(t.transport.PlayState(), Transport::Playing);
+    EXPECT_EQ(t.nextRow(), 4);
+}
+
+TEST(Transport, TheMenuStopsAndOpensTheGoToDialog) {
+    TransportRig t;
+    t.load();
+    QSignalSpy goTo(&t.transport, &Transport::goToRequested);
+    t.menus.mnuPlaySubs(2)->trigger();
+    EXPECT_EQ(goTo.size(), 1);
+    t.menus.mnuPlaySubs(1)->trigger();
+    expectShown(t, kStopped);
+}
+
+struct ListCase {
+    const char* name;
+    int button;
+    int count;
+    bool selected;
+    int playing;
+    QStringList entries;
+    int closes;
+};
+
+class TransportListButtons : public testing::TestWithParam<ListCase> {};
+
+TEST_P(TransportListButtons, PlayTheEntryOfTheList) {
+    const ListCase& c = GetParam();
+    TransportRig t;
+    FixedPlayingList list(c.count, c.selected, c.playing);
+    t.setList(&list);
+    t.load();
+    t.transport.clickButton(c.button);
+    EXPECT_EQ(t.entries, c.entries);
+    EXPECT_EQ(t.closes, c.closes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, TransportListButtons,
+    testing::Values(ListCase{"First", 3, 3, true, 2, {"entry0.piano"}, 0},
+                    ListCase{"FirstUnselected", 3, 3, false, 2, {}, 0},
+                    ListCase{"FirstEmpty", 3, 0, true, 0, {}, 0},
+                    ListCase{"PreviousFromTheFirstPlaysTheLast", 4, 3, true, 0, {"entry2.piano"}, 0},
+                    ListCase{"Previous", 4, 3, true, 2, {"entry1.piano"}, 0},
+                    ListCase{"PreviousOutsideTheList", 4, 3, true, 3, {}, 0},
+                    ListCase{"PreviousNegative", 4, 3, true, -1, {}, 0},
+                    ListCase{"NextFromTheLastPlaysTheFirst", 5, 3, true, 2, {"entry0.piano"}, 0},
+                    ListCase{"Next", 5, 3, true, 0, {"entry1.piano"}, 0},
+                    ListCase{"NextOutsideTheList", 5, 3, true, 7, {}, 0},
+                    ListCase{"NextUnselectedCloses", 5, 3, false, 0, {}, 1},
+                    ListCase{"NextEmptyCloses", 5, 0, false, -1, {}, 1},
+                    ListCase{"Last", 6, 3, true, 0, {"entry2.piano"}, 0},
+                    ListCase{"LastUnselected", 6, 3, false, 0, {}, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Transport, NextWithAnEmptyListClosesTheScoreAndShowsReady) {
+    TransportRig t;
+    t.load();
+    t.transport.clickButton(Transport::NextButton);
+    EXPECT_EQ(t.closes, 1);
+    EXPECT_EQ(t.transport.PlayState(), Transport::NoScore);
+    EXPECT_EQ(t.transport.status(), "准备...");
+    EXPECT_FALSE(t.transport.buttonsEnabled());
+    EXPECT_FALSE(t.rig.engine.hasScore());
+}
+
+TEST(Transport, CloseLeavesNoScore) {
+    TransportRig t;
+    t.load();
+    t.playToRow(3);
+    QSignalSpy barValue(&t.transport, &Transport::progressValueRequested);
+    t.transport.Close();
+    expectShown(t, kClosed);
+    EXPECT_FALSE(t.transport.buttonsEnabled());
+    EXPECT_EQ(barValue.size(), 1);
+    EXPECT_EQ(t.rig.engine.lngCurrentRow(), 0);
+    EXPECT_TRUE(t.rig.engine.caption().isEmpty());
+    for (int i : {3, 6, 8}) EXPECT_FALSE(t.menus.mnuFileSubs(i)->enabled()) << i;
+    for (int i : {0, 1, 2}) EXPECT_FALSE(t.menus.mnuPlaySubs(i)->enabled()) << i;
+    EXPECT_FALSE(t.menus.mnuFavoriteSubs(0)->enabled());
+    // A menu opening or closing now presses nothing.
+    t.transport.menuOpened();
+    t.transport.menuClosed();
+    EXPECT_EQ(t.transport.PlayState(), Transport::NoScore);
+}
+
+TEST(Transport, SeekingPausesMovesTheDisplayAndPlaysOnFromThePosition) {
+    TransportRig t;
+    t.load();
+    t.playToRow(2);
+    const auto resetsBefore = t.rig.keyboard.callsOf("reset").size();
+    t.transport.progressMouseDown();
+    EXPECT_TRUE(t.transport.IsSeeking());
+    EXPECT_FALSE(t.rig.engine.isTimerRunning());
+    EXPECT_EQ(t.rig.keyboard.callsOf("reset").size(), resetsBefore + 1);
+    t.transport.progressMouseMove(6);
+    EXPECT_EQ(t.rig.engine.lngCurrentRow(), 6);
+    EXPECT_EQ(t.rig.engine.playedTimeText(), "(70%) 第7行 / 共10行");
+    EXPECT_EQ(t.nextRow(), 6);
+    t.transport.progressMouseUp(7);
+    EXPECT_FALSE(t.transport.IsSeeking());
+    EXPECT_EQ(t.transport.PlayState(), Transport::Playing);
+    EXPECT_EQ(t.nextRow(), 8);
+}
+
+TEST(Transport, MovingWithoutAPressIsNoSeek) {
+    TransportRig t;
+    t.load();
+    t.playToRow(2);
+    t.transport.progressMouseMove(6);
+    t.transport.progressMouseUp(6);
+    EXPECT_EQ(t.rig.engine.lngCurrentRow(), 2);
+    EXPECT_TRUE(t.rig.engine.isTimerRunning());
+}
+
+TEST(Transport, DraggingToTheEndEndsTheScoreAtTheNextTick) {
+    TransportRig t;
+    t.load();
+    t.transport.progressMouseDown();
+    t.transport.progressMouseUp(10);
+    EXPECT_EQ(t.transport.PlayState(), Transport::Playing);
+    t.nextRow();
+    // The single mode stops after the score.
+    EXPECT_EQ(t.transport.PlayState(), Transport::Stopped);
+    EXPECT_EQ(t.rig.engine.lngCurrentRow(), 0);
+}
+
+TEST(Transport, TheEndOfTheScoreGoesOnWithTheList) {
+    TransportRig t;
+    FixedPlayingList list(3, true, 0);
+    t.setList(&list);
+    t.rig.engine.setListMode(EndOfScore::ListMode::Loop);
+    t.load();
+    t.transport.progressMouseDown();
+    t.transport.progressMouseUp(10);
+    t.nextRow();
+    EXPECT_EQ(t.entries, QStringList({"entry1.piano"}));
+}
+
+TEST(Transport, ClickingThePositionTwiceReturnsToItsMode) {
+    TransportRig t;
+    t.load();
+    t.playToRow(3);
+    t.transport.clickButton(Transport::PauseButton);
+    // The tick cut short by the pause finishes at once, in virtual time too.
+    t.rig.time.advanceByMs(0);
+    const QString rows = t.rig.engine.playedTimeText();
+    ASSERT_TRUE(rows.endsWith("行 / 共10行")) << rows.toStdString();
+    t.transport.playedTimeClicked();
+    EXPECT_TRUE(t.rig.engine.playedTimeText().contains(':'));
+    t.transport.playedTimeClicked();
+    EXPECT_EQ(t.rig.engine.playedTimeText(), rows);
+}
+
+TEST(Transport, AnOpenMenuPausesAndClosingItPlaysAgain) {
+    TransportRig t;
+    t.load();
+    t.playToRow(2);
+    t.transport.menuOpened();
+    EXPECT_EQ(t.transport.PlayState(), Transport::Paused);
+    EXPECT_EQ(t.nextRow(), 2);
+    t.transport.menuClosed();
+    EXPECT_EQ(t.transport.PlayState(), Transport::Playing);
+    EXPECT_EQ(t.nextRow(), 3);
+}
+
+TEST(Transport, AMenuLeavesAStoppedScoreStopped) {
+    TransportRig t;
+    t.load();
+    t.transport.clickButton(Transport::StopButton);
+    t.transport.menuOpened();
+    t.transport.menuClosed();
+    EXPECT_EQ(t.transport.PlayState(), Transport::Stopped);
+}
+
+TEST(Transport, TheCompletionSubmenuChecksOnlyTheClickedItem) {
+    TransportRig t;
+    t.menus.mnuPlayCompletedSubs(4)->setChecked(true);
+    t.menus.mnuPlayCompletedSubs(1)->trigger();
+    QList<bool> checks;
+    for (int i = 0; i < t.menus.mnuPlayCompletedSubs.count(); ++i)
+        checks << t.menus.mnuPlayCompletedSubs(i)->checked();
+    EXPECT_EQ(checks, QList<bool>({false, true, false, false, false}));
+    EXPECT_EQ(t.rig.engine.completionAction(), EndOfScore::CompletionAction::Sleep);
+    t.transport.clickCompletion(3); // the separator
+    t.transport.clickCompletion(9);
+    EXPECT_TRUE(t.menus.mnuPlayCompletedSubs(1)->checked());
+}
+
+} // namespace

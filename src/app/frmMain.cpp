@@ -7,6 +7,8 @@
 #include "app/PianoKeyboard.h"
 #include "app/SoundPanel.h"
 #include "app/StatusBarView.h"
+#include "app/TransportBar.h"
+#include "score/frmGoTo.h"
 #include "score/RecordingStatusView.h"
 #include "score/frmRecordSetting.h"
 #include "core/Twips.h"
@@ -31,7 +33,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
       sound_(midi_), live_(sound_, keyMap_, options_),
       recorder_(noteTable_, services.time, services.messages, services.fileDialogs), keyboardPort_(live_),
       engine_(noteTable_, sound_, keyboardPort_, services.time, services.messages),
-      opener_(engine_, playingList_, recentFiles_, options_, services.messages) {
+      opener_(engine_, playingList_, recentFiles_, options_, services.messages), transport_(engine_, menus_) {
     setWindowTitle(QStringLiteral("Tonvale"));
     opener_.setSavedCaption(windowTitle());
     auto* surface = new QWidget(this);
@@ -51,6 +53,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     wireRecorder();
     wireEngine();
     wireViewMenu();
+    wireTransport();
 }
 
 frmMain::~frmMain() { unload(); }
@@ -68,20 +71,16 @@ void frmMain::wireEngine() {
     engine_.setPlayingList(&opener_);
     LiveKeyboard::Conditions keys;
     keys.playPauseEnabled = [this] { return menus_.mnuPlaySubs(0)->enabled(); };
-    keys.scorePlaying = [this] { return engine_.isTimerRunning(); };
+    keys.scorePlaying = [this] { return transport_.PlayState() == 0; };
     live_.setConditions(keys);
     connect(&live_, &LiveKeyboard::requestPlayPause, menus_.mnuPlaySubs(0), &MenuItem::trigger);
     connect(&engine_, &PlaybackEngine::statusChanged, statusBar_->lblStatus, &QLabel::setText);
     connect(&engine_, &PlaybackEngine::captionChanged, lblShowLRC_, &QLabel::setText);
     connect(&engine_, &PlaybackEngine::playedTimeTextChanged, statusBar_->lblPlayedTime, &QLabel::setText);
-    connect(&engine_, &PlaybackEngine::playRequested, &engine_, &PlaybackEngine::Play);
-    connect(&engine_, &PlaybackEngine::stopRequested, &engine_, &PlaybackEngine::Stop);
-    connect(&engine_, &PlaybackEngine::playEntryRequested, this,
-            [this](const QString& entry) { opener_.playAllFiles(entry, true, true); });
     connect(&engine_, &PlaybackEngine::exitRequested, this, &QWidget::close, Qt::QueuedConnection);
     connect(&opener_, &FileOpener::captionChanged, this, &QWidget::setWindowTitle);
-    connect(&recorder_, &Recorder::pauseRequested, &engine_, [this] {
-        if (engine_.isTimerRunning()) engine_.Pause();
+    connect(&recorder_, &Recorder::pauseRequested, &transport_, [this] {
+        if (transport_.PlayState() == 0) transport_.clickButton(1);
     });
 }
 
@@ -98,6 +97,35 @@ void frmMain::wireViewMenu() {
             resize(width(), height() + (item->checked() ? change : -change));
         });
     }
+}
+
+void frmMain::wireTransport() {
+    transport_.setPlayingList(&opener_);
+    transportBar_ = new TransportBar(transport_, engine_, picContainer_->picControlBar(),
+                                     picContainer_->trkProgressBar(), statusBar_->lblPlayedTime, this);
+    connect(&transport_, &Transport::statusChanged, statusBar_->lblStatus, &QLabel::setText);
+    connect(&transport_, &Transport::topmostRuleRequested, this, &frmMain::SetTopmost);
+    connect(&transport_, &Transport::playEntryRequested, this,
+            [this](const QString& entry) { opener_.playAllFiles(entry, true, true); });
+    connect(&transport_, &Transport::closeRequested, this, &frmMain::closeScore);
+    connect(menus_.mnuFileSubs(3), &MenuItem::triggered, this, &frmMain::closeScore);
+    connect(&transport_, &Transport::goToRequested, this,
+            [this] { frmGoTo::Start(engine_, transport_, services_.messages, this); });
+    connect(menuBarView_, &MenuBarView::menuOpened, &transport_, &Transport::menuOpened);
+    connect(menuBarView_, &MenuBarView::menuClosed, &transport_, &Transport::menuClosed);
+}
+
+void frmMain::closeScore() {
+    transport_.Close();
+    setWindowTitle(QStringLiteral("Tonvale"));
+}
+
+// Qt re-creates the native window when a window flag changes: only do it for a real change.
+void frmMain::SetTopmost(bool on) {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (shown) show();
 }
 
 void frmMain::load(const StatusReporter& status) {

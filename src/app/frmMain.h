@@ -15,6 +15,7 @@
 #include "library/RecentFiles.h"
 #include "score/PlaybackEngine.h"
 #include "score/Recorder.h"
+#include "score/Transport.h"
 #include "settings/ProgramOptions.h"
 
 #include <QMainWindow>
@@ -29,6 +30,7 @@ class PianoKeyboard;
 class RecordingStatusView;
 class SoundPanel;
 class StatusBarView;
+class TransportBar;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -63,6 +65,7 @@ public:
     Recorder& recorder() { return recorder_; }
     PlaybackEngine& engine() { return engine_; }
     FileOpener& opener() { return opener_; }
+    Transport& transport() { return transport_; }
     ListPair& playingList() { return playingList_; }
     RecentFiles& recentFiles() { return recentFiles_; }
     StatusBarView* statusBar() const { return statusBar_; }
@@ -77,6 +80,10 @@ private:
     void wireRecorder();
     void wireEngine();
     void wireViewMenu();
+    void wireTransport();
+    // File ▸ Close: no score any more.
+    void closeScore();
+    void SetTopmost(bool on);
     void playFirstStartSample();
     void applyFirstStartSettings();
 
@@ -96,6 +103,7 @@ private:
     ListPair favoritesList_;
     RecentFiles recentFiles_;
     FileOpener opener_;
+    Transport transport_;
     SoundPanel* soundPanel_ = nullptr;
     PianoKeyboard* keyboard_ = nullptr;
     DamperLabel* lblMute_ = nullptr;
@@ -104,5 +112,6 @@ private:
     StatusBarView* statusBar_ = nullptr;
     RecordingStatusView* recordingStatus_ = nullptr;
     QLabel* lblShowLRC_ = nullptr;
+    TransportBar* transportBar_ = nullptr;
     bool unloaded_ = false;
 };

@@ -132,7 +132,7 @@ TEST_F(MainWindowKeyboardTest, TheDamperSilencesTheKeyboard) {
     backend.sent.clear();
     QTest::mouseMove(damper, damper->rect().center());
     EXPECT_TRUE(backend.sent.isEmpty());
-    main.engine().Stop();
+    main.transport().clickButton(2); // Stop
     backend.sent.clear();
     QTest::mouseMove(damper, damper->rect().center() + QPoint(1, 1));
     EXPECT_EQ(backend.sent.size(), 88);

@@ -187,3 +187,30 @@ TEST_F(StartupTest, ShowingAndHidingABarGrowsAndShrinksTheWindowByItsHeight) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StartupTest, TheTransportDrivesTheSampleFromTheMenusAndCloseEndsIt) {
+    runProgram([](frmMain& main) {
+        MainMenus& menus = main.menus();
+        EXPECT_EQ(main.transport().PlayState(), 0);
+        EXPECT_TRUE(menus.mnuFileSubs(3)->enabled());
+        menus.mnuPlaySubs(1)->trigger(); // 停止
+        EXPECT_EQ(main.transport().PlayState(), 2);
+        EXPECT_EQ(main.engine().lngCurrentRow(), 0);
+        menus.mnuPlaySubs(0)->trigger(); // 播放/暂停
+        EXPECT_EQ(main.transport().PlayState(), 0);
+        menus.mnuFileSubs(3)->trigger(); // 关闭
+        EXPECT_EQ(main.transport().PlayState(), 3);
+        EXPECT_FALSE(menus.mnuFileSubs(3)->enabled());
+        EXPECT_FALSE(menus.mnuPlaySubs(0)->enabled());
+        EXPECT_EQ(main.windowTitle(), QString("Tonvale"));
+        if (const QByteArray sheet = qgetenv("TONVALE_WINDOW_SHEET"); !sheet.isEmpty()) {
+            for (int bar = 0; bar < 4; ++bar) menus.mnuViewSubs(bar)->trigger();
+            menus.mnuPlaySubs(0)->setEnabled(true);
+            main.grab().save(QString::fromLocal8Bit(sheet));
+        }
+    });
+}
+
+} // namespace

@@ -111,6 +111,14 @@ void frmMain::wireTransport() {
     connect(menus_.mnuFileSubs(3), &MenuItem::triggered, this, &frmMain::closeScore);
     connect(&transport_, &Transport::goToRequested, this,
             [this] { frmGoTo::Start(engine_, transport_, services_.messages, this); });
+    // Exactly one playing-list mode is checked; the engine follows it at the end of each score.
+    connect(&menus_.mnuPlayListSubs, &MenuArray::triggered, this, [this](int index) {
+        if (index > 4) return;
+        QList<MenuItem*> modes;
+        for (int i = 0; i <= 4; ++i) modes << menus_.mnuPlayListSubs(i);
+        MainMenus::checkOnly(modes[index], modes);
+        engine_.setListMode(EndOfScore::ListMode(index));
+    });
     connect(menuBarView_, &MenuBarView::menuOpened, &transport_, &Transport::menuOpened);
     connect(menuBarView_, &MenuBarView::menuClosed, &transport_, &Transport::menuClosed);
 }
@@ -162,6 +170,9 @@ void frmMain::applyFirstStartSettings() {
     sound_.selectChannel(0);
     sound_.setPitchShift(SoundSettings::kDefaultPitchShift);
     sound_.setVelocity(SoundSettings::kMaxVelocity);
+    menus_.mnuTopmostSubs(2)->setChecked(true);
+    menus_.mnuPlayListSubs(0)->trigger();
+    menus_.mnuPlayCompletedSubs(4)->trigger();
     playFirstStartSample();
 }
 

@@ -214,3 +214,24 @@ TEST_F(StartupTest, TheTransportDrivesTheSampleFromTheMenusAndCloseEndsIt) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StartupTest, AFirstStartChecksItsMenuDefaultsAndTheModesFollowTheMenu) {
+    runProgram([](frmMain& main) {
+        MainMenus& menus = main.menus();
+        EXPECT_TRUE(menus.mnuTopmostSubs(2)->checked());
+        EXPECT_TRUE(menus.mnuPlayListSubs(0)->checked());
+        EXPECT_TRUE(menus.mnuPlayCompletedSubs(4)->checked());
+        EXPECT_EQ(main.engine().listMode(), EndOfScore::ListMode::Loop);
+        EXPECT_EQ(main.engine().completionAction(), EndOfScore::CompletionAction::Nothing);
+        menus.mnuPlayListSubs(2)->trigger();
+        EXPECT_EQ(main.engine().listMode(), EndOfScore::ListMode::Sequential);
+        EXPECT_FALSE(menus.mnuPlayListSubs(0)->checked());
+        EXPECT_TRUE(menus.mnuPlayListSubs(2)->checked());
+        // Playing while "播放时(&P)" is checked keeps the window on top.
+        EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    });
+}
+
+} // namespace

@@ -239,3 +239,36 @@ TEST_F(StartupTest, AFirstStartChecksItsMenuDefaultsAndTheModesFollowTheMenu) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StartupTest, ARecordingSavedFromTheStatusLabelPlaysBackWithTheSameNotes) {
+    const QString saved = dir.file("录音.piano");
+    dialogs.answers << saved;
+    runProgram([&](frmMain& main) {
+        main.transport().clickButton(2); // no sample in the way
+        main.recorder().StartRecording();
+        main.recorder().BeginRecording({0, "C", "4/4", "60"});
+        for (int key : {39, 41, 43, 39}) {
+            main.liveKeyboard().pointerPressed(key);
+            main.liveKeyboard().pointerReleased(key);
+        }
+        main.recorder().SaveFromStatusClick();
+        EXPECT_FALSE(main.recorder().IsRecording());
+        main.opener().playAllFiles(saved, true, true);
+        QList<int> keys;
+        for (const ScoreRow& row : main.engine().score().rows)
+            if (row.KeyIndex >= 0 && row.KeyIndex < 88) keys << row.KeyIndex;
+        EXPECT_EQ(keys, (QList<int>{39, 41, 43, 39}));
+        EXPECT_EQ(main.engine().TempoBpm(), 60);
+        EXPECT_EQ(main.engine().BeatUnit(), 4);
+    });
+    const QStringList rows = GbkCodec::decode(dir.read("录音.piano")).split("\r\n");
+    ASSERT_EQ(rows.size(), 10); // four header rows, the caption, four notes, the empty last row
+    EXPECT_EQ(rows.mid(0, 5), (QStringList{"%0", "!C", "?4/4", "$60", "#版权所有 (C) 2026 Quillon"}));
+    EXPECT_TRUE(rows[5].startsWith("1+"));
+    EXPECT_TRUE(rows[6].startsWith("2+"));
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
+}
+
+} // namespace

@@ -3,7 +3,11 @@
 // measures the engine and not the sound.
 #include "platform/MessageSink.h"
 #include "platform/MidiBackend.h"
+#include "core/MMidiOut.h"
+#include "core/SoundSettings.h"
+#include "platform/SteadyTimeSource.h"
 #include "score/KeyboardPort.h"
+#include "score/PlaybackEngine.h"
 
 #include <functional>
 
@@ -31,4 +35,16 @@ public:
     void drawKeyReleased(int) override {}
     void setIsAgain(bool) override {}
     std::function<void(int)> onStrike;
+};
+
+// The playback engine on the steady clock, with everything around it silent.
+struct BenchEngine {
+    explicit BenchEngine(const NoteTable& notes) : engine(notes, sound, keyboard, time, messages) {}
+    SilentMidiBackend backend;
+    SilentMessageSink messages;
+    MMidiOut midi{backend, messages};
+    SoundSettings sound{midi};
+    CountingKeyboard keyboard;
+    SteadyTimeSource time;
+    PlaybackEngine engine;
 };

@@ -48,13 +48,8 @@ void BM_LoadMillionRowScore(benchmark::State& state) {
         if (!file.open(QIODevice::WriteOnly)) return state.SkipWithError("cannot write the score");
         file.write(millionRowScore());
     }
-    SilentMidiBackend backend;
-    SilentMessageSink messages;
-    MMidiOut midi(backend, messages);
-    SoundSettings sound(midi);
-    CountingKeyboard keyboard;
-    SteadyTimeSource time;
-    PlaybackEngine engine(notes, sound, keyboard, time, messages);
+    BenchEngine rig(notes);
+    PlaybackEngine& engine = rig.engine;
 
     const long before = peakResidentMegabytes();
     qint32 rows = 0;

@@ -66,13 +66,10 @@ std::vector<double> engineOnsets(int ticks) {
     file.write(score);
     file.close();
 
-    SilentMidiBackend backend;
-    SilentMessageSink messages;
-    MMidiOut midi(backend, messages);
-    SoundSettings sound(midi);
-    CountingKeyboard keyboard;
-    SteadyTimeSource time;
-    PlaybackEngine engine(notes, sound, keyboard, time, messages);
+    BenchEngine rig(notes);
+    PlaybackEngine& engine = rig.engine;
+    CountingKeyboard& keyboard = rig.keyboard;
+    SteadyTimeSource& time = rig.time;
     std::vector<double> errors;
     std::chrono::nanoseconds start{0};
     // Row 1 is the metre; the strike of row 2 + n falls due at start + (2 + n) intervals.

@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/LibraryController.h"
 #include "app/MenuBarView.h"
 #include "app/BottomContainer.h"
 #include "app/DamperLabel.h"
@@ -13,6 +14,7 @@
 #include "score/frmRecordSetting.h"
 #include "core/Twips.h"
 #include "core/Instruments.h"
+#include "platform/DesktopTextEditor.h"
 
 #include <QApplication>
 #include <QFile>
@@ -54,6 +56,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     wireEngine();
     wireViewMenu();
     wireTransport();
+    library_ = new LibraryController(*this, menuBarView_->popupMenu(), &DesktopTextEditor::find);
 }
 
 frmMain::~frmMain() { unload(); }
@@ -72,6 +75,9 @@ void frmMain::wireEngine() {
     LiveKeyboard::Conditions keys;
     keys.playPauseEnabled = [this] { return menus_.mnuPlaySubs(0)->enabled(); };
     keys.scorePlaying = [this] { return transport_.PlayState() == 0; };
+    keys.deleteSelectedEnabled = [this] { return menus_.mnuPopupSubs(6)->enabled(); };
+    keys.deleteAllEnabled = [this] { return menus_.mnuPopupSubs(7)->enabled(); };
+    keys.organizeFavoritesEnabled = [this] { return menus_.mnuPopupSubs(14)->enabled(); };
     live_.setConditions(keys);
     connect(&live_, &LiveKeyboard::requestPlayPause, menus_.mnuPlaySubs(0), &MenuItem::trigger);
     connect(&engine_, &PlaybackEngine::statusChanged, statusBar_->lblStatus, &QLabel::setText);
@@ -154,7 +160,10 @@ void frmMain::load(const StatusReporter& status) {
     status(QStringLiteral("应用 程序配置……"));
     // The options gate of the user's key map comes with the settings file.
     keyMap_.LoadKeyMaps(services_.paths, noteTable_, false);
+    // Until the settings file takes them over: the playing list of the last run.
+    library_->store().restore();
     applyFirstStartSettings();
+    library_->store().resume();
 }
 
 // The choices of a first start; the settings file replaces them once it exists.
@@ -180,6 +189,8 @@ void frmMain::unload() {
     if (unloaded_) return;
     unloaded_ = true;
     midi_.CloseMidiOut();
+    // Until the settings file takes it over: the playing list for the next run.
+    library_->store().save();
 }
 
 void frmMain::openFromCommandLine(const QString& path) { opener_.playAllFiles(path, true, true); }

@@ -50,11 +50,8 @@ qint32 FileOpener::playAllFiles(const QString& strFileName, bool blnRestart, boo
 qint32 FileOpener::LoadPlaylistFile(const QString& path) {
     if (options_.intPlayListOption == kClearListFirst) playingList_.clear();
     PlaylistFile::appendTo(path, playingList_);
-    // An empty playlist, or one whose first score is gone, loads nothing instead of a score that
-    // does not exist.
     const QString first = playingList_.entry(0);
     const ListEntry entry = ListEntry::split(first);
-    if (first.isEmpty()) return engine_.lngTotalRow();
     if (!PathExists(entry.path)) {
         reportMissing();
         return engine_.lngTotalRow();

@@ -18,6 +18,9 @@ public:
 
     // Returns the row count of the score loaded afterwards (unchanged when nothing was loaded).
     qint32 playAllFiles(const QString& strFileName, bool blnRestart, bool blnAddRecent);
+    // Appends the playlist's entries to the playing list (emptied first under option 2) and opens
+    // the top of the whole list. A list that is still empty, or whose top entry names a missing
+    // file, shows the missing-file message and loads nothing.
     qint32 LoadPlaylistFile(const QString& path);
 
     // The window caption of the main window as designed; the title option builds on it.
@@ -43,5 +46,5 @@ private:
     const ProgramOptions& options_;
     MessageSink& messages_;
     QString savedCaption_;
-    int intPlayingIndex_ = -1;
+    int intPlayingIndex_ = 0;
 };

@@ -2,6 +2,7 @@
 // The system's file dialogs as the logic sees them: a question that comes back with a path, or
 // with nothing when the user cancels.
 #include <QString>
+#include <QStringList>
 
 class FileDialogs {
 public:
@@ -12,4 +13,9 @@ public:
     // typed without one. Empty on cancel.
     virtual QString getSaveFileName(const QString& title, const QString& filter,
                                     const QString& defaultSuffix) = 0;
+    // An open dialog for files that exist, `filter` as above. With `multiple` the user may choose
+    // several files; each comes back as a full path, in the order the dialog gives them. Empty on
+    // cancel.
+    virtual QStringList getOpenFileNames(const QString& title, const QString& filter,
+                                         bool multiple) = 0;
 };

@@ -27,3 +27,13 @@ QString QtFileDialogs::getSaveFileName(const QString& title, const QString& filt
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
 }
+
+QStringList QtFileDialogs::getOpenFileNames(const QString& title, const QString& filter,
+                                            bool multiple) {
+    QFileDialog dialog(owner_, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    dialog.setNameFilters(nameFilters(filter));
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
+}

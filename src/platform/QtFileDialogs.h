@@ -11,6 +11,8 @@ public:
     void setOwner(QWidget* owner) { owner_ = owner; }
     QString getSaveFileName(const QString& title, const QString& filter,
                             const QString& defaultSuffix) override;
+    QStringList getOpenFileNames(const QString& title, const QString& filter,
+                                 bool multiple) override;
 
     // "desc|pattern|desc|pattern" as Qt's name filters; a description that does not show its
     // patterns in parentheses gets them appended.

@@ -17,6 +17,20 @@ public:
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 
+    QStringList getOpenFileNames(const QString& title, const QString& filter,
+                                 bool multiple) override {
+        openAsked.append({title, filter, multiple});
+        return openAnswers.isEmpty() ? QStringList() : openAnswers.takeFirst();
+    }
+
     QList<Question> asked;
     QStringList answers;
+
+    struct OpenQuestion {
+        QString title, filter;
+        bool multiple = false;
+    };
+    QList<OpenQuestion> openAsked;
+    // One list of chosen paths per open dialog; an empty list is a cancel.
+    QList<QStringList> openAnswers;
 };

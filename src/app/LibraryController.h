@@ -1,0 +1,48 @@
+#pragma once
+// The main window's part of opening files and of the lists: the list bar in picListBar, the File
+// menu commands, the lists' context menu, "清除播放列表", files dropped on the window, and the
+// playing list kept between runs.
+#include "library/FileCommands.h"
+#include "library/PlayingListStore.h"
+
+#include <QObject>
+#include <functional>
+
+class frmMain;
+class ListBar;
+class QMenu;
+
+class LibraryController : public QObject {
+    Q_OBJECT
+public:
+    // `findEditor` gives the desktop's plain-text editor ("" when there is none).
+    LibraryController(frmMain& main, QMenu* popupMenu, std::function<QString()> findEditor);
+
+    ListBar* listBar() const { return listBar_; }
+    FileCommands& commands() { return commands_; }
+    PlayingListStore& store() { return store_; }
+
+    // "编辑乐谱(&E)" for an entry; false when no editor could be started.
+    bool editScore(const QString& entry);
+    void showProperties(const QString& entry);
+
+signals:
+    // A folder dropped on the main window, ending in a separator.
+    void folderDropped(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void wireFileMenu();
+    void wireListBar();
+    void wireKeys();
+    QString tooltipText(const QString& entry) const;
+    void reportError(const QString& text);
+
+    frmMain& main_;
+    ListBar* listBar_ = nullptr;
+    FileCommands commands_;
+    PlayingListStore store_;
+    std::function<QString()> findEditor_;
+};

@@ -1,0 +1,45 @@
+#include "library/FileProperties.h"
+
+#include "library/ListEntry.h"
+#include "library/MOthers.h"
+#include "score/PlayTimeText.h"
+#include "score/ScoreFile.h"
+#include "score/ScoreInfo.h"
+#include "score/ScoreParser.h"
+#include "score/ScoreText.h"
+#include "score/ScoreTiming.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+FileProperties FileProperties::read(const QString& entry, const NoteTable& notes,
+                                    const QStringList& instrumentNames) {
+    FileProperties p;
+    p.path = ListEntry::split(entry).path;
+    const QFileInfo info(p.path);
+    p.exists = info.isFile();
+    if (!p.exists) return p;
+    p.size = info.size();
+    p.modified = info.lastModified();
+    p.isScore = IsScoreFile(p.path);
+    if (!p.isScore) return p;
+    QString title;
+    p.scoreInfo = GetScoreInfo(p.path, instrumentNames, title);
+    ScoreFile::ReadResult file = ScoreFile::readWhole(p.path);
+    if (file.error != ScoreFile::ReadError::None) return p;
+    // A score of its own: tempo and metre are not taken over from the score that plays.
+    ScoreWideValues wide;
+    Score score;
+    ScoreParser::parse(ScoreText::decode(std::exchange(file.bytes, {})), notes, wide, score);
+    const float tick = ScoreTiming::tickLength(wide, score.MaxDurationCode);
+    const QList<float> ends = ScoreTiming::rowEndTimes(score.rows, score.MaxDurationCode, tick);
+    p.rowCount = score.rowCount();
+    p.estimatedTime = FormatPlayTime(ends.isEmpty() ? 0.0f : ends.last() / 1000.0f);
+    return p;
+}
+
+QString FileProperties::sizeText(qint64 bytes) {
+    const QLocale c = QLocale::c();
+    return c.toString(bytes) + QStringLiteral(" 字节 (") +
+           c.formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat) + QLatin1Char(')');
+}

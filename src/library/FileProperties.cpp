@@ -39,7 +39,8 @@ FileProperties FileProperties::read(const QString& entry, const NoteTable& notes
 }
 
 QString FileProperties::sizeText(qint64 bytes) {
-    const QLocale c = QLocale::c();
-    return c.toString(bytes) + QStringLiteral(" 字节 (") +
-           c.formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat) + QLatin1Char(')');
+    // Grouped digits and binary units, whatever the user's locale.
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    return english.toString(bytes) + QStringLiteral(" 字节 (") +
+           english.formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat) + QLatin1Char(')');
 }

@@ -66,6 +66,13 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
     QListView::keyPressEvent(event);
 }
 
+// Focus alone gives no current item: a list has one only once the user or a command picked an
+// item, and the right-click and tooltip rules depend on that.
+void ListBox::focusInEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusInEvent(event);
+    viewport()->update();
+}
+
 bool ListBox::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QListView::viewportEvent(event);
     const auto* help = static_cast<QHelpEvent*>(event);

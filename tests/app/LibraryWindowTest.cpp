@@ -1,0 +1,156 @@
+// Opening files and the lists inside the whole main window: drops, File menu commands, the
+// playing-list menu, keys on the lists, editing a score and the playing list between runs.
+#include "app/LibraryController.h"
+#include "app/frmMain.h"
+#include "library/ListBar.h"
+#include "library/ListBox.h"
+#include "library/PlaylistFile.h"
+#include "platform/GbkCodec.h"
+#include "platform/SteadyTimeSource.h"
+#include "support/RecordingDesktopShell.h"
+#include "support/RecordingMessageSink.h"
+#include "support/RecordingMidiBackend.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/TempProgramFolder.h"
+
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* w, QEvent::Type t, int k, Qt::KeyboardModifiers mods,
+                                    const QString& text, bool autorep, ushort count);
+
+namespace {
+
+struct Window {
+    Window(TempProgramFolder& folder, ScriptedFileDialogs& dialogs, RecordingMessageSink& messages)
+        : main({folder.paths(), backend, messages, shell, dialogs, clock}) {
+        main.load([](const QString&) {});
+    }
+    RecordingMidiBackend backend;
+    RecordingDesktopShell shell;
+    SteadyTimeSource clock;
+    frmMain main;
+};
+
+struct LibraryWindowTest : testing::Test {
+    LibraryWindowTest() {
+        folder.write("INI/.keep", {});
+        window = std::make_unique<Window>(folder, dialogs, messages);
+        main().menus().mnuViewSubs(2)->trigger(); // the list bar
+        main().show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&main()));
+    }
+    frmMain& main() { return window->main; }
+    ListBar& bar() { return *main().library().listBar(); }
+    QString score(const QString& name) {
+        folder.write(name, GbkCodec::encode("$100\r\n?4/4\r\n1+4\r\n2+4"));
+        return folder.file(name);
+    }
+    void drop(const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& p : paths) urls << QUrl::fromLocalFile(p);
+        data.setUrls(urls);
+        const QPointF at(20, 20);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&main(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&main(), &dropped);
+        QCoreApplication::processEvents();
+    }
+    void clickItem(int list, int row) {
+        ListBox* box = bar().lstPlayingList(list);
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualRect(bar().pair(list).index(row)).center());
+    }
+
+    TempProgramFolder folder;
+    ScriptedFileDialogs dialogs;
+    RecordingMessageSink messages;
+    std::unique_ptr<Window> window;
+};
+
+TEST_F(LibraryWindowTest, DroppedScoresJoinThePlayingListAndAFolderIsAnnounced) {
+    main().options().intPlayListOption = 2;
+    const QStringList scores{score("一.piano"), score("二.piano"), score("三.piano")};
+    drop(scores);
+    EXPECT_EQ(main().playingList().entries(), scores);
+    EXPECT_EQ(main().engine().score().strPlayingFile, scores[0]);
+    EXPECT_EQ(main().windowTitle(), QString("Tonvale -> [一]"));
+
+    QSignalSpy folders(&main().library(), &LibraryController::folderDropped);
+    folder.write("目录/.keep", {});
+    drop({folder.file("目录")});
+    ASSERT_EQ(folders.size(), 1);
+    EXPECT_EQ(folders[0][0].toString(), folder.file("目录") + '/');
+    EXPECT_EQ(main().playingList().entries(), scores);
+}
+
+TEST_F(LibraryWindowTest, OpenWithTheFavoritesActiveAddsToBothListsAndEnablesTheFileItems) {
+    main().menus().mnuFileSubs(3)->trigger(); // the first start's sample plays
+    EXPECT_FALSE(main().menus().mnuFileSubs(6)->enabled());
+    main().favoritesList().AddListEntry(score("收.piano"), "收藏", ListPair::DuplicateTest::OnDisplayNames);
+    clickItem(1, 0);
+    const QString chosen = score("选.piano");
+    dialogs.openAnswers << QStringList{chosen};
+    main().menus().mnuFileSubs(0)->trigger();
+    EXPECT_EQ(main().favoritesList().count(), 2);
+    EXPECT_EQ(main().playingList().entries(), QStringList{chosen});
+    for (int i : {3, 6, 8}) EXPECT_TRUE(main().menus().mnuFileSubs(i)->enabled()) << i;
+    main().menus().mnuFileSubs(3)->trigger();
+    for (int i : {3, 6, 8}) EXPECT_FALSE(main().menus().mnuFileSubs(i)->enabled()) << i;
+}
+
+TEST_F(LibraryWindowTest, ClearingThePlayingListClosesTheScoreAndLetsItBeAddedAgain) {
+    const QString path = score("曲.piano");
+    main().opener().playAllFiles(path, true, true);
+    main().menus().mnuPlayListSubs(6)->trigger();
+    EXPECT_TRUE(main().playingList().isEmpty());
+    EXPECT_EQ(main().transport().PlayState(), Transport::NoScore);
+    EXPECT_EQ(main().windowTitle(), QString("Tonvale"));
+    main().opener().playAllFiles(path, true, true);
+    EXPECT_EQ(main().playingList().count(), 1);
+}
+
+TEST_F(LibraryWindowTest, TheDeleteKeyDeletesTheSelectedItemsAfterAsking) {
+    for (const char* name : {"一.piano", "二.piano"})
+        main().playingList().AddListEntry(score(name), {}, ListPair::DuplicateTest::OnEntries);
+    clickItem(0, 1);
+    qt_handleKeyEvent(main().windowHandle(), QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, {}, false, 1);
+    qt_handleKeyEvent(main().windowHandle(), QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, {}, false, 1);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.endsWith("\r\n2.  二\r\n" + folder.file("二.piano")));
+    EXPECT_EQ(main().playingList().entries(), QStringList{folder.file("一.piano")});
+}
+
+TEST_F(LibraryWindowTest, EditingAScoreHandsItsPathToTheEditorAsOneArgument) {
+    const QByteArray oldPath = qgetenv("PATH");
+    folder.write("bin/gedit", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.args\"\n");
+    QFile::setPermissions(folder.file("bin/gedit"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    qputenv("PATH", QFile::encodeName(folder.file("bin")));
+    const QString path = score("带 空格 \"引号\" $(x).piano");
+    main().playingList().AddListEntry(path + " *1", {}, ListPair::DuplicateTest::OnEntries);
+    clickItem(0, 0);
+    main().menus().mnuPopupSubs(16)->trigger();
+    qputenv("PATH", oldPath);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.file("bin/gedit.args")), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(folder.read("bin/gedit.args"), path.toUtf8() + '\n', 5000);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(LibraryWindowTest, ThePlayingListIsThereAgainAtTheNextStart) {
+    const QString a = score("一.piano"), b = score("二.piano");
+    main().opener().playAllFiles(a, true, true);
+    main().opener().playAllFiles(b + " *2", true, true);
+    window.reset();
+    EXPECT_EQ(PlaylistFile::load(PlaylistFile::playingListPath(folder.paths())), (QStringList{a, b + " *2"}));
+    Window next(folder, dialogs, messages);
+    EXPECT_EQ(next.main.playingList().entries(), (QStringList{a, b + " *2"}));
+    EXPECT_EQ(next.main.playingList().displayText(1), QString("2.  二 *2"));
+}
+
+} // namespace

@@ -14,7 +14,8 @@ ListBox::ListBox(ListPair& pair, QWidget* parent) : QListView(parent), pair_(pai
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true); // keeps lists of many thousand items fast to lay out
-    setMouseTracking(true);
+    // The list bar shows the lists' own menu on the right button's release, and no other.
+    setContextMenuPolicy(Qt::PreventContextMenu);
 }
 
 int ListBox::itemNearest(const QPoint& viewportPos) const {

@@ -8,6 +8,7 @@
 #include "settings/TransparencyAlpha.h"
 
 #include <QFile>
+#include <QSignalBlocker>
 
 #include <cmath>
 #include <initializer_list>
@@ -146,8 +147,14 @@ void ProgramSettings::loadLists() {
 void ProgramSettings::showFavoritesMenu() {
     MenuArray& menu = p_.menus.mnuFavoriteSubs;
     menu(2)->setVisible(!p_.favorites.isEmpty());
-    menu.truncate(3);
-    for (int k = 0; k < p_.favorites.count(); ++k) menu.append(p_.favorites.displayText(k));
+    {
+        // A menu view rebuilds itself at every change: hundreds of favorites would rebuild it
+        // hundreds of times, so it hears of the whole list once.
+        const QSignalBlocker quiet(menu);
+        menu.truncate(3);
+        for (int k = 0; k < p_.favorites.count(); ++k) menu.append(p_.favorites.displayText(k));
+    }
+    emit menu.itemsChanged();
 }
 
 void ProgramSettings::loadOptions(const QString& path) {

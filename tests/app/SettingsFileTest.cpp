@@ -5,6 +5,8 @@
 #include "controls/Volume.h"
 
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace {
 
@@ -303,6 +305,10 @@ TEST_F(SettingsFileTest, RepeatedFavoriteNamesAreSkippedAndTheMenuHasOneEntryPer
     EXPECT_TRUE(menu(2)->visible());
     EXPECT_FALSE(menu(0)->enabled());
     EXPECT_TRUE(menu(1)->enabled());
+    // The menu bar shows them too.
+    QStringList shown;
+    for (const QAction* action : m.menuBar()->actions().at(3)->menu()->actions()) shown << action->text();
+    EXPECT_EQ(shown.mid(shown.size() - 2), (QStringList{"一", "三"}));
 }
 
 // Losing the settings file resets the settings, never the lists kept in files of their own.

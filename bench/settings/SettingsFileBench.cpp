@@ -34,22 +34,25 @@ double median(std::vector<double> ms) {
     return ms[ms.size() / 2];
 }
 
-template <typename F>
-double timeMs(F&& f) {
+template <typename F> double timeMs(F&& f) {
     QElapsedTimer clock;
     clock.start();
     f();
     return clock.nsecsElapsed() / 1e6;
 }
 
-QString entry(int k) { return QString("/home/user/乐谱/第%1集/曲目 %2.piano").arg(k / 100).arg(k); }
+QString entry(int k) {
+    return QString("/home/user/乐谱/第%1集/曲目 %2.piano").arg(k / 100).arg(k);
+}
 
 void fill(frmMain& main, int entries, int favorites) {
     main.playingList().clear();
     main.favorites().clear();
-    for (int k = 0; k < entries; ++k) main.playingList().AddListEntry(entry(k), {}, ListPair::DuplicateTest::OnEntries);
+    for (int k = 0; k < entries; ++k)
+        main.playingList().AddListEntry(entry(k), {}, ListPair::DuplicateTest::OnEntries);
     for (int k = 0; k < favorites; ++k)
-        main.favorites().AddListEntry(entry(k), QString("收藏 %1").arg(k), ListPair::DuplicateTest::OnDisplayNames);
+        main.favorites().AddListEntry(entry(k), QString("收藏 %1").arg(k),
+                                      ListPair::DuplicateTest::OnDisplayNames);
 }
 
 struct Key {
@@ -65,7 +68,8 @@ QList<Key> keysOf(const QStringList& paths) {
         QString section;
         for (const QByteArray& raw : file.readAll().split('\n')) {
             const QString line = GbkCodec::decode(raw).trimmed();
-            if (line.startsWith('[')) section = line.mid(1, line.size() - 2);
+            if (line.startsWith('['))
+                section = line.mid(1, line.size() - 2);
             else if (const qsizetype eq = line.indexOf('='); eq > 0)
                 keys.append({path, section, line.left(eq), line.mid(eq + 1)});
         }
@@ -80,7 +84,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int entries = argc > 1 ? std::max(1, atoi(argv[1])) : 10000;
     const int favorites = argc > 2 ? std::max(0, atoi(argv[2])) : 500;
-    QTemporaryDir folder(argc > 3 ? QString::fromLocal8Bit(argv[3]) + "/settings-bench-XXXXXX" : QString());
+    QTemporaryDir folder(argc > 3 ? QString::fromLocal8Bit(argv[3]) + "/settings-bench-XXXXXX"
+                                  : QString());
     QDir(folder.path()).mkpath("INI");
     const AppPaths paths(folder.path(), folder.path());
 
@@ -108,13 +113,15 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const QStringList files{ProgramSettings::settingsPath(paths), PlaylistFile::playingListPath(paths),
-                            FavoritesStore::path(paths)};
+    const QStringList files{ProgramSettings::settingsPath(paths),
+                            PlaylistFile::playingListPath(paths), FavoritesStore::path(paths)};
     const QList<Key> keys = keysOf(files);
-    for (const QString& file : files) QFile::remove(file);
+    for (const QString& file : files)
+        QFile::remove(file);
     const CIni ini;
     const double perKeyWrites = timeMs([&] {
-        for (const Key& k : keys) ini.WriteIniString_(k.section, k.key, k.value, k.path);
+        for (const Key& k : keys)
+            ini.WriteIniString_(k.section, k.key, k.value, k.path);
     });
     // One parse per key: measured on a sample spread over the keys, scaled to all of them.
     const int sample = std::min<int>(int(keys.size()), 400);
@@ -122,17 +129,21 @@ int main(int argc, char** argv) {
         for (int i = 0; i < sample; ++i) {
             const Key& k = keys[qsizetype(i) * keys.size() / sample];
             QFile file(k.path);
-            if (file.open(QIODevice::ReadOnly)) (void)IniDocument::parse(file.readAll()).value(k.section, k.key);
+            if (file.open(QIODevice::ReadOnly))
+                (void)IniDocument::parse(file.readAll()).value(k.section, k.key);
         }
     });
     const double perKeyReads = sampled * double(keys.size()) / sample;
 
-    std::printf("settings file: %d playing-list entries, %d favorites, %lld keys in 3 files\n", entries,
-                favorites, static_cast<long long>(keys.size()));
-    std::printf("SaveSettings (one rewrite per file)   %9.1f ms  (median of %d)\n", median(saves), kRuns);
+    std::printf("settings file: %d playing-list entries, %d favorites, %lld keys in 3 files\n",
+                entries, favorites, static_cast<long long>(keys.size()));
+    std::printf("SaveSettings (one rewrite per file)   %9.1f ms  (median of %d)\n", median(saves),
+                kRuns);
     std::printf("  same keys, one rewrite per key      %9.1f ms\n", perKeyWrites);
-    std::printf("LoadSettings (one parse per file)     %9.1f ms  (median of %d)\n", median(loads), kRuns);
-    std::printf("  same keys, one parse per key        %9.1f ms  (%d keys timed, scaled)\n", perKeyReads, sample);
+    std::printf("LoadSettings (one parse per file)     %9.1f ms  (median of %d)\n", median(loads),
+                kRuns);
+    std::printf("  same keys, one parse per key        %9.1f ms  (%d keys timed, scaled)\n",
+                perKeyReads, sample);
     std::printf("target: well under 1000 ms for the save\n");
     return median(saves) < 1000 ? 0 : 2;
 }

@@ -47,10 +47,22 @@ MainWindowSettings::MainWindowSettings(frmMain& main)
 }
 
 ProgramSettings::Parts MainWindowSettings::parts() {
-    return {main_.services().paths, main_.options(),     main_.noteTable(),  main_.keyMap(),
-            main_.sound(),          main_.menus(),       main_.recentFiles(), main_.playingList(),
-            main_.favorites(),      main_.opener(),      main_.engine(),      main_.transport(),
-            associations_,          *this,               *this,               volumeCommands_};
+    return {main_.services().paths,
+            main_.options(),
+            main_.noteTable(),
+            main_.keyMap(),
+            main_.sound(),
+            main_.menus(),
+            main_.recentFiles(),
+            main_.playingList(),
+            main_.favorites(),
+            main_.opener(),
+            main_.engine(),
+            main_.transport(),
+            associations_,
+            *this,
+            *this,
+            volumeCommands_};
 }
 
 void MainWindowSettings::createVolumeControls() {
@@ -60,8 +72,9 @@ void MainWindowSettings::createVolumeControls() {
     volSystemVolume_->setSystemVolume(&main_.services().systemVolume);
     volSystemVolume_->setControlSystemVolume(true);
     volSystemVolume_->setToolTip(VolumeCommands::toolTip(volSystemVolume_->volume()));
-    connect(volSystemVolume_, &::Volume::Change, this,
-            [this] { volSystemVolume_->setToolTip(VolumeCommands::toolTip(volSystemVolume_->volume())); });
+    connect(volSystemVolume_, &::Volume::Change, this, [this] {
+        volSystemVolume_->setToolTip(VolumeCommands::toolTip(volSystemVolume_->volume()));
+    });
 
     btnMute_ = new ButtonEx(controlBar);
     btnMute_->setObjectName(QStringLiteral("btnMute"));
@@ -79,14 +92,16 @@ void MainWindowSettings::createVolumeControls() {
 void MainWindowSettings::wireTopmostMenu() {
     MainMenus& menus = main_.menus();
     connect(&menus.mnuTopmostSubs, &MenuArray::triggered, this, [this, &menus](int index) {
-        MainMenus::checkOnly(menus.mnuTopmostSubs(index),
-                             {menus.mnuTopmostSubs(0), menus.mnuTopmostSubs(1), menus.mnuTopmostSubs(2)});
+        MainMenus::checkOnly(
+            menus.mnuTopmostSubs(index),
+            {menus.mnuTopmostSubs(0), menus.mnuTopmostSubs(1), menus.mnuTopmostSubs(2)});
         SetTopmost(index != 0);
     });
 }
 
 void MainWindowSettings::wireHelpMenu() {
-    connect(&main_.menus().mnuHelpSubs, &MenuArray::triggered, this, &MainWindowSettings::helpClicked);
+    connect(&main_.menus().mnuHelpSubs, &MenuArray::triggered, this,
+            &MainWindowSettings::helpClicked);
 }
 
 void MainWindowSettings::helpClicked(int index) {
@@ -97,12 +112,14 @@ void MainWindowSettings::helpClicked(int index) {
         if (PathExists(path))
             ShellOpen(services.shell, services.messages, path);
         else
-            services.messages.show(box(QStringLiteral("错误：帮助文件不存在！请确认您已经取得了帮助文件！"),
-                                       MessageIcon::Error));
+            services.messages.show(
+                box(QStringLiteral("错误：帮助文件不存在！请确认您已经取得了帮助文件！"),
+                    MessageIcon::Error));
         break;
     }
     case 5:
-        services.messages.show(box(QStringLiteral("添加代码：检查更新(&U)..."), MessageIcon::Information));
+        services.messages.show(
+            box(QStringLiteral("添加代码：检查更新(&U)..."), MessageIcon::Information));
         break;
     case 6:
         ShellOpen(services.shell, services.messages, QString::fromUtf8(VersionInfo::homePage));
@@ -155,16 +172,30 @@ void MainWindowSettings::setBarVisible(int bar, bool visible) {
         main_.container()->setBarVisible(BottomContainer::Bar(bar), visible);
 }
 
-void MainWindowSettings::SetTopmost(bool on) { MFormExpanded::SetTopmost(&main_, on); }
+void MainWindowSettings::SetTopmost(bool on) {
+    MFormExpanded::SetTopmost(&main_, on);
+}
 
-void MainWindowSettings::SetTransparency(int percent) { MFormExpanded::SetTransparency(&main_, percent); }
+void MainWindowSettings::SetTransparency(int percent) {
+    MFormExpanded::SetTransparency(&main_, percent);
+}
 
-int MainWindowSettings::Volume() const { return volSystemVolume_->volume(); }
+int MainWindowSettings::Volume() const {
+    return volSystemVolume_->volume();
+}
 
-void MainWindowSettings::setVolume(int volume) { volSystemVolume_->setVolume(volume); }
+void MainWindowSettings::setVolume(int volume) {
+    volSystemVolume_->setVolume(volume);
+}
 
-void MainWindowSettings::setSliderEnabled(bool on) { volSystemVolume_->setEnabled(on); }
+void MainWindowSettings::setSliderEnabled(bool on) {
+    volSystemVolume_->setEnabled(on);
+}
 
-int MainWindowSettings::muteValue() const { return btnMute_->Value(); }
+int MainWindowSettings::muteValue() const {
+    return btnMute_->Value();
+}
 
-void MainWindowSettings::setMuteValue(int value) { btnMute_->setValue(value); }
+void MainWindowSettings::setMuteValue(int value) {
+    btnMute_->setValue(value);
+}

@@ -36,8 +36,7 @@ constexpr int kListOptionForget = 3;
 
 // The whole text as a number, fractions rounded halves to even; no value for an empty or
 // non-numeric text or one beyond the target's range, so that the target keeps what it had.
-template <typename Int>
-std::optional<int> integerConversion(const QString& text) {
+template <typename Int> std::optional<int> integerConversion(const QString& text) {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value)) return std::nullopt;
@@ -58,7 +57,9 @@ int optionInRange(const QString& text, int max, int fallback) {
 }
 
 // A flag stored as 1 or 0; anything but 0 counts as 1.
-bool optionFlag(const QString& text) { return optionInRange(text, 1, 1) == 1; }
+bool optionFlag(const QString& text) {
+    return optionInRange(text, 1, 1) == 1;
+}
 
 // The index of the first checked entry among `indexes`, -1 when none is.
 int firstChecked(const MenuArray& menu, std::initializer_list<int> indexes) {
@@ -75,7 +76,9 @@ QString ProgramSettings::settingsPath(const AppPaths& paths) {
     return paths.iniFile(QStringLiteral("程序设置"), QStringLiteral(".INI"));
 }
 
-QString ProgramSettings::optionsGateKey() { return QString::fromUtf8(VersionInfo::companyName); }
+QString ProgramSettings::optionsGateKey() {
+    return QString::fromUtf8(VersionInfo::companyName);
+}
 
 void ProgramSettings::LoadSettings() {
     p_.options = ProgramOptions{};
@@ -87,7 +90,8 @@ void ProgramSettings::LoadSettings() {
     if (!firstStart) {
         loadWindowAndSound(path);
         loadMenuChecks(path);
-        if (const auto volume = integerConversion<qint16>(CIni().ReadIniString_(kVolume, kVolumeKey, path)))
+        if (const auto volume =
+                integerConversion<qint16>(CIni().ReadIniString_(kVolume, kVolumeKey, path)))
             p_.volume.setVolume(*volume);
         p_.recentFiles.restore(path);
     }
@@ -152,15 +156,19 @@ void ProgramSettings::showFavoritesMenu() {
         // hundreds of times, so it hears of the whole list once.
         const QSignalBlocker quiet(menu);
         menu.truncate(3);
-        for (int k = 0; k < p_.favorites.count(); ++k) menu.append(p_.favorites.displayText(k));
+        for (int k = 0; k < p_.favorites.count(); ++k)
+            menu.append(p_.favorites.displayText(k));
     }
     emit menu.itemsChanged();
 }
 
 void ProgramSettings::loadOptions(const QString& path) {
     const CIni ini;
-    const auto option = [&](const QString& key) { return ini.ReadIniString_(kOptionsSection, key, path); };
-    transparencyPercent_ = TransparencyAlpha::clampPercent(leadingNumberConversion(option(QStringLiteral("透明度百分比"))));
+    const auto option = [&](const QString& key) {
+        return ini.ReadIniString_(kOptionsSection, key, path);
+    };
+    transparencyPercent_ = TransparencyAlpha::clampPercent(
+        leadingNumberConversion(option(QStringLiteral("透明度百分比"))));
     ProgramOptions& o = p_.options;
     o.intTitleOption = optionInRange(option(QStringLiteral("标题栏单选框")), 3, 0);
     o.intPlayListOption = optionInRange(option(QStringLiteral("播放列表单选框")), 3, 0);
@@ -178,7 +186,8 @@ void ProgramSettings::applyFirstStart() {
     p_.sound.selectChannel(0);
     p_.sound.setPitchShift(SoundSettings::kDefaultPitchShift);
     p_.sound.setVelocity(SoundSettings::kMaxVelocity);
-    for (int bar = 0; bar <= 3; ++bar) p_.menus.mnuViewSubs(bar)->setChecked(false);
+    for (int bar = 0; bar <= 3; ++bar)
+        p_.menus.mnuViewSubs(bar)->setChecked(false);
     p_.menus.mnuTopmostSubs(2)->setChecked(true);
     p_.menus.mnuPlayListSubs(0)->setChecked(true);
     p_.menus.mnuPlayCompletedSubs(4)->setChecked(true);
@@ -207,14 +216,16 @@ void ProgramSettings::applyViewState() {
     MainMenus& m = p_.menus;
     // The while-playing rule holds from the start: a first start's sample plays on top.
     const bool playing = p_.transport.PlayState() == Transport::Playing;
-    p_.window.SetTopmost(m.mnuTopmostSubs(1)->checked() || (playing && m.mnuTopmostSubs(2)->checked()));
+    p_.window.SetTopmost(m.mnuTopmostSubs(1)->checked() ||
+                         (playing && m.mnuTopmostSubs(2)->checked()));
     if (m.mnuVolumeSubs(2)->checked()) {
         p_.volume.setMuteValue(0);
         p_.volumeCommands.muteButtonClicked();
     }
     m.mnuFavoriteSubs(0)->setEnabled(false);
     m.mnuFavoriteSubs(1)->setEnabled(!p_.favorites.isEmpty());
-    for (int bar = 3; bar >= 0; --bar) p_.window.setBarVisible(bar, m.mnuViewSubs(bar)->checked());
+    for (int bar = 3; bar >= 0; --bar)
+        p_.window.setBarVisible(bar, m.mnuViewSubs(bar)->checked());
     p_.window.SetTransparency(transparencyPercent_);
 }
 

@@ -6,7 +6,9 @@
 
 namespace TransparencyAlpha {
 
-int clampPercent(int percent) { return std::clamp(percent, kMinPercent, kMaxPercent); }
+int clampPercent(int percent) {
+    return std::clamp(percent, kMinPercent, kMaxPercent);
+}
 
 int forPercent(int percent) {
     const double alpha = NumberText::roundHalfEven((100.0 - percent) * 255.0 / 100.0);

@@ -44,13 +44,17 @@ struct MainWindowRig : testing::Test {
         main.reset();
     }
 
-    // The file's keys in the order of the file; a repeated key keeps its first value, as reading does.
+    // The file's keys in the order of the file; a repeated key keeps its first value, as reading
+    // does.
     Keys readKeys(const char* relative) const {
         Keys keys;
         QString section;
-        for (const QString& line : GbkCodec::decode(folder.read(QString::fromUtf8(relative))).split("\r\n")) {
-            if (line.startsWith('[') && line.endsWith(']')) section = line.mid(1, line.size() - 2);
-            else if (const qsizetype eq = line.indexOf('='); eq > 0 && !keys.contains(section + '/' + line.left(eq)))
+        for (const QString& line :
+             GbkCodec::decode(folder.read(QString::fromUtf8(relative))).split("\r\n")) {
+            if (line.startsWith('[') && line.endsWith(']'))
+                section = line.mid(1, line.size() - 2);
+            else if (const qsizetype eq = line.indexOf('=');
+                     eq > 0 && !keys.contains(section + '/' + line.left(eq)))
                 keys.insert(section + '/' + line.left(eq), line.mid(eq + 1));
         }
         return keys;

@@ -13,20 +13,23 @@ namespace {
 using SettingsFileTest = MainWindowRig;
 using Keys = MainWindowRig::Keys;
 
-const QStringList kCheckKeys{"每次退出时自动清除", "进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)",
-                             "状态栏(&S)", "从不(&N)", "始终(&T)", "播放时(&P)", "循环播放(&C)",
-                             "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放", "静音(&M)",
-                             "关机", "休眠", "退出Tonvale", "不操作"};
+const QStringList kCheckKeys{
+    "每次退出时自动清除", "进度栏(&P)",   "控制栏(&C)",   "播放列表+收藏夹(&L)",
+    "状态栏(&S)",         "从不(&N)",     "始终(&T)",     "播放时(&P)",
+    "循环播放(&C)",       "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)",
+    "单个循环播放",       "静音(&M)",     "关机",         "休眠",
+    "退出Tonvale",        "不操作"};
 
 // A settings file as a run without options leaves it: the window at 3000, 1500, 9000 × 4500
 // twips, the second device, instrument 5, channel 3, the status bar and "始终(&T)" checked.
 Keys laterStart() {
-    Keys keys{{"窗体位置大小/Top", "1500"}, {"窗体位置大小/Left", "3000"},
-              {"窗体位置大小/Width", "9000"}, {"窗体位置大小/Height", "4500"},
-              {"下拉框/ComDevies.ListIndex", "1"}, {"下拉框/ComSounds.ListIndex", "5"},
+    Keys keys{{"窗体位置大小/Top", "1500"},         {"窗体位置大小/Left", "3000"},
+              {"窗体位置大小/Width", "9000"},       {"窗体位置大小/Height", "4500"},
+              {"下拉框/ComDevies.ListIndex", "1"},  {"下拉框/ComSounds.ListIndex", "5"},
               {"下拉框/ComChannel.ListIndex", "3"}, {"滚动条/HScrollYindiao.Value", "20"},
               {"滚动条/HScrollVolume.Value", "90"}, {"音量按钮值/volSystemVolume.Volume", "700"}};
-    for (const QString& key : kCheckKeys) keys.insert("菜单复选否/" + key, "0");
+    for (const QString& key : kCheckKeys)
+        keys.insert("菜单复选否/" + key, "0");
     keys["菜单复选否/状态栏(&S)"] = "1";
     keys["菜单复选否/始终(&T)"] = "1";
     keys["菜单复选否/顺序播放(&O)"] = "1";
@@ -45,7 +48,8 @@ TEST_F(SettingsFileTest, AFirstStartAndTheFilesItLeavesAfterShutdownKeyByKey) {
     EXPECT_EQ(m.size(), QSize(twipsToPixels(13050), twipsToPixels(3250)));
     EXPECT_EQ(m.pos(), QPoint(twipsToPixels(screen.x() + (screen.width() - 13050) / 2),
                               twipsToPixels(screen.y() + int((screen.height() - 3250) / 3.0f))));
-    for (int bar = 0; bar < 4; ++bar) EXPECT_FALSE(m.container()->isBarVisible(BottomContainer::Bar(bar)));
+    for (int bar = 0; bar < 4; ++bar)
+        EXPECT_FALSE(m.container()->isBarVisible(BottomContainer::Bar(bar)));
     QStringList checked;
     for (const MenuItem* item : m.menus().rememberedChecks())
         if (item->checked()) checked << item->caption();
@@ -72,11 +76,15 @@ TEST_F(SettingsFileTest, AFirstStartAndTheFilesItLeavesAfterShutdownKeyByKey) {
                   {"窗体位置大小/Height", QString::number(throughPixels(3250))},
                   {"窗体位置大小/Top", QString::number(pixelsToTwips(at.y()))},
                   {"窗体位置大小/Left", QString::number(pixelsToTwips(at.x()))},
-                  {"下拉框/ComDevies.ListIndex", "0"}, {"下拉框/ComSounds.ListIndex", "0"},
-                  {"下拉框/ComChannel.ListIndex", "0"}, {"滚动条/HScrollYindiao.Value", "36"},
-                  {"滚动条/HScrollVolume.Value", "127"}, {"音量按钮值/volSystemVolume.Volume", "930"},
+                  {"下拉框/ComDevies.ListIndex", "0"},
+                  {"下拉框/ComSounds.ListIndex", "0"},
+                  {"下拉框/ComChannel.ListIndex", "0"},
+                  {"滚动条/HScrollYindiao.Value", "36"},
+                  {"滚动条/HScrollVolume.Value", "127"},
+                  {"音量按钮值/volSystemVolume.Volume", "930"},
                   {"最近打开的文件/个数", "0"}};
-    for (const QString& key : kCheckKeys) expected.insert("菜单复选否/" + key, checked.contains(key) ? "1" : "0");
+    for (const QString& key : kCheckKeys)
+        expected.insert("菜单复选否/" + key, checked.contains(key) ? "1" : "0");
     EXPECT_EQ(readKeys(kSettings), expected);
     EXPECT_EQ(readKeys(kPlayingList), (Keys{{"播放列表/个数", "0"}}));
     EXPECT_EQ(readKeys(kFavorites), (Keys{{"完整路径/个数", "0"}}));
@@ -105,7 +113,8 @@ TEST_F(SettingsFileTest, ALaterStartRestoresWindowSoundChecksAndBarsWithoutChang
     const Keys saved = readKeys(kSettings);
     const Keys stored = laterStart();
     for (auto it = stored.cbegin(); it != stored.cend(); ++it)
-        EXPECT_EQ(saved.value(it.key()).toStdString(), it.value().toStdString()) << it.key().toStdString();
+        EXPECT_EQ(saved.value(it.key()).toStdString(), it.value().toStdString())
+            << it.key().toStdString();
 }
 
 TEST_F(SettingsFileTest, ARunThatNeverAppliedOptionsKeepsTheirStartValuesAndTheDefaultKeyMap) {
@@ -171,7 +180,8 @@ struct TransparencyCase {
     int alpha;
 };
 
-class TransparencyAtStart : public MainWindowRig, public testing::WithParamInterface<TransparencyCase> {};
+class TransparencyAtStart : public MainWindowRig,
+                            public testing::WithParamInterface<TransparencyCase> {};
 
 // Percents outside 0..99 in the file are brought into that range.
 TEST_P(TransparencyAtStart, AppliesTheStoredPercentAsTheWindowsAlpha) {
@@ -198,13 +208,15 @@ class RecentFilesAtStart : public MainWindowRig, public testing::WithParamInterf
 TEST_P(RecentFilesAtStart, ComeBackInTheirOrderOrNotAtAll) {
     Keys keys = laterStart();
     keys.insert("最近打开的文件/个数", QString::number(GetParam().stored));
-    for (int k = 0; k <= 10; ++k) keys.insert("最近打开的文件/" + QString::number(k), QString("/曲/%1.piano").arg(k));
+    for (int k = 0; k <= 10; ++k)
+        keys.insert("最近打开的文件/" + QString::number(k), QString("/曲/%1.piano").arg(k));
     writeKeys(kSettings, keys);
     const RecentFiles& recent = start().recentFiles();
     ASSERT_EQ(recent.count(), GetParam().loaded);
     if (recent.count() > 0) {
         EXPECT_EQ(recent.lstRecentFullPath().first(), QString("/曲/0.piano"));
-        EXPECT_EQ(recent.lstRecentFullPath().last(), QString("/曲/%1.piano").arg(GetParam().loaded - 1));
+        EXPECT_EQ(recent.lstRecentFullPath().last(),
+                  QString("/曲/%1.piano").arg(GetParam().loaded - 1));
     }
 }
 
@@ -216,7 +228,9 @@ TEST_F(SettingsFileTest, PlayingListOptionThreeSavesAnEmptyList) {
     Keys keys = withGate(laterStart());
     keys.insert("选项窗体/播放列表单选框", "3");
     writeKeys(kSettings, keys);
-    writeKeys(kPlayingList, {{"播放列表/个数", "2"}, {"播放列表/0", score("甲.piano")}, {"播放列表/1", score("乙.piano")}});
+    writeKeys(kPlayingList, {{"播放列表/个数", "2"},
+                             {"播放列表/0", score("甲.piano")},
+                             {"播放列表/1", score("乙.piano")}});
     EXPECT_EQ(start().playingList().count(), 2);
     stop();
     const Keys saved = readKeys(kPlayingList);
@@ -231,8 +245,10 @@ TEST_F(SettingsFileTest, PlayingListOptionZeroReopensTheEntryThatWasPlaying) {
     keys.insert("选项窗体/播放列表单选框", "0");
     keys.insert("正在播放/Index", "2");
     writeKeys(kSettings, keys);
-    writeKeys(kPlayingList, {{"播放列表/个数", "3"}, {"播放列表/0", score("甲.piano")},
-                             {"播放列表/1", score("乙.piano")}, {"播放列表/2", score("丙.piano")}});
+    writeKeys(kPlayingList, {{"播放列表/个数", "3"},
+                             {"播放列表/0", score("甲.piano")},
+                             {"播放列表/1", score("乙.piano")},
+                             {"播放列表/2", score("丙.piano")}});
     frmMain& m = start();
     EXPECT_EQ(m.opener().intPlayingIndex(), 2);
     EXPECT_EQ(m.engine().score().strPlayingFile, folder.file("丙.piano"));
@@ -262,8 +278,10 @@ TEST_F(SettingsFileTest, ARunEndedWhileMinimisedStoresTheDesignedSizeCentred) {
     const Keys saved = readKeys(kSettings);
     EXPECT_EQ(saved.value("窗体位置大小/Width"), QString("13050"));
     EXPECT_EQ(saved.value("窗体位置大小/Height"), QString("3250"));
-    EXPECT_EQ(saved.value("窗体位置大小/Top"), QString::number(screen.y() + (screen.height() - 3250) / 3));
-    EXPECT_EQ(saved.value("窗体位置大小/Left"), QString::number(screen.x() + (screen.width() - 13050) / 2));
+    EXPECT_EQ(saved.value("窗体位置大小/Top"),
+              QString::number(screen.y() + (screen.height() - 3250) / 3));
+    EXPECT_EQ(saved.value("窗体位置大小/Left"),
+              QString::number(screen.x() + (screen.width() - 13050) / 2));
 }
 
 // A file without a window section would otherwise shrink the window to nothing.
@@ -293,9 +311,13 @@ TEST_F(SettingsFileTest, StoredMuteMutesAtStartOverwritingTheStoredVolume) {
 
 TEST_F(SettingsFileTest, RepeatedFavoriteNamesAreSkippedAndTheMenuHasOneEntryPerFavorite) {
     writeKeys(kSettings, laterStart());
-    writeKeys(kFavorites, {{"完整路径/个数", "3"}, {"完整路径/0", score("甲.piano")},
-                           {"完整路径/1", score("乙.piano")}, {"完整路径/2", score("丙.piano")},
-                           {"名称/0", "一"}, {"名称/1", "一"}, {"名称/2", "三"}});
+    writeKeys(kFavorites, {{"完整路径/个数", "3"},
+                           {"完整路径/0", score("甲.piano")},
+                           {"完整路径/1", score("乙.piano")},
+                           {"完整路径/2", score("丙.piano")},
+                           {"名称/0", "一"},
+                           {"名称/1", "一"},
+                           {"名称/2", "三"}});
     frmMain& m = start();
     EXPECT_EQ(m.favorites().count(), 2);
     const MenuArray& menu = m.menus().mnuFavoriteSubs;
@@ -307,14 +329,16 @@ TEST_F(SettingsFileTest, RepeatedFavoriteNamesAreSkippedAndTheMenuHasOneEntryPer
     EXPECT_TRUE(menu(1)->enabled());
     // The menu bar shows them too.
     QStringList shown;
-    for (const QAction* action : m.menuBar()->actions().at(3)->menu()->actions()) shown << action->text();
+    for (const QAction* action : m.menuBar()->actions().at(3)->menu()->actions())
+        shown << action->text();
     EXPECT_EQ(shown.mid(shown.size() - 2), (QStringList{"一", "三"}));
 }
 
 // Losing the settings file resets the settings, never the lists kept in files of their own.
 TEST_F(SettingsFileTest, AFirstStartKeepsThePlayingListAndFavoritesFoundOnDisk) {
     writeKeys(kPlayingList, {{"播放列表/个数", "1"}, {"播放列表/0", score("甲.piano")}});
-    writeKeys(kFavorites, {{"完整路径/个数", "1"}, {"完整路径/0", score("乙.piano")}, {"名称/0", "乙"}});
+    writeKeys(kFavorites,
+              {{"完整路径/个数", "1"}, {"完整路径/0", score("乙.piano")}, {"名称/0", "乙"}});
     frmMain& m = start();
     EXPECT_EQ(m.playingList().entries(), QStringList{folder.file("甲.piano")});
     EXPECT_EQ(m.favorites().count(), 1);
@@ -322,5 +346,29 @@ TEST_F(SettingsFileTest, AFirstStartKeepsThePlayingListAndFavoritesFoundOnDisk) 
     EXPECT_EQ(readKeys(kPlayingList).value("播放列表/0"), folder.file("甲.piano"));
     EXPECT_EQ(readKeys(kFavorites).value("名称/0"), QString("乙"));
 }
+
+} // namespace
+
+namespace {
+
+struct IndexCase {
+    const char* stored;
+    int selected; // -1: the text is refused and nothing is selected
+};
+
+class StoredListIndex : public MainWindowRig, public testing::WithParamInterface<IndexCase> {};
+
+// The whole text is the number, fractions rounded halves to even; anything else is refused.
+TEST_P(StoredListIndex, IsReadAsAWholeNumberOrNotAtAll) {
+    Keys keys = laterStart();
+    keys["下拉框/ComSounds.ListIndex"] = GetParam().stored;
+    writeKeys(kSettings, keys);
+    EXPECT_EQ(start().sound().instrumentIndex(), GetParam().selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, StoredListIndex,
+                         testing::Values(IndexCase{"2.5", 2}, IndexCase{"3.5", 4}, IndexCase{" 7 ", 7},
+                                         IndexCase{"7abc", -1}, IndexCase{"", -1},
+                                         IndexCase{"40000", -1}, IndexCase{"200", -1}));
 
 } // namespace

@@ -103,7 +103,8 @@ TEST_F(WindowBehaviourTest, HelpOpensTheManualBesideTheProgramOrSaysItIsMissing)
     frmMain& m = start();
     m.menus().mnuHelpSubs(0)->trigger();
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text, QString("错误：帮助文件不存在！请确认您已经取得了帮助文件！"));
+    EXPECT_EQ(messages.shown[0].text,
+              QString("错误：帮助文件不存在！请确认您已经取得了帮助文件！"));
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
     EXPECT_TRUE(messages.shown[0].systemModal);
     EXPECT_TRUE(shell.opened.isEmpty());

@@ -76,9 +76,10 @@ TEST_F(VolumeCommandsTest, TheMuteEntryTogglesAndKeepsTheButtonInStep) {
 }
 
 TEST(VolumeToolTip, IsTheWholePercentOf930) {
-    const QList<std::pair<int, QString>> cases{
-        {930, "100%"}, {520, "55%"}, {0, "0%"}, {929, "99%"}, {10, "1%"}, {9, "0%"}};
-    for (const auto& [volume, text] : cases) EXPECT_EQ(VolumeCommands::toolTip(volume), text) << volume;
+    const QList<std::pair<int, QString>> cases{{930, "100%"}, {520, "55%"}, {0, "0%"},
+                                               {929, "99%"},  {10, "1%"},   {9, "0%"}};
+    for (const auto& [volume, text] : cases)
+        EXPECT_EQ(VolumeCommands::toolTip(volume), text) << volume;
 }
 
 } // namespace

@@ -178,6 +178,7 @@ TEST_F(SettingsFileTest, AGateWithoutOptionKeysGivesZeroForEveryOption) {
 struct TransparencyCase {
     const char* stored;
     int alpha;
+    friend void PrintTo(const TransparencyCase& c, std::ostream* out) { *out << c.stored; }
 };
 
 class TransparencyAtStart : public MainWindowRig,
@@ -201,6 +202,7 @@ INSTANTIATE_TEST_SUITE_P(Percents, TransparencyAtStart,
 
 struct RecentCase {
     int stored, loaded;
+    friend void PrintTo(const RecentCase& c, std::ostream* out) { *out << c.stored; }
 };
 
 class RecentFilesAtStart : public MainWindowRig, public testing::WithParamInterface<RecentCase> {};
@@ -354,6 +356,7 @@ namespace {
 struct IndexCase {
     const char* stored;
     int selected; // -1: the text is refused and nothing is selected
+    friend void PrintTo(const IndexCase& c, std::ostream* out) { *out << c.stored; }
 };
 
 class StoredListIndex : public MainWindowRig, public testing::WithParamInterface<IndexCase> {};
@@ -367,8 +370,9 @@ TEST_P(StoredListIndex, IsReadAsAWholeNumberOrNotAtAll) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, StoredListIndex,
-                         testing::Values(IndexCase{"2.5", 2}, IndexCase{"3.5", 4}, IndexCase{" 7 ", 7},
-                                         IndexCase{"7abc", -1}, IndexCase{"", -1},
-                                         IndexCase{"40000", -1}, IndexCase{"200", -1}));
+                         testing::Values(IndexCase{"2.5", 2}, IndexCase{"3.5", 4},
+                                         IndexCase{" 7 ", 7}, IndexCase{"7abc", -1},
+                                         IndexCase{"", -1}, IndexCase{"40000", -1},
+                                         IndexCase{"200", -1}));
 
 } // namespace

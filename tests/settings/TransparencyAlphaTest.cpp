@@ -6,6 +6,7 @@ namespace {
 
 struct AlphaCase {
     int percent, alpha;
+    friend void PrintTo(const AlphaCase& c, std::ostream* out) { *out << c.percent; }
 };
 
 class TransparencyAlphaTest : public testing::TestWithParam<AlphaCase> {};

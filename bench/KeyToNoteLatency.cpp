@@ -3,7 +3,9 @@
 // strike alone and the 10 ms at which a player starts to feel a keyboard lag.
 #include "app/frmMain.h"
 #include "platform/SteadyTimeSource.h"
+#include "support/RecordingDesktopIntegration.h"
 #include "support/RecordingDesktopShell.h"
+#include "support/RecordingSystemVolume.h"
 #include "support/RecordingMessageSink.h"
 #include "support/ScriptedFileDialogs.h"
 #include "keyboard/LiveKeyboard.h"
@@ -59,7 +61,9 @@ int main(int argc, char** argv) {
     RecordingDesktopShell shell;
     ScriptedFileDialogs dialogs;
     SteadyTimeSource clock;
-    frmMain main({AppPaths(folder.path(), folder.path()), backend, messages, shell, dialogs, clock});
+    RecordingSystemVolume volume;
+    RecordingDesktopIntegration desktop;
+    frmMain main({AppPaths(folder.path(), folder.path()), backend, messages, shell, dialogs, clock, volume, desktop});
     main.load([](const QString&) {});
     main.show();
     if (!QTest::qWaitForWindowExposed(&main)) return 1;

@@ -4,7 +4,9 @@
 // Run it with a sound server (PipeWire or PulseAudio) for the figure a desktop user sees.
 #include "app/MStart.h"
 #include "app/frmMain.h"
+#include "support/RecordingDesktopIntegration.h"
 #include "support/RecordingMessageSink.h"
+#include "support/RecordingSystemVolume.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,8 +36,11 @@ int childRun(const QString& mode, const QString& folder, int argc, char** argv) 
     }
     // Message boxes (no sound output on the machine, say) would wait for a click: count them instead.
     RecordingMessageSink messages;
+    // The user's own volume and file types stay as they are.
+    RecordingSystemVolume volume;
+    RecordingDesktopIntegration desktop;
     const int result = MStart::run({"tonvale"}, {AppPaths(folder, folder), &messages, nullptr, nullptr,
-                                                 [&](frmMain&) { shown(); }});
+                                                 [&](frmMain&) { shown(); }, &volume, &desktop});
     if (!messages.shown.isEmpty()) std::fprintf(stderr, "%lld message boxes\n", static_cast<long long>(messages.shown.size()));
     return result;
 }

@@ -7,7 +7,7 @@
 #include "library/FileOpener.h"
 #include "library/ListBar.h"
 #include "library/ListBox.h"
-#include "library/PlayingListStore.h"
+#include "library/PlaylistFile.h"
 #include "score/ScoreInfo.h"
 #include "BenchDoubles.h"
 
@@ -50,7 +50,7 @@ struct ShownListBar {
     MainMenus menus;
     FileOpener opener{engine.engine, playing, recent, options, engine.messages};
     AppPaths paths{folder().path(), folder().path() + QLatin1Char('/')};
-    PlayingListStore store{paths, playing, opener, options};
+    QString listFile = PlaylistFile::playingListPath(paths);
     QWidget host;
     ListBar bar{playing, favorites, menus.mnuPopupSubs, nullptr, engine.messages, &host};
 };
@@ -71,19 +71,19 @@ void AddToTheShownList(benchmark::State& state) {
 void SaveAtExit(benchmark::State& state) {
     ShownListBar shown;
     for (const QString& e : entries()) shown.playing.AddListEntry(e, QString(), ListPair::DuplicateTest::OnEntries);
-    for (auto _ : state) benchmark::DoNotOptimize(shown.store.save());
+    for (auto _ : state) benchmark::DoNotOptimize(PlaylistFile::save(shown.listFile, shown.playing.entries()));
 }
 
 void LoadAtStart(benchmark::State& state) {
     ShownListBar shown;
     for (const QString& e : entries()) shown.playing.AddListEntry(e, QString(), ListPair::DuplicateTest::OnEntries);
-    shown.store.save();
+    PlaylistFile::save(shown.listFile, shown.playing.entries());
     for (auto _ : state) {
         state.PauseTiming();
         shown.playing.clear();
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        shown.store.restore();
+        PlaylistFile::appendTo(shown.listFile, shown.playing);
         QCoreApplication::processEvents();
     }
     state.counters["entries"] = shown.playing.count();

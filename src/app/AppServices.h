@@ -2,10 +2,12 @@
 // The platform services the main window is built on: real ones in the program, recording and
 // scripted ones in the tests.
 #include "core/AppPaths.h"
+#include "platform/DesktopIntegration.h"
 #include "platform/DesktopShell.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageSink.h"
 #include "platform/MidiBackend.h"
+#include "platform/SystemVolume.h"
 #include "platform/TimeSource.h"
 
 struct AppServices {
@@ -15,4 +17,8 @@ struct AppServices {
     DesktopShell& shell;
     FileDialogs& fileDialogs;
     TimeSource& time;
+    SystemVolume& systemVolume;
+    DesktopIntegration& desktop;
+    // The desktop's plain-text editor for the edit verb of our file types; "" when there is none.
+    QString textEditor = {};
 };

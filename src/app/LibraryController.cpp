@@ -23,9 +23,8 @@ LibraryController::LibraryController(frmMain& main, QMenu* popupMenu,
     : QObject(&main), main_(main),
       commands_(main.opener(), main.engine(), main.playingList(), main.options(),
                 main.services().messages, main.services().fileDialogs),
-      store_(main.services().paths, main.playingList(), main.opener(), main.options()),
       findEditor_(std::move(findEditor)) {
-    listBar_ = new ListBar(main.playingList(), main.favoritesList(), main.menus().mnuPopupSubs,
+    listBar_ = new ListBar(main.playingList(), main.favorites(), main.menus().mnuPopupSubs,
                            popupMenu, main.services().messages, main.container()->picListBar());
     listBar_->setTooltips([this](const QString& entry) { return tooltipText(entry); },
                           QStringLiteral("<b>%1</b><br>%2").arg(

@@ -3,7 +3,6 @@
 // menu commands, the lists' context menu, "清除播放列表", files dropped on the window, and the
 // playing list kept between runs.
 #include "library/FileCommands.h"
-#include "library/PlayingListStore.h"
 
 #include <QObject>
 #include <functional>
@@ -20,7 +19,6 @@ public:
 
     ListBar* listBar() const { return listBar_; }
     FileCommands& commands() { return commands_; }
-    PlayingListStore& store() { return store_; }
 
     // "编辑乐谱(&E)" for an entry; false when no editor could be started.
     bool editScore(const QString& entry);
@@ -43,6 +41,5 @@ private:
     frmMain& main_;
     ListBar* listBar_ = nullptr;
     FileCommands commands_;
-    PlayingListStore store_;
     std::function<QString()> findEditor_;
 };

@@ -3,16 +3,21 @@
 #include "app/frmMain.h"
 #include "app/frmSplash.h"
 #include "core/VersionInfo.h"
+#include "platform/AlsaMixer.h"
+#include "platform/DesktopTextEditor.h"
 #include "platform/QtDesktopShell.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtMessageSink.h"
 #include "platform/SingleInstance.h"
 #include "platform/SteadyTimeSource.h"
 #include "platform/SystemMidiBackend.h"
+#include "platform/XdgDesktopIntegration.h"
+#include "settings/clsVolume.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace MStart {
@@ -62,7 +67,17 @@ int run(const QStringList& arguments, const StartOptions& options) {
     FileDialogs& fileDialogs = options.fileDialogs ? *options.fileDialogs : desktopDialogs;
     SteadyTimeSource clock;
 
-    frmMain main({options.paths, midi, messages, shell, fileDialogs, clock});
+    // One mixer for the whole run: it is opened once, and its failure is told once.
+    AlsaMixer mixer;
+    clsVolume mixerVolume(mixer, messages);
+    SystemVolume& systemVolume = options.systemVolume ? *options.systemVolume : mixerVolume;
+    // Qt's test mode moves this folder away from the user's real one.
+    XdgDesktopIntegration xdg(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                              XdgDesktopIntegration::thisProgram());
+    DesktopIntegration& desktop = options.desktop ? *options.desktop : xdg;
+
+    frmMain main({options.paths, midi, messages, shell, fileDialogs, clock, systemVolume, desktop,
+                  DesktopTextEditor::find()});
     desktopMessages.setOwner(&main);
     desktopDialogs.setOwner(&main);
     main.load([&splash](const QString& text) {

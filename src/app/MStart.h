@@ -3,7 +3,9 @@
 #include "core/AppPaths.h"
 #include "platform/FileDialogs.h"
 #include "platform/MessageSink.h"
+#include "platform/DesktopIntegration.h"
 #include "platform/MidiBackend.h"
+#include "platform/SystemVolume.h"
 
 #include <QStringList>
 #include <functional>
@@ -20,6 +22,9 @@ struct StartOptions {
     FileDialogs* fileDialogs = nullptr;
     // Runs once the main window is shown and the event loop has turned (tests and benchmarks).
     std::function<void(frmMain&)> whenShown;
+    // Null: the sound card's mixer and the desktop's own file-type registry.
+    SystemVolume* systemVolume = nullptr;
+    DesktopIntegration* desktop = nullptr;
 };
 
 // Creates the data folders INI and ICON when they are missing; failures show later, in the writes.

@@ -17,17 +17,13 @@
 #include "platform/DesktopTextEditor.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QCloseEvent>
-#include <QScreen>
 
 namespace {
 constexpr int kSoundPanelHeight = 92; // the keys start 1380 twips down
 const QRect kDamperGeometry(724, 8, 120, 60);
 const QRect kCaptionGeometry(470, 44, 246, 24);
-const QString kSampleScore = QStringLiteral("Vellmor《虞美人》.piano");
-constexpr int kSampleScoreResource = 104;
 } // namespace
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
@@ -57,6 +53,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     wireViewMenu();
     wireTransport();
     library_ = new LibraryController(*this, menuBarView_->popupMenu(), &DesktopTextEditor::find);
+    settings_ = new MainWindowSettings(*this);
 }
 
 frmMain::~frmMain() { unload(); }
@@ -134,13 +131,7 @@ void frmMain::closeScore() {
     setWindowTitle(QStringLiteral("Tonvale"));
 }
 
-// Qt re-creates the native window when a window flag changes: only do it for a real change.
-void frmMain::SetTopmost(bool on) {
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (shown) show();
-}
+void frmMain::SetTopmost(bool on) { settings_->SetTopmost(on); }
 
 void frmMain::load(const StatusReporter& status) {
     for (int i = 0; i <= 2; ++i) menus_.mnuPlaySubs(i)->setEnabled(false);
@@ -158,51 +149,17 @@ void frmMain::load(const StatusReporter& status) {
     sound_.setInstrumentNames(Instruments::LoadInstruments(services_.paths));
 
     status(QStringLiteral("应用 程序配置……"));
-    // The options gate of the user's key map comes with the settings file.
-    keyMap_.LoadKeyMaps(services_.paths, noteTable_, false);
-    // Until the settings file takes them over: the playing list of the last run.
-    library_->store().restore();
-    applyFirstStartSettings();
-    library_->store().resume();
-}
-
-// The choices of a first start; the settings file replaces them once it exists.
-void frmMain::applyFirstStartSettings() {
-    resize(twipsToPixels(designedWidth), twipsToPixels(designedHeight));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + static_cast<int>((area.width() - width()) / 2.0f),
-             area.y() + static_cast<int>((area.height() - height()) / 3.0f));
-    }
-    sound_.selectDevice(0);
-    sound_.selectInstrument(0);
-    sound_.selectChannel(0);
-    sound_.setPitchShift(SoundSettings::kDefaultPitchShift);
-    sound_.setVelocity(SoundSettings::kMaxVelocity);
-    menus_.mnuTopmostSubs(2)->setChecked(true);
-    menus_.mnuPlayListSubs(0)->trigger();
-    menus_.mnuPlayCompletedSubs(4)->trigger();
-    playFirstStartSample();
+    settings_->LoadSettings();
 }
 
 void frmMain::unload() {
     if (unloaded_) return;
     unloaded_ = true;
     midi_.CloseMidiOut();
-    // Until the settings file takes it over: the playing list for the next run.
-    library_->store().save();
+    settings_->SaveSettings(isMinimized());
 }
 
 void frmMain::openFromCommandLine(const QString& path) { opener_.playAllFiles(path, true, true); }
-
-// The first start plays the sample once; it is written, loaded and deleted at once, so that it
-// never stays in the program folder.
-void frmMain::playFirstStartSample() {
-    const QString path = services_.paths.dataPath() + kSampleScore;
-    WriteDefaultFile(kSampleScoreResource, path, false, true);
-    opener_.playAllFiles(path, true, false);
-    QFile::remove(path);
-}
 
 void frmMain::bringToFront() {
     if (isMinimized()) showNormal();

@@ -10,6 +10,7 @@
 #include "keyboard/KeyMap.h"
 #include "keyboard/LiveKeyboard.h"
 #include "app/LiveKeyboardPort.h"
+#include "app/MainWindowSettings.h"
 #include "library/FileOpener.h"
 #include "library/ListPair.h"
 #include "library/RecentFiles.h"
@@ -37,8 +38,8 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     // The window size of a first start, in twips.
-    static constexpr int designedWidth = 13050;
-    static constexpr int designedHeight = 3250;
+    static constexpr int designedWidth = ProgramSettings::kDesignedWidth;
+    static constexpr int designedHeight = ProgramSettings::kDesignedHeight;
 
     using StatusReporter = std::function<void(const QString&)>;
 
@@ -68,8 +69,9 @@ public:
     FileOpener& opener() { return opener_; }
     Transport& transport() { return transport_; }
     ListPair& playingList() { return playingList_; }
-    ListPair& favoritesList() { return favoritesList_; }
     LibraryController& library() { return *library_; }
+    ListPair& favorites() { return favoritesList_; }
+    MainWindowSettings& windowSettings() { return *settings_; }
     RecentFiles& recentFiles() { return recentFiles_; }
     StatusBarView* statusBar() const { return statusBar_; }
 
@@ -87,8 +89,6 @@ private:
     // File ▸ Close: no score any more.
     void closeScore();
     void SetTopmost(bool on);
-    void playFirstStartSample();
-    void applyFirstStartSettings();
 
     AppServices services_;
     ProgramOptions options_;
@@ -117,5 +117,6 @@ private:
     QLabel* lblShowLRC_ = nullptr;
     TransportBar* transportBar_ = nullptr;
     LibraryController* library_ = nullptr;
+    MainWindowSettings* settings_ = nullptr;
     bool unloaded_ = false;
 };

@@ -31,7 +31,8 @@ public:
         ~Batch();
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
-        // Writes the file now; false when that failed. Further writes start a new pending state.
+        // Writes the file now (inside another batch of the same file: when the outermost ends);
+        // false when that failed. Further writes start a new pending state.
         bool commit();
 
     private:

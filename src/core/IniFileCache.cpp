@@ -94,8 +94,11 @@ bool modify(const QString& path, const std::function<bool(IniDocument&)>& change
 
 void beginBatch(const QString& path) { ++current(path).batchDepth; }
 
+// A batch inside another one leaves the writing to the outermost, so that one operation made of
+// smaller saves still rewrites the file once.
 bool flush(const QString& path) {
     Entry& entry = entries()[path];
+    if (entry.batchDepth > 1) return true;
     return entry.dirty ? writeOut(path, entry) : true;
 }
 

@@ -7,9 +7,11 @@
 #include "library/PlaylistFile.h"
 #include "platform/GbkCodec.h"
 #include "platform/SteadyTimeSource.h"
+#include "support/RecordingDesktopIntegration.h"
 #include "support/RecordingDesktopShell.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingMidiBackend.h"
+#include "support/RecordingSystemVolume.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/TempProgramFolder.h"
 
@@ -27,12 +29,14 @@ namespace {
 
 struct Window {
     Window(TempProgramFolder& folder, ScriptedFileDialogs& dialogs, RecordingMessageSink& messages)
-        : main({folder.paths(), backend, messages, shell, dialogs, clock}) {
+        : main({folder.paths(), backend, messages, shell, dialogs, clock, volume, desktop}) {
         main.load([](const QString&) {});
     }
     RecordingMidiBackend backend;
     RecordingDesktopShell shell;
     SteadyTimeSource clock;
+    RecordingSystemVolume volume;
+    RecordingDesktopIntegration desktop;
     frmMain main;
 };
 
@@ -93,12 +97,12 @@ TEST_F(LibraryWindowTest, DroppedScoresJoinThePlayingListAndAFolderIsAnnounced) 
 TEST_F(LibraryWindowTest, OpenWithTheFavoritesActiveAddsToBothListsAndEnablesTheFileItems) {
     main().menus().mnuFileSubs(3)->trigger(); // the first start's sample plays
     EXPECT_FALSE(main().menus().mnuFileSubs(6)->enabled());
-    main().favoritesList().AddListEntry(score("收.piano"), "收藏", ListPair::DuplicateTest::OnDisplayNames);
+    main().favorites().AddListEntry(score("收.piano"), "收藏", ListPair::DuplicateTest::OnDisplayNames);
     clickItem(1, 0);
     const QString chosen = score("选.piano");
     dialogs.openAnswers << QStringList{chosen};
     main().menus().mnuFileSubs(0)->trigger();
-    EXPECT_EQ(main().favoritesList().count(), 2);
+    EXPECT_EQ(main().favorites().count(), 2);
     EXPECT_EQ(main().playingList().entries(), QStringList{chosen});
     for (int i : {3, 6, 8}) EXPECT_TRUE(main().menus().mnuFileSubs(i)->enabled()) << i;
     main().menus().mnuFileSubs(3)->trigger();

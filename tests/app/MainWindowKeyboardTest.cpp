@@ -6,7 +6,9 @@
 #include "app/frmMain.h"
 #include "support/RecordingMessageSink.h"
 #include "platform/SteadyTimeSource.h"
+#include "support/RecordingDesktopIntegration.h"
 #include "support/RecordingDesktopShell.h"
+#include "support/RecordingSystemVolume.h"
 #include "support/RecordingMidiBackend.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/TempProgramFolder.h"
@@ -55,7 +57,9 @@ struct MainWindowKeyboardTest : testing::Test {
     RecordingDesktopShell shell;
     ScriptedFileDialogs dialogs;
     SteadyTimeSource clock;
-    frmMain main{{folder.paths(), backend, messages, shell, dialogs, clock}};
+    RecordingSystemVolume volume;
+    RecordingDesktopIntegration desktop;
+    frmMain main{{folder.paths(), backend, messages, shell, dialogs, clock, volume, desktop}};
     QWindow* window = nullptr;
 };
 

@@ -6,7 +6,9 @@
 #include "core/NoteTable.h"
 #include "platform/GbkCodec.h"
 #include "platform/SingleInstance.h"
+#include "support/RecordingDesktopIntegration.h"
 #include "support/RecordingMessageSink.h"
+#include "support/RecordingSystemVolume.h"
 #include "support/RecordingMidiBackend.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/TempProgramFolder.h"
@@ -30,17 +32,22 @@ constexpr auto kWritable = QFileDevice::WriteOwner | QFileDevice::WriteGroup | Q
 struct StartupTest : testing::Test {
     // One whole run of the program; `check` runs while its window is shown, then the run ends.
     int runProgram(const std::function<void(frmMain&)>& check = {}) {
-        MStart::StartOptions options{dir.paths(), &messages, &midi, &dialogs, [&](frmMain& main) {
-                                         if (check) check(main);
-                                         QApplication::quit();
-                                     }};
-        return MStart::run({"tonvale"}, options);
+        return MStart::run({"tonvale"}, options([&](frmMain& main) {
+                               if (check) check(main);
+                               QApplication::quit();
+                           }));
+    }
+    // A run on this fixture's doubles: nothing reaches the real mixer or the user's desktop.
+    MStart::StartOptions options(std::function<void(frmMain&)> whenShown) {
+        return {dir.paths(), &messages, &midi, &dialogs, std::move(whenShown), &volume, &desktop};
     }
 
     TempProgramFolder dir;
     RecordingMessageSink messages;
     RecordingMidiBackend midi;
     ScriptedFileDialogs dialogs;
+    RecordingSystemVolume volume;
+    RecordingDesktopIntegration desktop;
 };
 
 TEST_F(StartupTest, AFirstStartCreatesTheFoldersAndAReadOnlyNoteMap) {
@@ -67,19 +74,17 @@ TEST_F(StartupTest, AFirstStartCreatesTheFoldersAndAReadOnlyNoteMap) {
 
 TEST_F(StartupTest, AScoreNamedOnTheCommandLineIsOpenedAndPlays) {
     dir.write("乐谱 目录/小曲.piano", "%0\r\n!C\r\n?4/4\r\n$120\r\n1+4\r\n2+4\r\n");
-    MStart::StartOptions options{dir.paths(), &messages, &midi, &dialogs, [&](frmMain& main) {
-                                     EXPECT_EQ(main.engine().lngTotalRow(), 7); // the final CR LF ends in an empty row
-                                     EXPECT_EQ(main.playingList().entries(), QStringList{dir.file("乐谱 目录/小曲.piano")});
-                                     EXPECT_EQ(main.windowTitle(), QString("Tonvale -> [小曲]"));
-                                     QApplication::quit();
-                                 }};
-    MStart::run({"tonvale", dir.file("乐谱 目录/小曲.piano")}, options);
+    MStart::run({"tonvale", dir.file("乐谱 目录/小曲.piano")}, options([&](frmMain& main) {
+                    EXPECT_EQ(main.engine().lngTotalRow(), 7); // the final CR LF ends in an empty row
+                    EXPECT_EQ(main.playingList().entries(), QStringList{dir.file("乐谱 目录/小曲.piano")});
+                    EXPECT_EQ(main.windowTitle(), QString("Tonvale -> [小曲]"));
+                    QApplication::quit();
+                }));
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
 }
 
 TEST_F(StartupTest, AMissingFileOnTheCommandLineIsReported) {
-    MStart::StartOptions options{dir.paths(), &messages, &midi, &dialogs, [](frmMain&) { QApplication::quit(); }};
-    MStart::run({"tonvale", dir.file("没有.piano")}, options);
+    MStart::run({"tonvale", dir.file("没有.piano")}, options([](frmMain&) { QApplication::quit(); }));
     EXPECT_EQ(messages.texts(), QStringList{"错误：文件不存在！请确认文件位置！"});
 }
 
@@ -99,8 +104,10 @@ TEST_F(StartupTest, ASecondStartWithOneInstanceAllowedWarnsAndEnds) {
         RecordingMessageSink secondMessages;
         RecordingMidiBackend secondMidi;
         ScriptedFileDialogs dialogs;
+        RecordingSystemVolume secondVolume;
+        RecordingDesktopIntegration secondDesktop;
         MStart::StartOptions second{dir.paths(), &secondMessages, &secondMidi, &dialogs,
-                                    [&](frmMain&) { secondShown = true; }};
+                                    [&](frmMain&) { secondShown = true; }, &secondVolume, &secondDesktop};
         EXPECT_EQ(MStart::run({"tonvale"}, second), 0);
         ASSERT_EQ(secondMessages.shown.size(), 1);
         EXPECT_EQ(secondMessages.shown[0].text, QString("对不起，您设置只允许运行一个程序实例！程序已经在运行！"));

@@ -141,6 +141,20 @@ TEST_F(CIniTest, ABatchWritesOnceAndReadsSeeThePendingValues) {
     EXPECT_EQ(readGbk().count("\r\n"), 501);
 }
 
+TEST_F(CIniTest, ABatchInsideAnotherWritesWithTheOutermost) {
+    {
+        CIni::Batch outer(path());
+        ini.WriteIniString_("s", "a", "1", path());
+        {
+            CIni::Batch inner(path());
+            ini.WriteIniString_("s", "b", "2", path());
+            EXPECT_TRUE(inner.commit());
+        }
+        EXPECT_FALSE(QFile::exists(path()));
+    }
+    EXPECT_EQ(readGbk(), QString("[s]\r\na=1\r\nb=2\r\n"));
+}
+
 TEST_F(CIniTest, AnInterruptedRewriteLeavesTheOldFileWhole) {
     writeGbk("[s]\r\nk=old\r\n");
     // What a crash before the rename leaves behind: a temporary file beside the target.

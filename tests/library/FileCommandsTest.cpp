@@ -140,42 +140,6 @@ TEST_F(FileCommandsTest, APlaylistSavedOverALongerOneReadsBackExactly) {
     EXPECT_EQ(rig.engine().lngTotalRow(), 3);
 }
 
-TEST_F(FileCommandsTest, ThePlayingListIsKeptBetweenRuns) {
-    const QStringList three = scores(3);
-    for (const QString& p : three) rig.playing.AddListEntry(p, {}, Dup::OnEntries);
-    rig.options.intPlayListOption = 0;
-    rig.opener.playAllFiles(three[2], true, true);
-    ASSERT_TRUE(rig.store.save());
-    EXPECT_EQ(CIni().ReadIniString_("正在播放", "Index", rig.store.settingsPath()), QString("2"));
-
-    LibraryRig next;
-    next.options.intPlayListOption = 0;
-    PlayingListStore store(rig.transport.rig.folder.paths(), next.playing, next.opener, next.options);
-    store.restore();
-    EXPECT_EQ(next.playing.entries(), three);
-    EXPECT_FALSE(next.engine().hasScore());
-    store.resume();
-    EXPECT_EQ(next.engine().score().strPlayingFile, three[2]);
-}
-
-TEST_F(FileCommandsTest, AnIndexBeyondTheListReportsTheMissingFileAtStart) {
-    rig.options.intPlayListOption = 0;
-    rig.playing.AddListEntry(scores(1)[0], {}, Dup::OnEntries);
-    CIni().WriteIniString_("正在播放", "Index", "7", rig.store.settingsPath());
-    rig.store.resume();
-    EXPECT_EQ(rig.texts(), QStringList{"错误：文件不存在！请确认文件位置！"});
-}
-
-TEST_F(FileCommandsTest, OptionThreeSavesAnEmptyPlayingList) {
-    rig.options.intPlayListOption = 3;
-    rig.playing.AddListEntry(scores(1)[0], {}, Dup::OnEntries);
-    ASSERT_TRUE(rig.store.save());
-    EXPECT_TRUE(rig.playing.isEmpty());
-    const QString file = PlaylistFile::playingListPath(rig.transport.rig.folder.paths());
-    EXPECT_EQ(CIni().ReadIniString_("播放列表", "个数", file), QString("0"));
-    EXPECT_EQ(CIni().ReadIniString_("正在播放", "Index", rig.store.settingsPath()), QString());
-}
-
 TEST(ScoreEditCommand, PassesThePathAsOneArgumentWithoutItsPosition) {
     const auto command = ScoreEditCommand::forEntry(R"(/m/a "b" c; $(rm).piano *12)", "/usr/bin/gedit", "/opt/t/tonvale");
     ASSERT_TRUE(command);

@@ -4,7 +4,6 @@
 // as the main window does.
 #include "library/FileCommands.h"
 #include "library/FileOpener.h"
-#include "library/PlayingListStore.h"
 #include "score/TransportRig.h"
 #include "support/ScriptedFileDialogs.h"
 
@@ -39,6 +38,5 @@ public:
     ScriptedFileDialogs dialogs;
     FileOpener opener{transport.rig.engine, playing, recent, options, transport.rig.messages};
     FileCommands commands{opener, transport.rig.engine, playing, options, transport.rig.messages, dialogs};
-    PlayingListStore store{transport.rig.folder.paths(), playing, opener, options};
     QStringList captions;
 };

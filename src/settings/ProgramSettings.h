@@ -1,0 +1,82 @@
+#pragma once
+// The settings file INI/程序设置.INI: LoadSettings, the last step of the main window's load,
+// restores the window, the sound choices, the remembered menu checks, the volume, the lists and
+// the options, and applies topmost, mute, bars, transparency and the file associations;
+// SaveSettings, at shutdown, writes them back. A start without the file is a first start.
+#include "core/AppPaths.h"
+#include "core/MainMenus.h"
+#include "core/NoteTable.h"
+#include "core/SoundSettings.h"
+#include "keyboard/KeyMap.h"
+#include "library/FileOpener.h"
+#include "library/ListPair.h"
+#include "library/RecentFiles.h"
+#include "score/PlaybackEngine.h"
+#include "score/Transport.h"
+#include "settings/FileAssociations.h"
+#include "settings/MainWindowFrame.h"
+#include "settings/ProgramOptions.h"
+#include "settings/VolumeCommands.h"
+#include "settings/VolumeControls.h"
+
+class ProgramSettings {
+public:
+    // The window size of a first start, in twips.
+    static constexpr int kDesignedWidth = 13050;
+    static constexpr int kDesignedHeight = 3250;
+    static constexpr int kSampleScoreResource = 104;
+    static inline const QString kSampleScore = QStringLiteral("Vellmor《虞美人》.piano");
+    static inline const QString kOptionsSection = QStringLiteral("选项窗体");
+
+    // What the settings reach; everything must outlive this object.
+    struct Parts {
+        AppPaths paths;
+        ProgramOptions& options;
+        const NoteTable& notes;
+        KeyMap& keyMap;
+        SoundSettings& sound;
+        MainMenus& menus;
+        RecentFiles& recentFiles;
+        ListPair& playingList;
+        ListPair& favorites;
+        FileOpener& opener;
+        PlaybackEngine& engine;
+        const Transport& transport;
+        FileAssociations& associations;
+        MainWindowFrame& window;
+        VolumeControls& volume;
+        VolumeCommands& volumeCommands;
+    };
+
+    explicit ProgramSettings(Parts parts);
+
+    static QString settingsPath(const AppPaths& paths);
+    // The key of the options gate: the company name of the version information. The options
+    // dialog writes it at Apply; until then every start uses the options' start values.
+    static QString optionsGateKey();
+
+    void LoadSettings();
+    // `blnMinimized`: the window is minimised now, so the designed size and a centred place are
+    // stored instead of the minimised geometry.
+    void SaveSettings(bool blnMinimized);
+
+    // The transparency percent the last LoadSettings applied.
+    int transparencyPercent() const { return transparencyPercent_; }
+
+private:
+    void loadWindowAndSound(const QString& path);
+    void loadMenuChecks(const QString& path);
+    void loadLists();
+    void showFavoritesMenu();
+    void loadOptions(const QString& path);
+    void applyFirstStart();
+    void playSample();
+    void followMenuChecks();
+    void applyViewState();
+    void reopenPlayingEntry(const QString& path);
+    QRect firstStartGeometry() const;
+    QRect minimisedGeometry() const;
+
+    Parts p_;
+    int transparencyPercent_ = 0;
+};

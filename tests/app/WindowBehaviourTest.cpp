@@ -1,0 +1,136 @@
+// The main window as a window: its bars, topmost, moving it, the volume slider and mute button,
+// and the Help menu.
+#include "app/BottomContainer.h"
+#include "app/MainWindowRig.h"
+#include "app/PianoKeyboard.h"
+#include "controls/ButtonEx.h"
+#include "controls/Volume.h"
+
+#include <QTest>
+
+namespace {
+
+using WindowBehaviourTest = MainWindowRig;
+
+class BarToggle : public MainWindowRig, public testing::WithParamInterface<int> {};
+
+TEST_P(BarToggle, HidingAndShowingABarReturnsTheWindowToItsHeight) {
+    frmMain& m = start();
+    const int height = m.height();
+    const auto bar = BottomContainer::Bar(GetParam());
+    MenuItem* entry = m.menus().mnuViewSubs(GetParam());
+    entry->trigger();
+    EXPECT_TRUE(m.container()->isBarVisible(bar));
+    EXPECT_EQ(m.height(), height + twipsToPixels(BottomContainer::barHeightTwips(bar)));
+    entry->trigger();
+    EXPECT_FALSE(m.container()->isBarVisible(bar));
+    EXPECT_EQ(m.height(), height);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryBar, BarToggle, testing::Values(0, 1, 2, 3));
+
+TEST_F(WindowBehaviourTest, TheMuteButtonMutesAndUnmutesAndGreysTheLouderAndSofterEntries) {
+    frmMain& m = start();
+    m.menus().mnuViewSubs(1)->trigger(); // the control bar holds the button
+    m.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
+    ButtonEx* mute = m.windowSettings().btnMute();
+    Volume* slider = m.windowSettings().volSystemVolume();
+    ASSERT_TRUE(mute->isVisible());
+
+    QTest::mouseClick(mute, Qt::LeftButton);
+    EXPECT_EQ(slider->volume(), 0);
+    EXPECT_EQ(slider->toolTip(), QString("0%"));
+    EXPECT_FALSE(slider->isEnabled());
+    EXPECT_TRUE(m.menus().mnuVolumeSubs(2)->checked());
+    EXPECT_FALSE(m.menus().mnuVolumeSubs(0)->enabled());
+    EXPECT_FALSE(m.menus().mnuVolumeSubs(1)->enabled());
+    EXPECT_EQ(volume.positions.last(), 0);
+
+    QTest::mouseClick(mute, Qt::LeftButton);
+    EXPECT_EQ(slider->volume(), 520);
+    EXPECT_EQ(slider->toolTip(), QString("55%"));
+    EXPECT_TRUE(slider->isEnabled());
+    EXPECT_FALSE(m.menus().mnuVolumeSubs(2)->checked());
+    EXPECT_TRUE(m.menus().mnuVolumeSubs(0)->enabled());
+    EXPECT_EQ(volume.positions.last(), 520);
+
+    // The menu entry and the button stay in step.
+    m.menus().mnuVolumeSubs(2)->trigger();
+    EXPECT_EQ(mute->Value(), 0);
+    EXPECT_EQ(slider->volume(), 0);
+}
+
+TEST_F(WindowBehaviourTest, TheTopmostEntriesAndTheWhilePlayingRule) {
+    frmMain& m = start();
+    MenuArray& topmost = m.menus().mnuTopmostSubs;
+    m.transport().clickButton(Transport::StopButton); // the first start's sample
+    EXPECT_FALSE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    topmost(1)->trigger();
+    EXPECT_TRUE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(topmost(2)->checked());
+    topmost(0)->trigger();
+    EXPECT_FALSE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // "While playing" raises the window at once, and the next stop lowers it again.
+    topmost(2)->trigger();
+    EXPECT_TRUE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    m.transport().clickButton(Transport::PlayButton);
+    m.transport().clickButton(Transport::StopButton);
+    EXPECT_FALSE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(QList<bool>({topmost(0)->checked(), topmost(1)->checked(), topmost(2)->checked()}),
+              QList<bool>({false, false, true}));
+}
+
+TEST_F(WindowBehaviourTest, PressingTheBackgroundOrABarMovesTheWindowButNotPressingAControl) {
+    frmMain& m = start();
+    int drags = 0;
+    m.windowSettings().setDragHandler([&](QWidget* window) {
+        EXPECT_EQ(window, &m);
+        ++drags;
+    });
+    m.menus().mnuViewSubs(3)->trigger();
+    m.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
+    QTest::mousePress(m.container()->picStatusBar(), Qt::RightButton, {}, QPoint(m.width() - 3, 3));
+    EXPECT_EQ(drags, 1);
+    QTest::mousePress(m.centralWidget(), Qt::LeftButton, {}, QPoint(m.width() - 3, 3));
+    EXPECT_EQ(drags, 2);
+    QTest::mousePress(m.keyboard(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(drags, 2);
+}
+
+TEST_F(WindowBehaviourTest, HelpOpensTheManualBesideTheProgramOrSaysItIsMissing) {
+    frmMain& m = start();
+    m.menus().mnuHelpSubs(0)->trigger();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text,
+              QString("错误：帮助文件不存在！请确认您已经取得了帮助文件！"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(messages.shown[0].systemModal);
+    EXPECT_TRUE(shell.opened.isEmpty());
+
+    folder.write("帮助.html", "<html></html>");
+    shell.succeed = true;
+    m.menus().mnuHelpSubs(0)->trigger();
+    EXPECT_EQ(shell.opened, QStringList{folder.file("帮助.html")});
+    EXPECT_EQ(messages.shown.size(), 1);
+
+    m.menus().mnuHelpSubs(5)->trigger();
+    EXPECT_EQ(messages.texts().last(), QString("添加代码：检查更新(&U)..."));
+    EXPECT_EQ(messages.shown.last().icon, MessageIcon::Information);
+}
+
+TEST_F(WindowBehaviourTest, TheVolumeMenuStepsTheSliderAndItsTooltip) {
+    frmMain& m = start();
+    Volume* slider = m.windowSettings().volSystemVolume();
+    slider->setVolume(920);
+    m.menus().mnuVolumeSubs(0)->trigger();
+    EXPECT_EQ(slider->volume(), 930);
+    EXPECT_EQ(slider->toolTip(), QString("100%"));
+    slider->setVolume(10);
+    m.menus().mnuVolumeSubs(1)->trigger();
+    EXPECT_EQ(slider->volume(), 0);
+    EXPECT_EQ(volume.positions.last(), 0);
+}
+
+} // namespace

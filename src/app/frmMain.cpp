@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/MenuBarView.h"
+#include "app/OptionsController.h"
 #include "app/BottomContainer.h"
 #include "app/DamperLabel.h"
 #include "app/PianoKeyFilter.h"
@@ -54,6 +55,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     wireEngine();
     wireViewMenu();
     wireTransport();
+    optionsController_ = new OptionsController(*this);
 }
 
 frmMain::~frmMain() { unload(); }

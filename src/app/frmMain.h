@@ -22,6 +22,7 @@
 #include <functional>
 
 class MenuBarView;
+class OptionsController;
 class BottomContainer;
 class QLabel;
 class DamperLabel;
@@ -69,6 +70,7 @@ public:
     ListPair& playingList() { return playingList_; }
     RecentFiles& recentFiles() { return recentFiles_; }
     StatusBarView* statusBar() const { return statusBar_; }
+    OptionsController* optionsController() const { return optionsController_; }
 
 signals:
     void broughtToFront();
@@ -113,5 +115,6 @@ private:
     RecordingStatusView* recordingStatus_ = nullptr;
     QLabel* lblShowLRC_ = nullptr;
     TransportBar* transportBar_ = nullptr;
+    OptionsController* optionsController_ = nullptr;
     bool unloaded_ = false;
 };

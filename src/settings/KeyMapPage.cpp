@@ -11,19 +11,21 @@
 namespace {
 constexpr int kMargin = 6;
 const QString kMarkedLook = QStringLiteral("QLabel { border: 2px solid rgb(220, 0, 0); }");
+// A thin border and no padding leave room for the longest names ("Scroll Lock", "左Windows键").
+const QString kBoxLook = QStringLiteral("QLineEdit { border: 1px solid rgb(138, 138, 138); padding: 0px; }");
 
 QPoint origin() { return {kMargin, kMargin}; }
 } // namespace
 
 KeyMapPage::KeyMapPage(QWidget* parent) : QWidget(parent) {
     QFont boxFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    boxFont.setPixelSize(11);
+    boxFont.setPixelSize(10);
     for (int i = 0; i < NoteTable::kKeyCount; ++i) {
         auto* box = new QLineEdit(this);
         box->setReadOnly(true);
         box->setFont(boxFont);
         box->setAlignment(Qt::AlignCenter);
-        box->setTextMargins(0, 0, 0, 0);
+        box->setStyleSheet(kBoxLook);
         box->setGeometry(KeyPictureLayout::boxRect(i).translated(origin()));
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setAttribute(Qt::WA_InputMethodEnabled, false);

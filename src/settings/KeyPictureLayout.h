@@ -8,7 +8,7 @@
 
 namespace KeyPictureLayout {
 constexpr int kRows = 4;
-constexpr int kWhiteWidth = 76;
+constexpr int kWhiteWidth = 78;
 constexpr int kWhiteHeight = 70;
 constexpr int kBlackWidth = 40;
 constexpr int kBlackHeight = 42;

@@ -88,7 +88,6 @@ QWidget* frmOption::buildAboutPage() {
     auto* layout = new QVBoxLayout(FrameOption0);
     lblAbout = new QLabel(FrameOption0);
     lblAbout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblAbout->setWordWrap(true);
     layout->addWidget(lblAbout);
     layout->addStretch();
     auto* links = new QHBoxLayout;
@@ -184,19 +183,13 @@ void frmOption::wireButtons() {
     connect(&model_, &OptionsModel::applyEnabledChanged, btnApply, &QWidget::setEnabled);
     connect(&model_, &OptionsModel::okEnabledChanged, btnOk, &QWidget::setEnabled);
     connect(&model_, &OptionsModel::focusOkRequested, btnOk, [this] { btnOk->setFocus(); });
-    // Access keys reach a button even while it is disabled or hidden: ask it first.
-    connect(btnApply, &ButtonEx::Click, &model_, [this] {
-        if (btnApply->isEnabled()) model_.apply();
-    });
+    connect(btnApply, &ButtonEx::Click, &model_, &OptionsModel::apply);
     connect(btnOk, &ButtonEx::Click, this, [this] {
-        if (!btnOk->isEnabled()) return;
         model_.ok();
         accept();
     });
     connect(btnCancel, &ButtonEx::Click, this, &QDialog::reject);
-    connect(btnDefaultSetting, &ButtonEx::Click, &model_, [this] {
-        if (!btnDefaultSetting->isHidden()) model_.restoreDefaults();
-    });
+    connect(btnDefaultSetting, &ButtonEx::Click, &model_, &OptionsModel::restoreDefaults);
 }
 
 void frmOption::showPage(int index) {

@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QStackedWidget>
 
 namespace {

@@ -19,17 +19,29 @@ void OptionsController::open(bool aboutRequested) {
     frmOption::Start(*this, dialog, aboutRequested, &main_);
 }
 
-ProgramOptions& OptionsController::options() { return main_.options(); }
+ProgramOptions& OptionsController::options() {
+    return main_.options();
+}
 
-KeyMap& OptionsController::keyMap() { return main_.keyMap(); }
+KeyMap& OptionsController::keyMap() {
+    return main_.keyMap();
+}
 
-const NoteTable& OptionsController::noteTable() const { return main_.noteTable(); }
+const NoteTable& OptionsController::noteTable() const {
+    return main_.noteTable();
+}
 
-QString OptionsController::caption() const { return main_.windowTitle(); }
+QString OptionsController::caption() const {
+    return main_.windowTitle();
+}
 
-void OptionsController::setCaption(const QString& caption) { main_.setWindowTitle(caption); }
+void OptionsController::setCaption(const QString& caption) {
+    main_.setWindowTitle(caption);
+}
 
-QString OptionsController::playingFile() const { return main_.engine().score().strPlayingFile; }
+QString OptionsController::playingFile() const {
+    return main_.engine().score().strPlayingFile;
+}
 
 void OptionsController::SetTransparency(qint16 percent) {
     if (hooks_.setTransparency) hooks_.setTransparency(percent);

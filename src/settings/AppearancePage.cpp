@@ -12,8 +12,8 @@
 
 namespace {
 // Four options in a frame of their own; exactly one is selected.
-QGroupBox* optionFrame(const QString& caption, const QStringList& texts, std::array<QRadioButton*, 4>& buttons,
-                       QWidget* parent) {
+QGroupBox* optionFrame(const QString& caption, const QStringList& texts,
+                       std::array<QRadioButton*, 4>& buttons, QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     auto* layout = new QVBoxLayout(frame);
     auto* group = new QButtonGroup(frame);
@@ -54,10 +54,11 @@ QGroupBox* AppearancePage::buildAppearance() {
     alpha->addStretch();
     layout->addLayout(alpha);
     layout->addWidget(trkAlphaBar);
-    layout->addWidget(optionFrame(QStringLiteral("标题栏"),
-                                  {QStringLiteral("前缀 + 完整路径"), QStringLiteral("前缀 + 文件名"),
-                                   QStringLiteral("只显示文件名"), QStringLiteral("只显示文件完整路径")},
-                                  optMainTitle, frame));
+    layout->addWidget(
+        optionFrame(QStringLiteral("标题栏"),
+                    {QStringLiteral("前缀 + 完整路径"), QStringLiteral("前缀 + 文件名"),
+                     QStringLiteral("只显示文件名"), QStringLiteral("只显示文件完整路径")},
+                    optMainTitle, frame));
     layout->addStretch();
     return frame;
 }
@@ -70,10 +71,11 @@ QGroupBox* AppearancePage::buildOther() {
     chkAssociate[1] = new QCheckBox(QStringLiteral("关联本程序与播放列表(.plist文件)"), frame);
 
     auto* layout = new QVBoxLayout(frame);
-    layout->addWidget(optionFrame(QStringLiteral("播放列表"),
-                                  {QStringLiteral("继续播放上次未完成的列表"), QStringLiteral("自动添加相似连续文件到列表"),
-                                   QStringLiteral("添加新文件前自动清空列表"), QStringLiteral("退出时自动清空列表")},
-                                  optPlayList, frame));
+    layout->addWidget(optionFrame(
+        QStringLiteral("播放列表"),
+        {QStringLiteral("继续播放上次未完成的列表"), QStringLiteral("自动添加相似连续文件到列表"),
+         QStringLiteral("添加新文件前自动清空列表"), QStringLiteral("退出时自动清空列表")},
+        optPlayList, frame));
     for (QCheckBox* box : {chkMouseFollow, chkOnlyOneApp, chkAssociate[0], chkAssociate[1]}) {
         box->setChecked(true);
         layout->addWidget(box);

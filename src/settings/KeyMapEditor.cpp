@@ -8,7 +8,9 @@
 namespace {
 const QString kSection = QStringLiteral("键码");
 
-bool validKey(int keyIndex) { return keyIndex >= 0 && keyIndex < NoteTable::kKeyCount; }
+bool validKey(int keyIndex) {
+    return keyIndex >= 0 && keyIndex < NoteTable::kKeyCount;
+}
 } // namespace
 
 KeyMapEditor::KeyMapEditor(KeyMap& running, const NoteTable& notes, AppPaths paths)
@@ -18,15 +20,19 @@ void KeyMapEditor::load(bool fromUserFile) {
     if (fromUserFile) {
         KeyMap file;
         file.readFile(KeyMap::userFilePath(paths_), notes_);
-        for (int i = 0; i < NoteTable::kKeyCount; ++i) texts_[i] = file.strKeyName(i);
+        for (int i = 0; i < NoteTable::kKeyCount; ++i)
+            texts_[i] = file.strKeyName(i);
     } else {
-        for (int i = 0; i < NoteTable::kKeyCount; ++i) texts_[i] = running_.strKeyName(i);
+        for (int i = 0; i < NoteTable::kKeyCount; ++i)
+            texts_[i] = running_.strKeyName(i);
     }
     baselines_ = texts_;
     marked_ = -1;
 }
 
-QString KeyMapEditor::text(int keyIndex) const { return validKey(keyIndex) ? texts_[keyIndex] : QString(); }
+QString KeyMapEditor::text(int keyIndex) const {
+    return validKey(keyIndex) ? texts_[keyIndex] : QString();
+}
 
 QString KeyMapEditor::baseline(int keyIndex) const {
     return validKey(keyIndex) ? baselines_[keyIndex] : QString();
@@ -57,7 +63,8 @@ void KeyMapEditor::restoreDefaults() {
     WriteDefaultFile(KeyMap::kDefaultKeyMapResource, path, true, true);
     KeyMap defaults;
     defaults.readFile(path, notes_);
-    for (int i = 0; i < NoteTable::kKeyCount; ++i) setText(i, defaults.strKeyName(i));
+    for (int i = 0; i < NoteTable::kKeyCount; ++i)
+        setText(i, defaults.strKeyName(i));
 }
 
 void KeyMapEditor::save() const {
@@ -72,7 +79,8 @@ void KeyMapEditor::save() const {
 }
 
 void KeyMapEditor::revert() {
-    for (int i = 0; i < NoteTable::kKeyCount; ++i) running_.setStrKeyName(i, baselines_[i]);
+    for (int i = 0; i < NoteTable::kKeyCount; ++i)
+        running_.setStrKeyName(i, baselines_[i]);
 }
 
 void KeyMapEditor::setText(int keyIndex, const QString& name) {

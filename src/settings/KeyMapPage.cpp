@@ -12,9 +12,12 @@ namespace {
 constexpr int kMargin = 6;
 const QString kMarkedLook = QStringLiteral("QLabel { border: 2px solid rgb(220, 0, 0); }");
 // A thin border and no padding leave room for the longest names ("Scroll Lock", "左Windows键").
-const QString kBoxLook = QStringLiteral("QLineEdit { border: 1px solid rgb(138, 138, 138); padding: 0px; }");
+const QString kBoxLook =
+    QStringLiteral("QLineEdit { border: 1px solid rgb(138, 138, 138); padding: 0px; }");
 
-QPoint origin() { return {kMargin, kMargin}; }
+QPoint origin() {
+    return {kMargin, kMargin};
+}
 } // namespace
 
 KeyMapPage::KeyMapPage(QWidget* parent) : QWidget(parent) {
@@ -60,7 +63,9 @@ void KeyMapPage::focusBox(int keyIndex) {
     txtKeyAscii[keyIndex]->setFocus(Qt::MouseFocusReason);
 }
 
-QSize KeyMapPage::sizeHint() const { return KeyPictureLayout::size() + QSize(2 * kMargin, 2 * kMargin); }
+QSize KeyMapPage::sizeHint() const {
+    return KeyPictureLayout::size() + QSize(2 * kMargin, 2 * kMargin);
+}
 
 bool KeyMapPage::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 0; i < NoteTable::kKeyCount; ++i) {

@@ -12,7 +12,9 @@ constexpr std::array<int, kRows + 1> kRowStarts{0, 12, 26, 40, 52};
 constexpr int kRowHeight = kBoxHeight + kBoxGap + kWhiteHeight + kBoxGap + kBoxHeight + kRowGap;
 constexpr int kWidestRow = 14;
 
-bool validKey(int keyIndex) { return keyIndex >= 0 && keyIndex < NoteTable::kKeyCount; }
+bool validKey(int keyIndex) {
+    return keyIndex >= 0 && keyIndex < NoteTable::kKeyCount;
+}
 
 // The number of white keys left of the key.
 int whiteKeysBefore(int keyIndex) {
@@ -30,9 +32,13 @@ int rowOfWhite(int white) {
 }
 
 // Rows shorter than the widest are centred.
-int rowLeft(int r) { return (kWidestRow - (kRowStarts[r + 1] - kRowStarts[r])) * kWhiteWidth / 2; }
+int rowLeft(int r) {
+    return (kWidestRow - (kRowStarts[r + 1] - kRowStarts[r])) * kWhiteWidth / 2;
+}
 
-int keysTop(int r) { return r * kRowHeight + kBoxHeight + kBoxGap; }
+int keysTop(int r) {
+    return r * kRowHeight + kBoxHeight + kBoxGap;
+}
 
 QRect centredBox(int centreX, int top) {
     const int width = kWhiteWidth - 2 * kBoxGap;
@@ -53,7 +59,8 @@ QRect keyRect(int keyIndex) {
     const int r = row(keyIndex);
     const int white = whiteKeysBefore(keyIndex);
     const int x = rowLeft(r) + (white - kRowStarts[r]) * kWhiteWidth;
-    if (NoteTable::isBlackKey(keyIndex)) return {x - kBlackWidth / 2, keysTop(r), kBlackWidth, kBlackHeight};
+    if (NoteTable::isBlackKey(keyIndex))
+        return {x - kBlackWidth / 2, keysTop(r), kBlackWidth, kBlackHeight};
     return {x, keysTop(r), kWhiteWidth, kWhiteHeight};
 }
 
@@ -65,6 +72,8 @@ QRect boxRect(int keyIndex) {
     return centredBox(key.center().x(), keysTop(r) + kWhiteHeight + kBoxGap);
 }
 
-QSize size() { return {kWidestRow * kWhiteWidth, kRows * kRowHeight - kRowGap}; }
+QSize size() {
+    return {kWidestRow * kWhiteWidth, kRows * kRowHeight - kRowGap};
+}
 
 } // namespace KeyPictureLayout

@@ -3,7 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-OptionTab::OptionTab(const QString& tag, QWidget* parent) : QWidget(parent), tag_(tag), caption_(tag) {
+OptionTab::OptionTab(const QString& tag, QWidget* parent)
+    : QWidget(parent), tag_(tag), caption_(tag) {
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -22,7 +23,8 @@ void OptionTab::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool sunken = edgeStyle_ == kEdgeSunken;
     const QPalette& colours = palette();
-    painter.fillRect(rect(), sunken ? colours.color(QPalette::Base) : colours.color(QPalette::Button));
+    painter.fillRect(rect(),
+                     sunken ? colours.color(QPalette::Base) : colours.color(QPalette::Button));
     const QRect edge = rect().adjusted(0, 0, -1, -1);
     // Light on the top and left of a raised edge, dark there on a sunken one.
     const QColor topLeft = colours.color(sunken ? QPalette::Dark : QPalette::Light);

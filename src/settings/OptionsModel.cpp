@@ -20,7 +20,8 @@ void copyOptions(const OptionValues& values, ProgramOptions& options) {
 }
 } // namespace
 
-OptionsModel::OptionsModel(OptionsHost& host, AppPaths paths, MessageSink& messages, QObject* parent)
+OptionsModel::OptionsModel(OptionsHost& host, AppPaths paths, MessageSink& messages,
+                           QObject* parent)
     : QObject(parent), host_(host), paths_(std::move(paths)), messages_(messages),
       keys_(host.keyMap(), host.noteTable(), paths_) {}
 
@@ -41,12 +42,15 @@ void OptionsModel::load(bool aboutRequested) {
         setAlphaText(values_.alphaText);
         keys_.load(false);
     }
-    for (int i = 0; i < NoteTable::kKeyCount; ++i) emit keyTextChanged(i, keys_.text(i));
+    for (int i = 0; i < NoteTable::kKeyCount; ++i)
+        emit keyTextChanged(i, keys_.text(i));
     ShowPage(aboutRequested ? AboutPage : values_.intCurrentTab);
     baseline_ = {host_.caption(), values_};
 }
 
-QString OptionsModel::caption() const { return host_.designCaption() + QStringLiteral(" -> 选项"); }
+QString OptionsModel::caption() const {
+    return host_.designCaption() + QStringLiteral(" -> 选项");
+}
 
 QString OptionsModel::pageName(int page) {
     switch (page) {
@@ -150,7 +154,8 @@ void OptionsModel::clickKeyBox(int keyIndex) {
 bool OptionsModel::captureKey(int keyIndex, int keyCode, bool capsLockOn) {
     const KeyMapEditor::Capture capture = keys_.capture(keyIndex, keyCode, capsLockOn);
     if (!capture.accepted) {
-        messages_.show({kKeyTaken.arg(capture.name), caption(), MessageIcon::Warning, MessageButtons::Ok});
+        messages_.show(
+            {kKeyTaken.arg(capture.name), caption(), MessageIcon::Warning, MessageButtons::Ok});
         return false;
     }
     emit keyTextChanged(keyIndex, capture.name);
@@ -164,10 +169,12 @@ void OptionsModel::restoreDefaults() {
         setAlphaText(defaults.alphaText);
         selectTitle(defaults.titleOption);
         selectPlayList(defaults.playListOption);
-        for (int c = 0; c < OptionValues::CheckCount; ++c) setCheck(OptionValues::Check(c), defaults.checks[c]);
+        for (int c = 0; c < OptionValues::CheckCount; ++c)
+            setCheck(OptionValues::Check(c), defaults.checks[c]);
     } else if (values_.intCurrentTab == KeyPage) {
         keys_.restoreDefaults();
-        for (int i = 0; i < NoteTable::kKeyCount; ++i) emit keyTextChanged(i, keys_.text(i));
+        for (int i = 0; i < NoteTable::kKeyCount; ++i)
+            emit keyTextChanged(i, keys_.text(i));
     } else {
         return;
     }

@@ -17,7 +17,8 @@ public:
     enum Page { AboutPage, AppearancePage, KeyPage, PageCount };
     static constexpr int kAlphaMax = 255;
 
-    OptionsModel(OptionsHost& host, AppPaths paths, MessageSink& messages, QObject* parent = nullptr);
+    OptionsModel(OptionsHost& host, AppPaths paths, MessageSink& messages,
+                 QObject* parent = nullptr);
 
     // The dialog's load: the controls from the settings file (or the defaults), then the
     // baselines. `aboutRequested`: opened from Help ▸ About, which always shows page 0.

@@ -22,8 +22,9 @@ namespace {
 const QString kKeyHint = QStringLiteral("请点击按键进行修改");
 
 QString creditLine() {
-    return QStringLiteral("%1 · 作者：%2").arg(QString::fromUtf8(VersionInfo::fileDescription),
-                                               QString::fromUtf8(VersionInfo::companyName));
+    return QStringLiteral("%1 · 作者：%2")
+        .arg(QString::fromUtf8(VersionInfo::fileDescription),
+             QString::fromUtf8(VersionInfo::companyName));
 }
 
 ButtonEx* button(const QString& caption, QWidget* parent) {
@@ -34,7 +35,8 @@ ButtonEx* button(const QString& caption, QWidget* parent) {
 }
 } // namespace
 
-frmOption::frmOption(OptionsHost& host, const Services& services, bool aboutRequested, QWidget* owner)
+frmOption::frmOption(OptionsHost& host, const Services& services, bool aboutRequested,
+                     QWidget* owner)
     : QDialog(owner), model_(host, services.paths, services.messages, this), shell_(services.shell),
       messages_(services.messages), programFile_(services.programFile) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -77,7 +79,8 @@ frmOption::frmOption(OptionsHost& host, const Services& services, bool aboutRequ
     model_.load(aboutRequested);
 }
 
-void frmOption::Start(OptionsHost& host, const Services& services, bool aboutRequested, QWidget* owner) {
+void frmOption::Start(OptionsHost& host, const Services& services, bool aboutRequested,
+                      QWidget* owner) {
     frmOption dialog(host, services, aboutRequested, owner);
     dialog.exec();
 }
@@ -92,8 +95,10 @@ QWidget* frmOption::buildAboutPage() {
     auto* links = new QHBoxLayout;
     const QString home = QString::fromUtf8(VersionInfo::homePage);
     lblContact = {new ContactLink(QStringLiteral("访问主页"), home, FrameOption0),
-                  new ContactLink(QStringLiteral("发送邮件"), QStringLiteral("mailto:tonvale@example.org"), FrameOption0),
-                  new ContactLink(QStringLiteral("意见反馈"), home + QStringLiteral("feedback"), FrameOption0)};
+                  new ContactLink(QStringLiteral("发送邮件"),
+                                  QStringLiteral("mailto:tonvale@example.org"), FrameOption0),
+                  new ContactLink(QStringLiteral("意见反馈"), home + QStringLiteral("feedback"),
+                                  FrameOption0)};
     for (ContactLink* link : lblContact) {
         links->addWidget(link);
         connect(link, &ContactLink::activated, this,
@@ -147,13 +152,17 @@ void frmOption::wireAppearance() {
     });
     Tracker* bar = page->trkAlphaBar;
     connect(&model_, &OptionsModel::alphaSliderChanged, bar, &Tracker::setValue);
-    connect(bar, &Tracker::MouseDown, &model_, [this, bar] { model_.alphaSliderPressed(bar->Value()); });
-    connect(bar, &Tracker::MouseMove, &model_, [this, bar] { model_.alphaSliderMoved(bar->Value()); });
+    connect(bar, &Tracker::MouseDown, &model_,
+            [this, bar] { model_.alphaSliderPressed(bar->Value()); });
+    connect(bar, &Tracker::MouseMove, &model_,
+            [this, bar] { model_.alphaSliderMoved(bar->Value()); });
     connect(bar, &Tracker::MouseUp, &model_, &OptionsModel::alphaSliderReleased);
 
     for (int i = 0; i < 4; ++i) {
-        connect(page->optMainTitle[i], &QRadioButton::clicked, &model_, [this, i] { model_.selectTitle(i); });
-        connect(page->optPlayList[i], &QRadioButton::clicked, &model_, [this, i] { model_.selectPlayList(i); });
+        connect(page->optMainTitle[i], &QRadioButton::clicked, &model_,
+                [this, i] { model_.selectTitle(i); });
+        connect(page->optPlayList[i], &QRadioButton::clicked, &model_,
+                [this, i] { model_.selectPlayList(i); });
     }
     connect(&model_, &OptionsModel::titleOptionChanged, page,
             [page](int i) { page->optMainTitle[std::size_t(i) % 4]->setChecked(true); });
@@ -193,11 +202,13 @@ void frmOption::wireButtons() {
 
 void frmOption::showPage(int index) {
     for (int i = 0; i < OptionsModel::PageCount; ++i)
-        picForButton[i]->DrawKeyEdge(picForButton[i]->Tag(), i == index ? OptionTab::kEdgeSunken : OptionTab::kEdgeRaised);
+        picForButton[i]->DrawKeyEdge(picForButton[i]->Tag(),
+                                     i == index ? OptionTab::kEdgeSunken : OptionTab::kEdgeRaised);
     FrameStatic0->setTitle(OptionsModel::pageName(index));
     lblStatic4->setText(index == OptionsModel::KeyPage ? kKeyHint : creditLine());
     // Composed once per dialog, the first time the page is shown.
-    if (index == OptionsModel::AboutPage && lblAbout->text().size() < 5) lblAbout->setText(AboutText(programFile_));
+    if (index == OptionsModel::AboutPage && lblAbout->text().size() < 5)
+        lblAbout->setText(AboutText(programFile_));
     pages->setCurrentIndex(index);
     btnDefaultSetting->setVisible(model_.restoreDefaultsOffered());
 }

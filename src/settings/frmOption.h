@@ -35,7 +35,8 @@ public:
     frmOption(OptionsHost& host, const Services& services, bool aboutRequested, QWidget* owner);
 
     // Shows the dialog modally over `owner`.
-    static void Start(OptionsHost& host, const Services& services, bool aboutRequested, QWidget* owner);
+    static void Start(OptionsHost& host, const Services& services, bool aboutRequested,
+                      QWidget* owner);
 
     OptionsModel& model() { return model_; }
 

@@ -46,7 +46,8 @@ struct OptionsMenuTest : testing::Test {
 TEST_F(OptionsMenuTest, HelpAboutAndViewOptionsOpenTheDialogOverTheMainWindow) {
     runProgram([](frmMain& main) {
         const QString title = main.windowTitle();
-        ASSERT_FALSE(main.engine().score().strPlayingFile.isEmpty()) << "the first start plays the sample";
+        ASSERT_FALSE(main.engine().score().strPlayingFile.isEmpty())
+            << "the first start plays the sample";
         withDialog(main.menus().mnuHelpSubs(8), [&](frmOption& dialog) {
             EXPECT_EQ(dialog.pages->currentIndex(), 0);
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Tonvale -> 选项"));

@@ -1,6 +1,6 @@
+#include "settings/OptionsModel.h"
 #include "OptionsRig.h"
 #include "keyboard/VirtualKeyCodes.h"
-#include "settings/OptionsModel.h"
 
 #include <QSignalSpy>
 
@@ -60,7 +60,8 @@ TEST_F(OptionsModelTest, OneStepBelowTheEndIsNinetyNinePercent) {
     EXPECT_EQ(model->alphaSliderValue(), 254) << "the slider stays under the pointer while dragged";
     model->alphaSliderReleased();
     model->alphaSliderMoved(10);
-    EXPECT_EQ(model->values().alphaText, QStringLiteral("99")) << "a move without the button is no drag";
+    EXPECT_EQ(model->values().alphaText, QStringLiteral("99"))
+        << "a move without the button is no drag";
 }
 
 struct Typed {
@@ -119,7 +120,8 @@ TEST_F(OptionsModelTest, AStoredPercentTheBoxRefusesIsNeverPassedToTheWindow) {
     EXPECT_EQ(OptionsSection::read(settingsFile())->alphaText, QStringLiteral("99"));
     model->selectTitle(3);
     model->close();
-    for (qint16 percent : host.transparencies) EXPECT_LE(percent, 99);
+    for (qint16 percent : host.transparencies)
+        EXPECT_LE(percent, 99);
 }
 
 // --- title and other options ---------------------------------------------------------------
@@ -136,8 +138,9 @@ TEST_F(OptionsModelTest, TitleOptionsWithoutALoadedFileOnlySetTheOption) {
 TEST_F(OptionsModelTest, TitleOptionsWithALoadedFileSetTheCaption) {
     host.file = QStringLiteral("/乐谱/test.piano");
     open();
-    const QStringList captions{QStringLiteral("Tonvale -> [/乐谱/test.piano]"), QStringLiteral("Tonvale -> [test]"),
-                               QStringLiteral("test"), QStringLiteral("/乐谱/test.piano")};
+    const QStringList captions{QStringLiteral("Tonvale -> [/乐谱/test.piano]"),
+                               QStringLiteral("Tonvale -> [test]"), QStringLiteral("test"),
+                               QStringLiteral("/乐谱/test.piano")};
     for (int option = 0; option < 4; ++option) {
         model->selectTitle(option);
         EXPECT_EQ(host.title, captions[option]) << option;
@@ -330,7 +333,8 @@ TEST_F(OptionsModelTest, RestoreDefaultsThenCancelLeavesTheRunningMapAndTheFiles
     model->ShowPage(OptionsModel::KeyPage);
     model->restoreDefaults();
     EXPECT_EQ(model->keys().text(40), QStringLiteral("截屏"));
-    EXPECT_EQ(host.map.strKeyName(40), QStringLiteral("截屏")) << "the running map follows the boxes";
+    EXPECT_EQ(host.map.strKeyName(40), QStringLiteral("截屏"))
+        << "the running map follows the boxes";
     EXPECT_TRUE(model->applyEnabled());
     model->close();
     EXPECT_EQ(host.map.strKeyName(40), QStringLiteral("F5"));
@@ -348,7 +352,8 @@ TEST_F(OptionsModelTest, RestoreDefaultsThenApplyStoresTheDefaultMap) {
     reread.readFile(KeyMap::userFilePath(folder.paths()), host.notes);
     KeyMap defaults;
     defaults.readFile(KeyMap::defaultFilePath(folder.paths()), host.notes);
-    for (int i = 0; i < NoteTable::kKeyCount; ++i) EXPECT_EQ(reread.strKeyName(i), defaults.strKeyName(i)) << i;
+    for (int i = 0; i < NoteTable::kKeyCount; ++i)
+        EXPECT_EQ(reread.strKeyName(i), defaults.strKeyName(i)) << i;
 }
 
 TEST_F(OptionsModelTest, AnEmptyBoxLeavesTheEarlierEntryOfTheUserMap) {

@@ -17,12 +17,14 @@ struct OptionsRig : testing::Test {
 
     QString settingsFile() const { return OptionsSection::settingsPath(folder.paths()); }
     QByteArray settingsBytes() const { return folder.read(QStringLiteral("INI/程序设置.INI")); }
-    QByteArray userKeyMapBytes() const { return folder.read(QStringLiteral("INI/按键设置.KeyCode")); }
-    // Options applied once before: the gate, the stored values and a user key map.
-    void storeOptions(const OptionValues& values) {
-        OptionsSection::write(settingsFile(), values);
+    QByteArray userKeyMapBytes() const {
+        return folder.read(QStringLiteral("INI/按键设置.KeyCode"));
     }
-    void storeUserKeyMap(const QByteArray& gbkBody) { folder.write(QStringLiteral("INI/按键设置.KeyCode"), gbkBody); }
+    // Options applied once before: the gate, the stored values and a user key map.
+    void storeOptions(const OptionValues& values) { OptionsSection::write(settingsFile(), values); }
+    void storeUserKeyMap(const QByteArray& gbkBody) {
+        folder.write(QStringLiteral("INI/按键设置.KeyCode"), gbkBody);
+    }
     // The user key map: the default one with key 40 ("b2 / #1") on F5 instead of 截屏.
     void storeUserKeyMapWithF5OnKey40() {
         QByteArray map = folder.read(QStringLiteral("INI/默认_按键设置.KeyCode"));

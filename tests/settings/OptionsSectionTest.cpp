@@ -9,7 +9,8 @@ using OptionsSectionTest = OptionsRig;
 
 TEST_F(OptionsSectionTest, NothingIsReadWithoutTheGate) {
     EXPECT_FALSE(OptionsSection::read(settingsFile()));
-    CIni().WriteIniString_(OptionsSection::kSection, QStringLiteral("标题栏单选框"), QStringLiteral("2"), settingsFile());
+    CIni().WriteIniString_(OptionsSection::kSection, QStringLiteral("标题栏单选框"),
+                           QStringLiteral("2"), settingsFile());
     EXPECT_FALSE(OptionsSection::hasGate(settingsFile()));
     EXPECT_FALSE(OptionsSection::read(settingsFile()));
 }
@@ -24,14 +25,16 @@ TEST_F(OptionsSectionTest, WrittenValuesComeBackWithTheGateFirst) {
     ASSERT_TRUE(OptionsSection::write(settingsFile(), values));
     EXPECT_EQ(OptionsSection::read(settingsFile()), values);
     const QByteArray bytes = settingsBytes();
-    EXPECT_TRUE(bytes.startsWith("[\xd1\xa1\xcf\xee\xb4\xb0\xcc\xe5]\r\nQuillon=")) << bytes.left(40).toHex().constData();
+    EXPECT_TRUE(bytes.startsWith("[\xd1\xa1\xcf\xee\xb4\xb0\xcc\xe5]\r\nQuillon="))
+        << bytes.left(40).toHex().constData();
 }
 
 TEST_F(OptionsSectionTest, ValuesOutsideTheirRangeReadAsTheFileRulesSay) {
     ASSERT_TRUE(OptionsSection::write(settingsFile(), OptionValues{}));
     const CIni ini;
     const auto set = [&](const char* key, const char* value) {
-        ini.WriteIniString_(OptionsSection::kSection, QString::fromUtf8(key), QString::fromUtf8(value), settingsFile());
+        ini.WriteIniString_(OptionsSection::kSection, QString::fromUtf8(key),
+                            QString::fromUtf8(value), settingsFile());
     };
     set("当前选项卡", "3");
     set("透明度百分比", "abc");
@@ -72,8 +75,10 @@ TEST(KeyPictureLayoutTest, EveryKeyHasItsOwnPlaceAndItsBoxBesideIt) {
         EXPECT_TRUE(picture.contains(key) && picture.contains(box)) << i;
         EXPECT_LE(std::abs(box.center().x() - key.center().x()), 1) << i;
         // A black key's box lies just above its row, a white key's just below its key.
-        if (NoteTable::isBlackKey(i)) EXPECT_LE(box.bottom(), key.top()) << i;
-        else EXPECT_GE(box.top(), key.bottom()) << i;
+        if (NoteTable::isBlackKey(i))
+            EXPECT_LE(box.bottom(), key.top()) << i;
+        else
+            EXPECT_GE(box.top(), key.bottom()) << i;
         for (int j = 0; j < NoteTable::kKeyCount; ++j) {
             if (j == i) continue;
             EXPECT_FALSE(box.intersects(KeyPictureLayout::boxRect(j))) << i << " " << j;
@@ -87,8 +92,13 @@ TEST(KeyPictureLayoutTest, KeysRunLeftToRightWithinARowAndRowsTopToBottom) {
         const int before = KeyPictureLayout::row(i - 1);
         const int row = KeyPictureLayout::row(i);
         ASSERT_TRUE(row == before || row == before + 1) << i;
-        if (row == before) EXPECT_LT(KeyPictureLayout::keyRect(i - 1).center().x(), KeyPictureLayout::keyRect(i).center().x()) << i;
-        else EXPECT_GT(KeyPictureLayout::keyRect(i).top(), KeyPictureLayout::boxRect(i - 1).bottom()) << i;
+        if (row == before)
+            EXPECT_LT(KeyPictureLayout::keyRect(i - 1).center().x(),
+                      KeyPictureLayout::keyRect(i).center().x())
+                << i;
+        else
+            EXPECT_GT(KeyPictureLayout::keyRect(i).top(), KeyPictureLayout::boxRect(i - 1).bottom())
+                << i;
     }
     EXPECT_EQ(KeyPictureLayout::row(87), KeyPictureLayout::kRows - 1);
     EXPECT_EQ(KeyPictureLayout::row(88), -1);

@@ -15,7 +15,9 @@ public:
     QString designCaption() const override { return QStringLiteral("Tonvale"); }
     QString playingFile() const override { return file; }
     void SetTransparency(qint16 percent) override { transparencies << percent; }
-    void applyAssociations(const std::array<bool, 2>& blnAssociate) override { associations << blnAssociate; }
+    void applyAssociations(const std::array<bool, 2>& blnAssociate) override {
+        associations << blnAssociate;
+    }
 
     // The transparency the window has now: 0 until one was applied.
     int transparency() const { return transparencies.isEmpty() ? 0 : transparencies.last(); }

@@ -1,3 +1,4 @@
+#include "settings/frmOption.h"
 #include "OptionsRig.h"
 #include "controls/ButtonEx.h"
 #include "controls/Tracker.h"
@@ -5,7 +6,6 @@
 #include "settings/ContactLink.h"
 #include "settings/KeyMapPage.h"
 #include "settings/OptionTab.h"
-#include "settings/frmOption.h"
 #include "support/RecordingDesktopShell.h"
 
 #include <QCheckBox>
@@ -26,13 +26,18 @@ struct frmOptionTest : OptionsRig {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
         return *dialog;
     }
-    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+    void click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
     // Option buttons and check boxes answer on their mark and caption, not across their width.
-    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2)); }
+    void click(QAbstractButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
     QLineEdit* box(int keyIndex) { return dialog->keyPage->txtKeyAscii[std::size_t(keyIndex)]; }
 
     RecordingDesktopShell shell;
-    frmOption::Services services{folder.paths(), messages, shell, QStringLiteral("/nonexistent/tonvale")};
+    frmOption::Services services{folder.paths(), messages, shell,
+                                 QStringLiteral("/nonexistent/tonvale")};
     std::unique_ptr<frmOption> dialog;
 };
 
@@ -167,7 +172,8 @@ TEST_F(frmOptionTest, CapsLockIsReadFromTheLetterTyped) {
     EXPECT_EQ(messages.shown.size(), 1);
     QTest::sendKeyEvent(QTest::KeyAction::Press, box(60), Qt::Key_Q, QStringLiteral("Q"), {});
     QTest::sendKeyEvent(QTest::KeyAction::Release, box(60), Qt::Key_Q, QStringLiteral("Q"), {});
-    EXPECT_EQ(box(60)->text(), QStringLiteral("Q")) << "an upper-case letter without Shift: Caps Lock";
+    EXPECT_EQ(box(60)->text(), QStringLiteral("Q"))
+        << "an upper-case letter without Shift: Caps Lock";
 }
 
 TEST_F(frmOptionTest, ALabelClickOutsideTheKeyPageDoesNothing) {
@@ -209,7 +215,8 @@ TEST_F(frmOptionTest, PicturesOfThePages) {
             click(form.keyPage->lblToKey[40]);
         }
         QTest::qWait(50);
-        EXPECT_TRUE(form.grab().save(QDir(folderName).filePath(QStringLiteral("options-page%1.png").arg(page))));
+        EXPECT_TRUE(form.grab().save(
+            QDir(folderName).filePath(QStringLiteral("options-page%1.png").arg(page))));
     }
 }
 

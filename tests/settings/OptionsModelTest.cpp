@@ -88,7 +88,9 @@ TEST_P(TypedTransparency, IsAppliedOrRefused) {
         EXPECT_TRUE(slider.isEmpty());
     }
     EXPECT_EQ(host.transparencies.size(), typed.applied >= 0 ? 2 : 1); // the load applied one
-    if (typed.applied >= 0) EXPECT_EQ(host.transparency(), typed.applied);
+    if (typed.applied >= 0) {
+        EXPECT_EQ(host.transparency(), typed.applied);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, TypedTransparency,

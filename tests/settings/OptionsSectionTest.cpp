@@ -75,10 +75,11 @@ TEST(KeyPictureLayoutTest, EveryKeyHasItsOwnPlaceAndItsBoxBesideIt) {
         EXPECT_TRUE(picture.contains(key) && picture.contains(box)) << i;
         EXPECT_LE(std::abs(box.center().x() - key.center().x()), 1) << i;
         // A black key's box lies just above its row, a white key's just below its key.
-        if (NoteTable::isBlackKey(i))
+        if (NoteTable::isBlackKey(i)) {
             EXPECT_LE(box.bottom(), key.top()) << i;
-        else
+        } else {
             EXPECT_GE(box.top(), key.bottom()) << i;
+        }
         for (int j = 0; j < NoteTable::kKeyCount; ++j) {
             if (j == i) continue;
             EXPECT_FALSE(box.intersects(KeyPictureLayout::boxRect(j))) << i << " " << j;
@@ -92,13 +93,14 @@ TEST(KeyPictureLayoutTest, KeysRunLeftToRightWithinARowAndRowsTopToBottom) {
         const int before = KeyPictureLayout::row(i - 1);
         const int row = KeyPictureLayout::row(i);
         ASSERT_TRUE(row == before || row == before + 1) << i;
-        if (row == before)
+        if (row == before) {
             EXPECT_LT(KeyPictureLayout::keyRect(i - 1).center().x(),
                       KeyPictureLayout::keyRect(i).center().x())
                 << i;
-        else
+        } else {
             EXPECT_GT(KeyPictureLayout::keyRect(i).top(), KeyPictureLayout::boxRect(i - 1).bottom())
                 << i;
+        }
     }
     EXPECT_EQ(KeyPictureLayout::row(87), KeyPictureLayout::kRows - 1);
     EXPECT_EQ(KeyPictureLayout::row(88), -1);

@@ -2,6 +2,7 @@
 
 #include "app/LibraryController.h"
 #include "app/MenuBarView.h"
+#include "app/OptionsController.h"
 #include "app/BottomContainer.h"
 #include "app/DamperLabel.h"
 #include "app/PianoKeyFilter.h"
@@ -54,6 +55,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     wireTransport();
     library_ = new LibraryController(*this, menuBarView_->popupMenu(), &DesktopTextEditor::find);
     settings_ = new MainWindowSettings(*this);
+    optionsController_ = new OptionsController(*this);
 }
 
 frmMain::~frmMain() { unload(); }

@@ -24,6 +24,7 @@
 
 class LibraryController;
 class MenuBarView;
+class OptionsController;
 class BottomContainer;
 class QLabel;
 class DamperLabel;
@@ -74,6 +75,7 @@ public:
     MainWindowSettings& windowSettings() { return *settings_; }
     RecentFiles& recentFiles() { return recentFiles_; }
     StatusBarView* statusBar() const { return statusBar_; }
+    OptionsController* optionsController() const { return optionsController_; }
 
 signals:
     void broughtToFront();
@@ -118,5 +120,6 @@ private:
     TransportBar* transportBar_ = nullptr;
     LibraryController* library_ = nullptr;
     MainWindowSettings* settings_ = nullptr;
+    OptionsController* optionsController_ = nullptr;
     bool unloaded_ = false;
 };

@@ -1,8 +1,9 @@
 #include "settings/ProgramSettings.h"
 
+#include "settings/OptionsSection.h"
+
 #include "core/CIni.h"
 #include "core/NumberText.h"
-#include "core/VersionInfo.h"
 #include "library/FavoritesStore.h"
 #include "library/PlaylistFile.h"
 #include "settings/TransparencyAlpha.h"
@@ -50,17 +51,6 @@ int leadingNumberConversion(const QString& text) {
     return NumberText::roundToInt16(NumberText::leadingNumber(text));
 }
 
-// Options stored as 0..max; anything else found in the file becomes `fallback`.
-int optionInRange(const QString& text, int max, int fallback) {
-    const int value = leadingNumberConversion(text);
-    return value >= 0 && value <= max ? value : fallback;
-}
-
-// A flag stored as 1 or 0; anything but 0 counts as 1.
-bool optionFlag(const QString& text) {
-    return optionInRange(text, 1, 1) == 1;
-}
-
 // The index of the first checked entry among `indexes`, -1 when none is.
 int firstChecked(const MenuArray& menu, std::initializer_list<int> indexes) {
     for (const int index : indexes)
@@ -73,11 +63,7 @@ int firstChecked(const MenuArray& menu, std::initializer_list<int> indexes) {
 ProgramSettings::ProgramSettings(Parts parts) : p_(std::move(parts)) {}
 
 QString ProgramSettings::settingsPath(const AppPaths& paths) {
-    return paths.iniFile(QStringLiteral("程序设置"), QStringLiteral(".INI"));
-}
-
-QString ProgramSettings::optionsGateKey() {
-    return QString::fromUtf8(VersionInfo::companyName);
+    return OptionsSection::settingsPath(paths);
 }
 
 void ProgramSettings::LoadSettings() {
@@ -100,8 +86,8 @@ void ProgramSettings::LoadSettings() {
     loadLists();
     if (firstStart)
         applyFirstStart();
-    else if (!CIni().ReadIniString_(kOptionsSection, optionsGateKey(), path).isEmpty())
-        loadOptions(path);
+    else if (const auto stored = OptionsSection::read(path))
+        loadOptions(*stored);
 
     followMenuChecks();
     applyViewState();
@@ -162,20 +148,16 @@ void ProgramSettings::showFavoritesMenu() {
     emit menu.itemsChanged();
 }
 
-void ProgramSettings::loadOptions(const QString& path) {
-    const CIni ini;
-    const auto option = [&](const QString& key) {
-        return ini.ReadIniString_(kOptionsSection, key, path);
-    };
-    transparencyPercent_ = TransparencyAlpha::clampPercent(
-        leadingNumberConversion(option(QStringLiteral("透明度百分比"))));
+void ProgramSettings::loadOptions(const OptionValues& stored) {
+    transparencyPercent_ =
+        TransparencyAlpha::clampPercent(leadingNumberConversion(stored.alphaText));
     ProgramOptions& o = p_.options;
-    o.intTitleOption = optionInRange(option(QStringLiteral("标题栏单选框")), 3, 0);
-    o.intPlayListOption = optionInRange(option(QStringLiteral("播放列表单选框")), 3, 0);
-    o.blnMouseFollow = optionFlag(option(QStringLiteral("键盘弹奏时鼠标自动跟随按键")));
-    o.blnOnlyRunOne = optionFlag(option(QStringLiteral("只允许运行一个程序实例")));
-    o.blnAssociate[0] = optionFlag(option(QStringLiteral("关联本程序与乐谱文件(.piano文件)")));
-    o.blnAssociate[1] = optionFlag(option(QStringLiteral("关联本程序与播放列表(.plist文件)")));
+    o.intTitleOption = stored.titleOption;
+    o.intPlayListOption = stored.playListOption;
+    o.blnMouseFollow = stored.checks[OptionValues::MouseFollow];
+    o.blnOnlyRunOne = stored.checks[OptionValues::OnlyOneApp];
+    o.blnAssociate[0] = stored.checks[OptionValues::AssociateScores];
+    o.blnAssociate[1] = stored.checks[OptionValues::AssociatePlaylists];
     p_.keyMap.readFile(KeyMap::userFilePath(p_.paths), p_.notes);
 }
 

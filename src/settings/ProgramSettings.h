@@ -19,6 +19,8 @@
 #include "settings/VolumeCommands.h"
 #include "settings/VolumeControls.h"
 
+struct OptionValues;
+
 class ProgramSettings {
 public:
     // The window size of a first start, in twips.
@@ -26,8 +28,6 @@ public:
     static constexpr int kDesignedHeight = 3250;
     static constexpr int kSampleScoreResource = 104;
     static inline const QString kSampleScore = QStringLiteral("Vellmor《虞美人》.piano");
-    static inline const QString kOptionsSection = QStringLiteral("选项窗体");
-
     // What the settings reach; everything must outlive this object.
     struct Parts {
         AppPaths paths;
@@ -51,9 +51,6 @@ public:
     explicit ProgramSettings(Parts parts);
 
     static QString settingsPath(const AppPaths& paths);
-    // The key of the options gate: the company name of the version information. The options
-    // dialog writes it at Apply; until then every start uses the options' start values.
-    static QString optionsGateKey();
 
     void LoadSettings();
     // `blnMinimized`: the window is minimised now, so the designed size and a centred place are
@@ -68,7 +65,7 @@ private:
     void loadMenuChecks(const QString& path);
     void loadLists();
     void showFavoritesMenu();
-    void loadOptions(const QString& path);
+    void loadOptions(const OptionValues& stored);
     void applyFirstStart();
     void playSample();
     void followMenuChecks();

@@ -1,0 +1,67 @@
+#include "app/MStart.h"
+#include "app/frmMain.h"
+#include "settings/AppearancePage.h"
+#include "settings/frmOption.h"
+#include "support/RecordingMessageSink.h"
+#include "support/RecordingMidiBackend.h"
+#include "support/ScriptedFileDialogs.h"
+#include "support/TempProgramFolder.h"
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct OptionsMenuTest : testing::Test {
+    void runProgram(const std::function<void(frmMain&)>& check) {
+        MStart::StartOptions options{dir.paths(), &messages, &midi, &dialogs, [&](frmMain& main) {
+                                         check(main);
+                                         QApplication::quit();
+                                     }};
+        MStart::run({"tonvale"}, options);
+    }
+    // Triggers the menu entry and runs `inside` on the options dialog it opens, then cancels it.
+    static void withDialog(MenuItem* entry, const std::function<void(frmOption&)>& inside) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<frmOption*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            seen = true;
+            inside(*dialog);
+            dialog->reject();
+        });
+        entry->trigger();
+        EXPECT_TRUE(seen);
+    }
+
+    TempProgramFolder dir;
+    RecordingMessageSink messages;
+    RecordingMidiBackend midi;
+    ScriptedFileDialogs dialogs;
+};
+
+TEST_F(OptionsMenuTest, HelpAboutAndViewOptionsOpenTheDialogOverTheMainWindow) {
+    runProgram([](frmMain& main) {
+        const QString title = main.windowTitle();
+        ASSERT_FALSE(main.engine().score().strPlayingFile.isEmpty())
+            << "the first start plays the sample";
+        withDialog(main.menus().mnuHelpSubs(8), [&](frmOption& dialog) {
+            EXPECT_EQ(dialog.pages->currentIndex(), 0);
+            EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Tonvale -> 选项"));
+            EXPECT_EQ(dialog.parentWidget(), &main);
+        });
+        withDialog(main.menus().mnuViewSubs(6), [&](frmOption& dialog) {
+            dialog.model().ShowPage(1);
+            dialog.model().selectTitle(3);
+            EXPECT_EQ(main.windowTitle(), main.engine().score().strPlayingFile);
+            EXPECT_EQ(main.options().intTitleOption, 3);
+        });
+        EXPECT_EQ(main.windowTitle(), title) << "closed without Apply";
+        EXPECT_EQ(main.options().intTitleOption, 1);
+    });
+}
+
+} // namespace

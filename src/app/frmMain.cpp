@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/LibraryMenus.h"
 #include "app/MenuBarView.h"
 #include "app/BottomContainer.h"
 #include "app/DamperLabel.h"
@@ -54,6 +55,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     wireEngine();
     wireViewMenu();
     wireTransport();
+    libraryMenus_ = new LibraryMenus(*this, *menuBarView_);
 }
 
 frmMain::~frmMain() { unload(); }
@@ -179,6 +181,7 @@ void frmMain::applyFirstStartSettings() {
 void frmMain::unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    libraryMenus_->clearRecentFilesIfConfigured();
     midi_.CloseMidiOut();
 }
 

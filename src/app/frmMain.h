@@ -21,6 +21,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class LibraryMenus;
 class MenuBarView;
 class BottomContainer;
 class QLabel;
@@ -67,6 +68,8 @@ public:
     FileOpener& opener() { return opener_; }
     Transport& transport() { return transport_; }
     ListPair& playingList() { return playingList_; }
+    ListPair& favoritesList() { return favoritesList_; }
+    LibraryMenus& libraryMenus() { return *libraryMenus_; }
     RecentFiles& recentFiles() { return recentFiles_; }
     StatusBarView* statusBar() const { return statusBar_; }
 
@@ -113,5 +116,6 @@ private:
     RecordingStatusView* recordingStatus_ = nullptr;
     QLabel* lblShowLRC_ = nullptr;
     TransportBar* transportBar_ = nullptr;
+    LibraryMenus* libraryMenus_ = nullptr;
     bool unloaded_ = false;
 };

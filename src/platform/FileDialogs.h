@@ -12,4 +12,6 @@ public:
     // typed without one. Empty on cancel.
     virtual QString getSaveFileName(const QString& title, const QString& filter,
                                     const QString& defaultSuffix) = 0;
+    // A folder browser opened at `startFolder`: the chosen folder, or empty on cancel.
+    virtual QString getExistingDirectory(const QString& title, const QString& startFolder) = 0;
 };

@@ -27,3 +27,7 @@ QString QtFileDialogs::getSaveFileName(const QString& title, const QString& filt
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();
 }
+
+QString QtFileDialogs::getExistingDirectory(const QString& title, const QString& startFolder) {
+    return QFileDialog::getExistingDirectory(owner_, title, startFolder, QFileDialog::ShowDirsOnly);
+}

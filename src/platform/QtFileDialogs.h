@@ -11,6 +11,7 @@ public:
     void setOwner(QWidget* owner) { owner_ = owner; }
     QString getSaveFileName(const QString& title, const QString& filter,
                             const QString& defaultSuffix) override;
+    QString getExistingDirectory(const QString& title, const QString& startFolder) override;
 
     // "desc|pattern|desc|pattern" as Qt's name filters; a description that does not show its
     // patterns in parentheses gets them appended.

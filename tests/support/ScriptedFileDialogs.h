@@ -19,4 +19,15 @@ public:
 
     QList<Question> asked;
     QStringList answers;
+
+    QString getExistingDirectory(const QString& title, const QString& startFolder) override {
+        foldersAsked.append({title, startFolder});
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+    }
+
+    struct FolderQuestion {
+        QString title, startFolder;
+    };
+    QList<FolderQuestion> foldersAsked;
+    QStringList folderAnswers;
 };

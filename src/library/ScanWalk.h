@@ -43,12 +43,19 @@ private:
     void enter(const QString& path);
     bool handleEntry(Frame& frame, const dirent& entry, Found& found);
     bool matches(const QString& name) const;
+    // For a pattern "*" + plain ASCII text (as "*.PIANO"): decided on the raw bytes of the name,
+    // so that the many files that do not match are never decoded. Unknown when the end of the
+    // name is not ASCII.
+    enum class Quick { No, Yes, Unknown };
+    Quick quickMatch(const char* name) const;
 
     QStringList roots_;
     qsizetype nextRoot_ = 0;
     bool subFolders_;
     bool allFiles_;
     WildcardMatch pattern_;
+    QByteArray asciiSuffix_; // empty unless the pattern is "*" + plain ASCII text
+    bool caseSensitive_;
     std::vector<Frame> stack_;
     QSet<QPair<quint64, quint64>> visited_;
 };

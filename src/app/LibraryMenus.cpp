@@ -21,7 +21,8 @@ LibraryMenus::LibraryMenus(frmMain& main, MenuBarView& menuBar) : QObject(&main)
     connect(recent_, &RecentFilesMenu::openRequested, this, &LibraryMenus::openEntry);
 
     favorites_ = new FavoritesMenu(main.favoritesList(), menus.mnuFavoriteSubs, this);
-    connect(favorites_, &FavoritesMenu::addRequested, this, &LibraryMenus::addPlayingScoreToFavorites);
+    connect(favorites_, &FavoritesMenu::addRequested, this,
+            &LibraryMenus::addPlayingScoreToFavorites);
     connect(favorites_, &FavoritesMenu::organizeRequested, this, &LibraryMenus::organizeFavorites);
     connect(favorites_, &FavoritesMenu::openRequested, this, &LibraryMenus::openEntry);
     connect(&menuBar, &MenuBarView::menuOpened, favorites_, &FavoritesMenu::rebuildIfStale);
@@ -45,11 +46,12 @@ void LibraryMenus::openEntry(const QString& entry) {
 
 void LibraryMenus::showAddDialog(const QString& entry) {
     const PlaybackEngine& engine = main_.engine();
-    frmAddToFav dialog(main_.services().paths.iniFile(QStringLiteral("程序设置"), QStringLiteral(".INI")),
-                       main_.favoritesList(), *favorites_, [&engine] { return engine.lngCurrentRow(); },
-                       &main_);
+    frmAddToFav dialog(
+        main_.services().paths.iniFile(QStringLiteral("程序设置"), QStringLiteral(".INI")),
+        main_.favoritesList(), *favorites_, [&engine] { return engine.lngCurrentRow(); }, &main_);
     dialog.setDraft(AddFavoriteDraft::forListItem(entry, engine.score().strPlayingFile,
-                                                  engine.lngCurrentRow(), dialog.chkRemenber->isChecked()));
+                                                  engine.lngCurrentRow(),
+                                                  dialog.chkRemenber->isChecked()));
     dialog.exec();
 }
 
@@ -65,8 +67,8 @@ void LibraryMenus::addToFavorites() {
 }
 
 void LibraryMenus::organizeFavorites() {
-    frmOrganizeFav dialog(main_.favoritesList(), *favorites_, main_.services().messages, favoritesFile(),
-                          &main_);
+    frmOrganizeFav dialog(main_.favoritesList(), *favorites_, main_.services().messages,
+                          favoritesFile(), &main_);
     dialog.exec();
 }
 

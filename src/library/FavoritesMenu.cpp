@@ -50,7 +50,11 @@ void FavoritesMenu::scheduleRebuild() {
     if (rebuildPending_) return;
     rebuildPending_ = true;
     QMetaObject::invokeMethod(
-        this, [this] { if (rebuildPending_) RebuildFavoritesMenu(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            if (rebuildPending_) RebuildFavoritesMenu();
+        },
+        Qt::QueuedConnection);
 }
 
 void FavoritesMenu::itemTriggered(int index) {

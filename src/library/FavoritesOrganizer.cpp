@@ -40,8 +40,10 @@ void FavoritesOrganizer::rename(const QString& text) {
 void FavoritesOrganizer::move(int to) {
     if (selected_ >= 0 && to >= 0 && to < names_.size()) {
         names_.swapItemsAt(selected_, to);
-        if (to < selected_) favorites_.moveUp(selected_);
-        else favorites_.moveDown(selected_);
+        if (to < selected_)
+            favorites_.moveUp(selected_);
+        else
+            favorites_.moveDown(selected_);
         selected_ = to;
     }
     // Also when nothing moved, as the user expects the menu to show the list as it is.
@@ -74,8 +76,9 @@ void FavoritesOrganizer::afterDeletion(int index) {
 
 bool FavoritesOrganizer::deleteSelected() {
     if (selected_ < 0) return false;
-    const QString text = QStringLiteral("您确定要从收藏夹中删除项目吗？此操作不会删除硬盘上的文件！") +
-                         kCrLf + names_[selected_] + kCrLf + selectedEntry();
+    const QString text =
+        QStringLiteral("您确定要从收藏夹中删除项目吗？此操作不会删除硬盘上的文件！") + kCrLf +
+        names_[selected_] + kCrLf + selectedEntry();
     if (messages_.show(question(text, QStringLiteral("从收藏夹中删除"))) != MessageAnswer::Ok)
         return false;
     const int index = selected_;

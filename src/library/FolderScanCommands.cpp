@@ -13,7 +13,8 @@ FolderScanCommands::FolderScanCommands(CScanFiles& scanner, ListPair& playingLis
                                        ListPair& favorites, FileDialogs& dialogs,
                                        const QString& startFolder, QObject* parent)
     : QObject(parent), scanner_(scanner), playingList_(playingList), favorites_(favorites),
-      dialogs_(dialogs), startFolder_(startFolder), drives_(&MDriveInfo::GetDriveList) {
+      dialogs_(dialogs), startFolder_(startFolder), drives_(&MDriveInfo::GetDriveList),
+      skipped_(&MDriveInfo::GetVirtualMountPoints) {
     connect(&scanner_, &CScanFiles::DirMatch2, this,
             [this](const QString& path) { showStatus(path); });
     connect(&scanner_, &CScanFiles::FileMatch2, this, &FolderScanCommands::fileFound);
@@ -38,9 +39,10 @@ void FolderScanCommands::end(const QString& tag) {
     if (iconHolders_ > 0 && --iconHolders_ == 0) emit stopIconChanged(false);
 }
 
-void FolderScanCommands::startScan(const QStringList& roots, const QString& tag) {
+void FolderScanCommands::startScan(const QStringList& roots, const QString& tag,
+                                   const QStringList& skippedFolders) {
     showStatus(startingText());
-    tags_.insert(scanner_.startScanOfRoots(roots, true, kScores, false), tag);
+    tags_.insert(scanner_.startScanOfRoots(roots, true, kScores, false, skippedFolders), tag);
 }
 
 void FolderScanCommands::addFolder() {
@@ -63,7 +65,8 @@ void FolderScanCommands::scanDroppedFolder(const QString& path) {
 
 void FolderScanCommands::searchAllDrives() {
     begin();
-    startScan(drives_ ? drives_() : QStringList(), statusText());
+    startScan(drives_ ? drives_() : QStringList(), statusText(),
+              skipped_ ? skipped_() : QStringList());
 }
 
 void FolderScanCommands::stopSearch() {

@@ -30,8 +30,10 @@ public:
                        FileDialogs& dialogs, const QString& startFolder, QObject* parent = nullptr);
 
     void setStatusLine(StatusLine status) { status_ = std::move(status); }
-    // The roots a search walks; the mounted disk file systems unless set.
+    // The roots a search walks, the mounted disk file systems unless set, and the folders whose
+    // file systems it leaves out, the virtual ones (/proc, /sys, /dev, /run ...) unless set.
     void setDriveList(DriveList drives) { drives_ = std::move(drives); }
+    void setSkippedFolders(DriveList folders) { skipped_ = std::move(folders); }
     // intActiveList of the list bar (0: the playing list, 1: the favorites); each score found
     // goes to the list active at that moment. The playing list unless set.
     void setActiveList(ActiveList activeList) { activeList_ = std::move(activeList); }
@@ -55,7 +57,8 @@ signals:
 
 private:
     void begin();
-    void startScan(const QStringList& roots, const QString& tag);
+    void startScan(const QStringList& roots, const QString& tag,
+                   const QStringList& skippedFolders = {});
     void end(const QString& tag);
     void scanFinished(int scanId);
     void fileFound(const QString& path);
@@ -69,6 +72,7 @@ private:
     QString startFolder_;
     StatusLine status_;
     DriveList drives_;
+    DriveList skipped_;
     ActiveList activeList_;
     bool blnStopSearch_ = false;
     int iconHolders_ = 0;

@@ -40,7 +40,8 @@ void ScanStopIcon::show(bool stopButton) {
     if (!icon_) return;
     if (stopButton) {
         ownPicture_ = icon_->pixmap();
-        const int size = ownPicture_.isNull() ? 14 : int(ownPicture_.deviceIndependentSize().width());
+        const int size =
+            ownPicture_.isNull() ? 14 : int(ownPicture_.deviceIndependentSize().width());
         icon_->setPixmap(stopPicture(size, icon_->devicePixelRatioF()));
         icon_->setCursor(pointer_);
         icon_->setToolTip(FolderScanCommands::stopToolTip());
@@ -57,7 +58,8 @@ bool ScanStopIcon::eventFilter(QObject* watched, QEvent* event) {
         return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && icon_->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() == Qt::LeftButton &&
+            icon_->rect().contains(mouse->position().toPoint()))
             commands_.stopSearch();
         return true;
     }

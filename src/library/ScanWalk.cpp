@@ -31,11 +31,17 @@ char upperAscii(char c) {
 } // namespace
 
 ScanWalk::ScanWalk(const QStringList& roots, bool subFolders, const QString& searchStr,
-                   bool caseSensitive)
+                   bool caseSensitive, const QStringList& skippedFolders)
     : roots_(roots), subFolders_(subFolders), allFiles_(searchStr == QLatin1String("*.*")),
       pattern_(searchStr, caseSensitive),
       asciiSuffix_(allFiles_ ? QByteArray() : plainAsciiSuffix(searchStr)),
-      caseSensitive_(caseSensitive) {}
+      caseSensitive_(caseSensitive) {
+    for (const QString& folder : skippedFolders) {
+        struct stat st {};
+        if (stat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode))
+            skippedDevices_.insert(quint64(st.st_dev));
+    }
+}
 
 ScanWalk::~ScanWalk() {
     for (Frame& frame : stack_)
@@ -46,7 +52,7 @@ void ScanWalk::enter(const QString& path) {
     DIR* dir = opendir(QFile::encodeName(path).constData());
     if (!dir) return;
     struct stat st {};
-    if (fstat(dirfd(dir), &st) != 0 ||
+    if (fstat(dirfd(dir), &st) != 0 || skippedDevices_.contains(quint64(st.st_dev)) ||
         visited_.contains({quint64(st.st_dev), quint64(st.st_ino)})) {
         closedir(dir);
         return;
@@ -79,7 +85,8 @@ ScanWalk::Quick ScanWalk::quickMatch(const char* name) const {
 bool ScanWalk::handleEntry(Frame& frame, const dirent& entry, Found& found) {
     bool isFolder = entry.d_type == DT_DIR;
     bool isFile = entry.d_type == DT_REG;
-    const Quick quick = isFile && !asciiSuffix_.isEmpty() ? quickMatch(entry.d_name) : Quick::Unknown;
+    const Quick quick =
+        isFile && !asciiSuffix_.isEmpty() ? quickMatch(entry.d_name) : Quick::Unknown;
     if (quick == Quick::No) return false;
     const QString name = QFile::decodeName(entry.d_name);
     if (isFolder && name.startsWith(QLatin1Char('.'))) return false;

@@ -95,7 +95,8 @@ void frmOrganizeFav::showSelected() {
     const bool exists = organizer_.selectedFileExists();
     QPalette palette = txtFileName[1]->palette();
     palette.setColor(QPalette::Text,
-                     exists ? QApplication::palette(txtFileName[1]).color(QPalette::Text) : QColor(Qt::red));
+                     exists ? QApplication::palette(txtFileName[1]).color(QPalette::Text)
+                            : QColor(Qt::red));
     txtFileName[1]->setPalette(palette);
     txtFileName[1]->setText(organizer_.selectedEntry() + (exists ? QString() : kMissing));
 }

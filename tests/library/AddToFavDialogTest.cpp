@@ -15,8 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -27,10 +27,13 @@ protected:
         QDir().mkpath(dir.file("INI"));
         CIni().WriteIniString_("添加收藏", "记住播放位置", value, settings());
     }
-    QString storedRemember() const { return CIni().ReadIniString_("添加收藏", "记住播放位置", settings()); }
+    QString storedRemember() const {
+        return CIni().ReadIniString_("添加收藏", "记住播放位置", settings());
+    }
     frmAddToFav& open(const QString& entry) {
         QDir().mkpath(dir.file("INI"));
-        frmAddToFav& d = dialog.emplace(settings(), favorites, view, [this] { return row; }, nullptr);
+        frmAddToFav& d = dialog.emplace(
+            settings(), favorites, view, [this] { return row; }, nullptr);
         d.setDraft(AddFavoriteDraft::forListItem(entry, playing, row, d.chkRemenber->isChecked()));
         d.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));

@@ -333,8 +333,8 @@ namespace {
 // Names are tested on their bytes first; every answer must be the pattern's own.
 TEST(CScanFilesNames, AgreeWithThePatternWhateverTheirCharacters) {
     TempProgramFolder dir;
-    const QStringList names = {"x.pIaNo", "y.PIANO.txt", "é.piano", "a.pıano", "b.piano~", "PIANO",
-                               ".piano", "曲.PIANO", "c.pianö"};
+    const QStringList names = {"x.pIaNo", "y.PIANO.txt", "é.piano",  "a.pıano", "b.piano~",
+                               "PIANO",   ".piano",      "曲.PIANO", "c.pianö"};
     for (const QString& name : names)
         dir.write("t/" + name, "1");
     for (const auto& [pattern, caseSensitive] :
@@ -347,7 +347,8 @@ TEST(CScanFilesNames, AgreeWithThePatternWhateverTheirCharacters) {
         runScans(scanner);
         const WildcardMatch match(pattern, caseSensitive);
         for (const QString& name : names)
-            EXPECT_EQ(found.contains(name), match.matches(name)) << qPrintable(name) << " " << pattern;
+            EXPECT_EQ(found.contains(name), match.matches(name))
+                << qPrintable(name) << " " << pattern;
     }
 }
 

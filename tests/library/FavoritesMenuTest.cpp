@@ -1,6 +1,6 @@
 // The Favorites menu following the favorites list.
-#include "core/MainMenus.h"
 #include "library/FavoritesMenu.h"
+#include "core/MainMenus.h"
 #include "library/ListPair.h"
 
 #include "QStringPrinter.h"

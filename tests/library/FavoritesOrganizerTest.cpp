@@ -1,15 +1,15 @@
 // The organiser's rules: moves and deletions at once, renames only on OK.
+#include "library/FavoritesOrganizer.h"
 #include "core/MainMenus.h"
 #include "library/FavoritesMenu.h"
-#include "library/FavoritesOrganizer.h"
 #include "library/ListPair.h"
 #include "support/RecordingMessageSink.h"
 #include "support/TempProgramFolder.h"
 
 #include "QStringPrinter.h"
 #include <QFile>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -150,10 +150,12 @@ TEST_F(FavoritesOrganizerTest, ClearingMissingFilesKeepsAnExistingFavoriteWithAP
     messages.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(o.deleteMissingFiles());
     EXPECT_EQ(favorites.count(), 3);
-    EXPECT_EQ(messages.shown[0].text, "清除错误文件，不存在的文件！此操作不会删除硬盘上的文件！您确定吗？");
+    EXPECT_EQ(messages.shown[0].text,
+              "清除错误文件，不存在的文件！此操作不会删除硬盘上的文件！您确定吗？");
     EXPECT_EQ(messages.shown[0].title, "清除错误文件");
     EXPECT_TRUE(o.deleteMissingFiles());
-    EXPECT_EQ(favorites.entries(), QStringList({dir.file("a.piano"), dir.file("b.piano") + " *57"}));
+    EXPECT_EQ(favorites.entries(),
+              QStringList({dir.file("a.piano"), dir.file("b.piano") + " *57"}));
     EXPECT_EQ(o.lstFavName(), QStringList({"甲", "乙"}));
     EXPECT_EQ(o.selected(), 0);
     EXPECT_EQ(menuCaptions(), QStringList({"甲", "乙"}));

@@ -1,6 +1,6 @@
 // Adding folders and searching drives: what reaches the lists, the status line and the stop icon.
-#include "library/CScanFiles.h"
 #include "library/FolderScanCommands.h"
+#include "library/CScanFiles.h"
 #include "library/ListPair.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/TempProgramFolder.h"
@@ -10,8 +10,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +33,7 @@ protected:
                                     status = text;
                                     statusLog << text;
                                 }});
+        commands.setSkippedFolders([] { return QStringList(); });
         QObject::connect(&commands, &FolderScanCommands::stopIconChanged,
                          [this](bool on) { iconLog << on; });
     }
@@ -114,9 +117,10 @@ TEST_F(FolderScanCommandsTest, StoppingKeepsWhatWasFoundAndRestoresTheStatus) {
         dir.write(QString("many/%1.piano").arg(k), "1");
     scanner.setBatchLimits(1, 1000);
     commands.setDriveList([this] { return QStringList{dir.file("many"), dir.path()}; });
-    QObject::connect(&scanner, &CScanFiles::FileMatch2, [this](const QString&, const QString&, qint64 n) {
-        if (n == 3) commands.stopSearch();
-    });
+    QObject::connect(&scanner, &CScanFiles::FileMatch2,
+                     [this](const QString&, const QString&, qint64 n) {
+                         if (n == 3) commands.stopSearch();
+                     });
     commands.searchAllDrives();
     runScans();
     EXPECT_TRUE(commands.blnStopSearch());
@@ -126,7 +130,9 @@ TEST_F(FolderScanCommandsTest, StoppingKeepsWhatWasFoundAndRestoresTheStatus) {
 }
 
 TEST_F(FolderScanCommandsTest, ASearchWalksEveryDriveInTurn) {
-    commands.setDriveList([this] { return QStringList{dir.file("x"), dir.file("other"), QString()}; });
+    commands.setDriveList([this] {
+        return QStringList{dir.file("x"), dir.file("other"), QString()};
+    });
     commands.searchAllDrives();
     runScans();
     // x/up leads to the folder above and is walked like any folder; "other" was reached through
@@ -156,6 +162,29 @@ TEST_F(FolderScanCommandsTest, AScanStartedDuringAnotherKeepsTheStopIconUntilBot
         << qPrintable(statusLog.join(" | "));
     EXPECT_EQ(status, "准备...");
     EXPECT_EQ(playing.count(), 4);
+}
+
+TEST_F(FolderScanCommandsTest, ASearchLeavesOutTheFileSystemsOfTheSkippedFolders) {
+    QTemporaryDir memory("/dev/shm/tonvale-scan-XXXXXX");
+    struct stat here {
+    }, there{};
+    if (!memory.isValid() || stat(QFile::encodeName(dir.path()).constData(), &here) != 0 ||
+        stat("/dev/shm", &there) != 0 || here.st_dev == there.st_dev)
+        GTEST_SKIP() << "needs /dev/shm on a file system of its own";
+    QFile score(memory.filePath("m.piano"));
+    ASSERT_TRUE(score.open(QIODevice::WriteOnly));
+    score.close();
+    symlink(QFile::encodeName(memory.path()).constData(),
+            QFile::encodeName(dir.file("x/shm")).constData());
+    commands.setDriveList([&] { return QStringList{dir.path(), memory.path()}; });
+    commands.setSkippedFolders([] { return QStringList{"/dev/shm"}; });
+    commands.searchAllDrives();
+    runScans();
+    EXPECT_EQ(playing.count(), 4);
+    EXPECT_FALSE(playing.containsEntry(memory.filePath("m.piano")));
+    commands.scanDroppedFolder(memory.path()); // adding a folder skips nothing
+    runScans();
+    EXPECT_TRUE(playing.containsEntry(memory.filePath("m.piano")));
 }
 
 } // namespace

@@ -11,8 +11,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -23,12 +23,15 @@ protected:
         dir.write("INI/收藏夹.Long", "[完整路径]\r\n个数=2\r\n");
     }
     void addBoth() {
-        favorites.AddListEntry(dir.file("a.piano") + " *9", "甲", ListPair::DuplicateTest::OnDisplayNames);
-        favorites.AddListEntry(dir.file("gone.piano"), "乙", ListPair::DuplicateTest::OnDisplayNames);
+        favorites.AddListEntry(dir.file("a.piano") + " *9", "甲",
+                               ListPair::DuplicateTest::OnDisplayNames);
+        favorites.AddListEntry(dir.file("gone.piano"), "乙",
+                               ListPair::DuplicateTest::OnDisplayNames);
         view.RebuildFavoritesMenu();
     }
     frmOrganizeFav& open() {
-        frmOrganizeFav& d = dialog.emplace(favorites, view, messages, dir.file("INI/收藏夹.Long"), nullptr);
+        frmOrganizeFav& d =
+            dialog.emplace(favorites, view, messages, dir.file("INI/收藏夹.Long"), nullptr);
         d.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
         return d;

@@ -1,7 +1,7 @@
 // The recent-files submenu following the recent list, and its commands.
+#include "library/RecentFilesMenu.h"
 #include "core/MainMenus.h"
 #include "library/RecentFiles.h"
-#include "library/RecentFilesMenu.h"
 
 #include "QStringPrinter.h"
 #include <QCoreApplication>

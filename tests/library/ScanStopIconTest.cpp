@@ -1,8 +1,8 @@
 // The status icon as a stop button while a scan runs.
+#include "library/ScanStopIcon.h"
 #include "library/CScanFiles.h"
 #include "library/FolderScanCommands.h"
 #include "library/ListPair.h"
-#include "library/ScanStopIcon.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/TempProgramFolder.h"
 

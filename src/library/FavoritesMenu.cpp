@@ -22,14 +22,21 @@ void FavoritesMenu::showWhetherAny() {
     menu_(2)->setVisible(!favorites_.isEmpty());
 }
 
+// An "&" in a name shows as itself, not as an access key.
+QString FavoritesMenu::caption(const QString& displayName) {
+    QString text = displayName;
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 void FavoritesMenu::RebuildFavoritesMenu() {
     rebuildPending_ = false;
     const int n = favorites_.count();
     menu_.truncate(firstFavoriteItem + n);
     for (int k = 0; k < n; ++k) {
         MenuItem* item = menu_(firstFavoriteItem + k);
-        if (!item) item = menu_.append(favorites_.displayText(k));
-        item->setCaption(favorites_.displayText(k));
+        const QString text = caption(favorites_.displayText(k));
+        if (!item) item = menu_.append(text);
+        item->setCaption(text);
         item->setVisible(true);
         item->setEnabled(true);
     }

@@ -15,6 +15,8 @@ public:
 
     FavoritesMenu(ListPair& favorites, MenuArray& mnuFavoriteSubs, QObject* parent = nullptr);
 
+    // The caption of a favorite's item: its display name, an "&" doubled.
+    static QString caption(const QString& displayName);
     // One item per favorite from index 3 on, captioned with its display name, visible and
     // enabled. Items that exist are reused.
     void RebuildFavoritesMenu();

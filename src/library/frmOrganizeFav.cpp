@@ -57,7 +57,10 @@ frmOrganizeFav::frmOrganizeFav(ListPair& favorites, FavoritesMenu& menu, Message
     layout->addWidget(lstFavName);
     layout->addLayout(side, 1);
 
-    connect(lstFavName, &QListWidget::itemClicked, this, &frmOrganizeFav::listClicked);
+    // A selection moved with the keys shows its favorite too; a click also puts the focus into
+    // the name box.
+    connect(lstFavName, &QListWidget::currentRowChanged, this, &frmOrganizeFav::rowChanged);
+    connect(lstFavName, &QListWidget::itemClicked, this, &frmOrganizeFav::focusName);
     connect(txtFileName[0], &QLineEdit::textEdited, this, &frmOrganizeFav::nameEdited);
     showItems();
 }
@@ -91,7 +94,6 @@ void frmOrganizeFav::showSelected() {
     }
     txtFileName[0]->setText(organizer_.lstFavName().at(i));
     txtFileName[0]->selectAll();
-    txtFileName[0]->setFocus();
     const bool exists = organizer_.selectedFileExists();
     QPalette palette = txtFileName[1]->palette();
     palette.setColor(QPalette::Text,
@@ -101,9 +103,14 @@ void frmOrganizeFav::showSelected() {
     txtFileName[1]->setText(organizer_.selectedEntry() + (exists ? QString() : kMissing));
 }
 
-void frmOrganizeFav::listClicked() {
-    organizer_.select(lstFavName->currentRow());
+void frmOrganizeFav::rowChanged(int row) {
+    organizer_.select(row);
     showSelected();
+}
+
+void frmOrganizeFav::focusName() {
+    txtFileName[0]->selectAll();
+    txtFileName[0]->setFocus();
 }
 
 void frmOrganizeFav::nameEdited(const QString& text) {
@@ -115,11 +122,13 @@ void frmOrganizeFav::nameEdited(const QString& text) {
 void frmOrganizeFav::moveUp() {
     organizer_.moveUp();
     showItems();
+    focusName();
 }
 
 void frmOrganizeFav::moveDown() {
     organizer_.moveDown();
     showItems();
+    focusName();
 }
 
 void frmOrganizeFav::deleteSelected() {

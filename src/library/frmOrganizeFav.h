@@ -32,7 +32,8 @@ private:
     // The list, the selection and both boxes as the organiser has them.
     void showItems();
     void showSelected();
-    void listClicked();
+    void rowChanged(int row);
+    void focusName();
     void nameEdited(const QString& text);
     void moveUp();
     void moveDown();

@@ -36,9 +36,9 @@ TEST_F(FavoritesMenuTest, WithoutFavoritesOnlyAddingIsOffered) {
 
 TEST_F(FavoritesMenuTest, ARebuildShowsEveryNameInOrder) {
     add("/m/a.piano", "甲");
-    add("/m/b.piano *7", "乙");
+    add("/m/b.piano *7", "乙 & 丙");
     view.RebuildFavoritesMenu();
-    EXPECT_EQ(captions(), QStringList({"甲", "乙"}));
+    EXPECT_EQ(captions(), QStringList({"甲", "乙 && 丙"}));
     EXPECT_TRUE(menu(1)->enabled());
     EXPECT_TRUE(menu(2)->visible());
 }

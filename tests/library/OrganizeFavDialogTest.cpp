@@ -71,8 +71,13 @@ TEST_F(OrganizeFavDialog, ShowsTheSelectedFavoriteAndMarksAMissingFile) {
     EXPECT_NE(path()->palette().color(QPalette::Text), QColor(Qt::red));
     click(1);
     EXPECT_EQ(name()->text(), "乙");
+    EXPECT_TRUE(name()->hasFocus());
     EXPECT_EQ(path()->text(), dir.file("gone.piano") + "（文件不存在！）");
     EXPECT_EQ(path()->palette().color(QPalette::Text), QColor(Qt::red));
+    d.lstFavName->setFocus();
+    QTest::keyClick(d.lstFavName, Qt::Key_Up);
+    EXPECT_EQ(name()->text(), "甲");
+    EXPECT_TRUE(d.lstFavName->hasFocus()); // the keys go on moving through the list
 }
 
 TEST_F(OrganizeFavDialog, ARenameIsKeptOnOkAndDroppedOnCancel) {

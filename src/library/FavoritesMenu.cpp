@@ -3,6 +3,8 @@
 #include "core/MenuArray.h"
 #include "library/ListPair.h"
 
+#include <QSignalBlocker>
+
 FavoritesMenu::FavoritesMenu(ListPair& favorites, MenuArray& mnuFavoriteSubs, QObject* parent)
     : QObject(parent), favorites_(favorites), menu_(mnuFavoriteSubs) {
     connect(&favorites_, &ListPair::rowsInserted, this, &FavoritesMenu::showWhetherAny);
@@ -31,15 +33,22 @@ QString FavoritesMenu::caption(const QString& displayName) {
 void FavoritesMenu::RebuildFavoritesMenu() {
     rebuildPending_ = false;
     const int n = favorites_.count();
-    menu_.truncate(firstFavoriteItem + n);
-    for (int k = 0; k < n; ++k) {
-        MenuItem* item = menu_(firstFavoriteItem + k);
-        const QString text = caption(favorites_.displayText(k));
-        if (!item) item = menu_.append(text);
-        item->setCaption(text);
-        item->setVisible(true);
-        item->setEnabled(true);
+    const qsizetype before = menu_.count();
+    {
+        // A shown menu refills itself at every change of the array: one refill for the whole
+        // rebuild instead of one per item keeps a long list of favorites linear.
+        const QSignalBlocker quiet(&menu_);
+        menu_.truncate(firstFavoriteItem + n);
+        for (int k = 0; k < n; ++k) {
+            MenuItem* item = menu_(firstFavoriteItem + k);
+            const QString text = caption(favorites_.displayText(k));
+            if (!item) item = menu_.append(text);
+            item->setCaption(text);
+            item->setVisible(true);
+            item->setEnabled(true);
+        }
     }
+    if (menu_.count() != before) emit menu_.itemsChanged();
     showWhetherAny();
 }
 

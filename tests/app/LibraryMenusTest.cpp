@@ -130,3 +130,27 @@ TEST_F(LibraryMenusTest, ADroppedFolderFillsTheActiveListAndTheStatusBarComesBac
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LibraryMenusTest, AFavoritesMenuOfFiveHundredIsBuiltAtOnce) {
+    runProgram([this](frmMain& main) {
+        for (int k = 0; k < 500; ++k)
+            main.favoritesList().AddListEntry(dir.file(QString("m/%1.piano").arg(k)),
+                                              QString::number(k),
+                                              ListPair::DuplicateTest::OnDisplayNames);
+        QElapsedTimer clock;
+        clock.start();
+        main.libraryMenus().favoritesMenu().RebuildFavoritesMenu();
+        EXPECT_LT(clock.elapsed(), 300);
+        QAction* last = action(main.menuBar(), "499");
+        ASSERT_NE(last, nullptr);
+        EXPECT_TRUE(last->isVisible());
+        main.favoritesList().removeAt(0);
+        main.libraryMenus().favoritesMenu().RebuildFavoritesMenu();
+        EXPECT_EQ(action(main.menuBar(), "0"), nullptr);
+        EXPECT_NE(action(main.menuBar(), "499"), nullptr);
+    });
+}
+
+} // namespace

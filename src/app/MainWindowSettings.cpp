@@ -3,6 +3,7 @@
 #include "app/BottomContainer.h"
 #include "app/SoundPanel.h"
 #include "app/frmMain.h"
+#include "app/LibraryMenus.h"
 #include "controls/ButtonEx.h"
 #include "controls/Volume.h"
 #include "core/ShellOpen.h"
@@ -56,6 +57,7 @@ ProgramSettings::Parts MainWindowSettings::parts() {
             main_.recentFiles(),
             main_.playingList(),
             main_.favorites(),
+            main_.libraryMenus().favoritesMenu(),
             main_.opener(),
             main_.engine(),
             main_.transport(),

@@ -33,7 +33,8 @@ StatusBarView::StatusBarView(QWidget* picStatusBar) : QObject(picStatusBar) {
     row->setSpacing(4);
     lblStatus = new QLabel(QStringLiteral("准备..."), picStatusBar);
     lblPlayedTime = new QLabel(QStringLiteral("已用时间 / 总时间"), picStatusBar);
-    row->addWidget(badge(QColor(64, 110, 200), picStatusBar), 0, Qt::AlignVCenter);
+    imgFileIcon = badge(QColor(64, 110, 200), picStatusBar);
+    row->addWidget(imgFileIcon, 0, Qt::AlignVCenter);
     row->addWidget(lblStatus, 0, Qt::AlignVCenter);
     row->addStretch(1);
     row->addWidget(badge(QColor(90, 160, 90), picStatusBar), 0, Qt::AlignVCenter);

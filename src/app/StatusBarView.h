@@ -10,6 +10,8 @@ class StatusBarView : public QObject {
 public:
     explicit StatusBarView(QWidget* picStatusBar);
 
+    // The icon before the status text; a stop button while a folder scan runs.
+    QLabel* imgFileIcon = nullptr;
     QLabel* lblStatus = nullptr;
     QLabel* lblPlayedTime = nullptr;
 };

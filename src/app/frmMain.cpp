@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/LibraryController.h"
+#include "app/LibraryMenus.h"
 #include "app/MenuBarView.h"
 #include "app/OptionsController.h"
 #include "app/BottomContainer.h"
@@ -10,6 +11,7 @@
 #include "app/SoundPanel.h"
 #include "app/StatusBarView.h"
 #include "app/TransportBar.h"
+#include "library/ListBar.h"
 #include "score/frmGoTo.h"
 #include "score/RecordingStatusView.h"
 #include "score/frmRecordSetting.h"
@@ -54,6 +56,8 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     wireViewMenu();
     wireTransport();
     library_ = new LibraryController(*this, menuBarView_->popupMenu(), &DesktopTextEditor::find);
+    libraryMenus_ = new LibraryMenus(*this, *menuBarView_);
+    wireLibrary();
     settings_ = new MainWindowSettings(*this);
     optionsController_ = new OptionsController(*this);
 }
@@ -128,6 +132,22 @@ void frmMain::wireTransport() {
     connect(menuBarView_, &MenuBarView::menuClosed, &transport_, &Transport::menuClosed);
 }
 
+// The list bar and the keys ask for favorites and scans; the library menus carry them out.
+void frmMain::wireLibrary() {
+    const ListBar* bar = library_->listBar();
+    LibraryMenus* menus = libraryMenus_;
+    connect(bar, &ListBar::searchRequested, menus, &LibraryMenus::searchAllDrives);
+    connect(bar, &ListBar::addFolderRequested, menus, &LibraryMenus::addFolder);
+    connect(bar, &ListBar::addToFavoritesRequested, menus, &LibraryMenus::addToFavorites);
+    connect(bar, &ListBar::organizeFavoritesRequested, menus, &LibraryMenus::organizeFavorites);
+    connect(bar, &ListBar::favoritesDeleted, menus, &LibraryMenus::favoritesDeleted);
+    connect(library_, &LibraryController::folderDropped, menus, &LibraryMenus::scanDroppedFolder);
+    connect(&live_, &LiveKeyboard::requestSearch, menus, &LibraryMenus::searchAllDrives);
+    connect(&live_, &LiveKeyboard::requestAddFolder, menus, &LibraryMenus::addFolder);
+    connect(&live_, &LiveKeyboard::requestOrganizeFavorites, menus, &LibraryMenus::organizeFavorites);
+    menus->setActiveList([bar] { return bar->intActiveList(); });
+}
+
 void frmMain::closeScore() {
     transport_.Close();
     setWindowTitle(QStringLiteral("Tonvale"));
@@ -157,6 +177,7 @@ void frmMain::load(const StatusReporter& status) {
 void frmMain::unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    libraryMenus_->clearRecentFilesIfConfigured();
     midi_.CloseMidiOut();
     settings_->SaveSettings(isMinimized());
 }

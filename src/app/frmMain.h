@@ -23,6 +23,7 @@
 #include <functional>
 
 class LibraryController;
+class LibraryMenus;
 class MenuBarView;
 class OptionsController;
 class BottomContainer;
@@ -73,6 +74,7 @@ public:
     LibraryController& library() { return *library_; }
     ListPair& favorites() { return favoritesList_; }
     MainWindowSettings& windowSettings() { return *settings_; }
+    LibraryMenus& libraryMenus() { return *libraryMenus_; }
     RecentFiles& recentFiles() { return recentFiles_; }
     StatusBarView* statusBar() const { return statusBar_; }
     OptionsController* optionsController() const { return optionsController_; }
@@ -88,6 +90,7 @@ private:
     void wireEngine();
     void wireViewMenu();
     void wireTransport();
+    void wireLibrary();
     // File ▸ Close: no score any more.
     void closeScore();
     void SetTopmost(bool on);
@@ -121,5 +124,6 @@ private:
     LibraryController* library_ = nullptr;
     MainWindowSettings* settings_ = nullptr;
     OptionsController* optionsController_ = nullptr;
+    LibraryMenus* libraryMenus_ = nullptr;
     bool unloaded_ = false;
 };

@@ -6,8 +6,8 @@
 
 struct CScanFiles::Scan {
     Scan(int scanId, const QStringList& roots, bool subFolders, const QString& searchStr,
-         bool caseSensitive)
-        : id(scanId), walk(roots, subFolders, searchStr, caseSensitive) {}
+         bool caseSensitive, const QStringList& skippedFolders)
+        : id(scanId), walk(roots, subFolders, searchStr, caseSensitive, skippedFolders) {}
     int id;
     ScanWalk walk;
 };
@@ -26,10 +26,12 @@ int CScanFiles::StartScan2(const QString& Path, bool SubFolders, const QString& 
 }
 
 int CScanFiles::startScanOfRoots(const QStringList& roots, bool SubFolders,
-                                 const QString& SearchStr, bool CaseSensitive) {
+                                 const QString& SearchStr, bool CaseSensitive,
+                                 const QStringList& skippedFolders) {
     stop_ = false;
     const int id = nextId_++;
-    scans_.push_back(std::make_unique<Scan>(id, roots, SubFolders, SearchStr, CaseSensitive));
+    scans_.push_back(
+        std::make_unique<Scan>(id, roots, SubFolders, SearchStr, CaseSensitive, skippedFolders));
     turn_.start();
     return id;
 }

@@ -28,9 +28,10 @@ public:
     int StartScan2(const QString& Path, bool SubFolders, const QString& SearchStr,
                    bool CaseSensitive);
     // One scan over several roots in turn (every drive): a folder reachable from two roots is
-    // walked once, and a stop ends the whole search.
+    // walked once, and a stop ends the whole search. No folder on the file system of one of the
+    // `skippedFolders` is entered.
     int startScanOfRoots(const QStringList& roots, bool SubFolders, const QString& SearchStr,
-                         bool CaseSensitive);
+                         bool CaseSensitive, const QStringList& skippedFolders = {});
     // The running scans end at their next step.
     void StopScan();
 

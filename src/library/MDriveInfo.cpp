@@ -46,12 +46,14 @@ bool isVirtualFileSystem(const QByteArray& type) {
     return false;
 }
 
-QStringList mountRoots(const QByteArray& mountsTable) {
+namespace {
+// Mount points of the table whose type is virtual (or, with `virtualOnes` false, is not).
+QStringList mountPoints(const QByteArray& mountsTable, bool virtualOnes) {
     QStringList roots;
     QSet<QString> seen;
     for (const QByteArray& line : mountsTable.split('\n')) {
         const QList<QByteArray> fields = line.simplified().split(' ');
-        if (fields.size() < 3 || isVirtualFileSystem(fields[2])) continue;
+        if (fields.size() < 3 || isVirtualFileSystem(fields[2]) != virtualOnes) continue;
         const QString root = QFile::decodeName(unescapeOctal(fields[1]));
         if (!root.startsWith(QLatin1Char('/')) || seen.contains(root)) continue;
         seen.insert(root);
@@ -60,7 +62,7 @@ QStringList mountRoots(const QByteArray& mountsTable) {
     return roots;
 }
 
-QStringList GetDriveList() {
+QByteArray readMountsTable() {
     QFile mounts(QStringLiteral("/proc/self/mounts"));
     if (!mounts.open(QIODevice::ReadOnly)) return {};
     // The kernel reports a size of 0 and hands the table out in pieces; it is read to its end, up
@@ -71,7 +73,24 @@ QStringList GetDriveList() {
         if (piece.isEmpty()) break;
         table += piece;
     }
-    return mountRoots(table);
+    return table;
+}
+} // namespace
+
+QStringList mountRoots(const QByteArray& mountsTable) {
+    return mountPoints(mountsTable, false);
+}
+
+QStringList virtualMountPoints(const QByteArray& mountsTable) {
+    return mountPoints(mountsTable, true);
+}
+
+QStringList GetDriveList() {
+    return mountRoots(readMountsTable());
+}
+
+QStringList GetVirtualMountPoints() {
+    return virtualMountPoints(readMountsTable());
 }
 
 } // namespace MDriveInfo

@@ -10,4 +10,7 @@ QStringList GetDriveList();
 // The same from the text of a mounts table (fstab format: device, mount point, type, ...).
 QStringList mountRoots(const QByteArray& mountsTable);
 bool isVirtualFileSystem(const QByteArray& type);
+// The mount points of the virtual file systems, which a search walking "/" must not enter.
+QStringList virtualMountPoints(const QByteArray& mountsTable);
+QStringList GetVirtualMountPoints();
 } // namespace MDriveInfo

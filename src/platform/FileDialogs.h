@@ -18,4 +18,6 @@ public:
     // cancel.
     virtual QStringList getOpenFileNames(const QString& title, const QString& filter,
                                          bool multiple) = 0;
+    // A folder browser opened at `startFolder`: the chosen folder, or empty on cancel.
+    virtual QString getExistingDirectory(const QString& title, const QString& startFolder) = 0;
 };

@@ -37,3 +37,7 @@ QStringList QtFileDialogs::getOpenFileNames(const QString& title, const QString&
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles();
 }
+
+QString QtFileDialogs::getExistingDirectory(const QString& title, const QString& startFolder) {
+    return QFileDialog::getExistingDirectory(owner_, title, startFolder, QFileDialog::ShowDirsOnly);
+}

@@ -13,6 +13,7 @@ public:
                             const QString& defaultSuffix) override;
     QStringList getOpenFileNames(const QString& title, const QString& filter,
                                  bool multiple) override;
+    QString getExistingDirectory(const QString& title, const QString& startFolder) override;
 
     // "desc|pattern|desc|pattern" as Qt's name filters; a description that does not show its
     // patterns in parentheses gets them appended.

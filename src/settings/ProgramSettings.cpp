@@ -4,12 +4,12 @@
 
 #include "core/CIni.h"
 #include "core/NumberText.h"
+#include "library/FavoritesMenu.h"
 #include "library/FavoritesStore.h"
 #include "library/PlaylistFile.h"
 #include "settings/TransparencyAlpha.h"
 
 #include <QFile>
-#include <QSignalBlocker>
 
 #include <cmath>
 #include <initializer_list>
@@ -130,22 +130,7 @@ void ProgramSettings::loadMenuChecks(const QString& path) {
 void ProgramSettings::loadLists() {
     PlaylistFile::appendTo(PlaylistFile::playingListPath(p_.paths), p_.playingList);
     FavoritesStore::appendTo(FavoritesStore::path(p_.paths), p_.favorites);
-    showFavoritesMenu();
-}
-
-// Entries 0..2 are fixed (add, organise, separator); one entry per favorite follows.
-void ProgramSettings::showFavoritesMenu() {
-    MenuArray& menu = p_.menus.mnuFavoriteSubs;
-    menu(2)->setVisible(!p_.favorites.isEmpty());
-    {
-        // A menu view rebuilds itself at every change: hundreds of favorites would rebuild it
-        // hundreds of times, so it hears of the whole list once.
-        const QSignalBlocker quiet(menu);
-        menu.truncate(3);
-        for (int k = 0; k < p_.favorites.count(); ++k)
-            menu.append(p_.favorites.displayText(k));
-    }
-    emit menu.itemsChanged();
+    p_.favoritesMenu.RebuildFavoritesMenu();
 }
 
 void ProgramSettings::loadOptions(const OptionValues& stored) {

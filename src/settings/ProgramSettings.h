@@ -19,6 +19,7 @@
 #include "settings/VolumeCommands.h"
 #include "settings/VolumeControls.h"
 
+class FavoritesMenu;
 struct OptionValues;
 
 class ProgramSettings {
@@ -39,6 +40,7 @@ public:
         RecentFiles& recentFiles;
         ListPair& playingList;
         ListPair& favorites;
+        FavoritesMenu& favoritesMenu;
         FileOpener& opener;
         PlaybackEngine& engine;
         const Transport& transport;
@@ -64,7 +66,6 @@ private:
     void loadWindowAndSound(const QString& path);
     void loadMenuChecks(const QString& path);
     void loadLists();
-    void showFavoritesMenu();
     void loadOptions(const OptionValues& stored);
     void applyFirstStart();
     void playSample();

@@ -1,11 +1,6 @@
-#include "app/MStart.h"
-#include "app/frmMain.h"
+#include "ProgramRun.h"
 #include "settings/AppearancePage.h"
 #include "settings/frmOption.h"
-#include "support/RecordingMessageSink.h"
-#include "support/RecordingMidiBackend.h"
-#include "support/ScriptedFileDialogs.h"
-#include "support/TempProgramFolder.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -15,14 +10,7 @@
 
 namespace {
 
-struct OptionsMenuTest : testing::Test {
-    void runProgram(const std::function<void(frmMain&)>& check) {
-        MStart::StartOptions options{dir.paths(), &messages, &midi, &dialogs, [&](frmMain& main) {
-                                         check(main);
-                                         QApplication::quit();
-                                     }};
-        MStart::run({"tonvale"}, options);
-    }
+struct OptionsMenuTest : ProgramRun {
     // Triggers the menu entry and runs `inside` on the options dialog it opens, then cancels it.
     static void withDialog(MenuItem* entry, const std::function<void(frmOption&)>& inside) {
         bool seen = false;
@@ -37,10 +25,6 @@ struct OptionsMenuTest : testing::Test {
         EXPECT_TRUE(seen);
     }
 
-    TempProgramFolder dir;
-    RecordingMessageSink messages;
-    RecordingMidiBackend midi;
-    ScriptedFileDialogs dialogs;
 };
 
 TEST_F(OptionsMenuTest, HelpAboutAndViewOptionsOpenTheDialogOverTheMainWindow) {

@@ -1,4 +1,4 @@
-#include "app/MStart.h"
+#include "ProgramRun.h"
 #include "app/BottomContainer.h"
 #include "app/MenuBarView.h"
 #include "core/Twips.h"
@@ -29,26 +29,7 @@ namespace {
 
 constexpr auto kWritable = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
-struct StartupTest : testing::Test {
-    // One whole run of the program; `check` runs while its window is shown, then the run ends.
-    int runProgram(const std::function<void(frmMain&)>& check = {}) {
-        return MStart::run({"tonvale"}, options([&](frmMain& main) {
-                               if (check) check(main);
-                               QApplication::quit();
-                           }));
-    }
-    // A run on this fixture's doubles: nothing reaches the real mixer or the user's desktop.
-    MStart::StartOptions options(std::function<void(frmMain&)> whenShown) {
-        return {dir.paths(), &messages, &midi, &dialogs, std::move(whenShown), &volume, &desktop};
-    }
-
-    TempProgramFolder dir;
-    RecordingMessageSink messages;
-    RecordingMidiBackend midi;
-    ScriptedFileDialogs dialogs;
-    RecordingSystemVolume volume;
-    RecordingDesktopIntegration desktop;
-};
+using StartupTest = ProgramRun;
 
 TEST_F(StartupTest, AFirstStartCreatesTheFoldersAndAReadOnlyNoteMap) {
     bool shown = false;

@@ -1,5 +1,6 @@
 #include "library/CScanFiles.h"
 #include "library/ListPair.h"
+#include "library/WildcardMatch.h"
 #include "support/TempProgramFolder.h"
 
 #include "QStringPrinter.h"
@@ -323,6 +324,32 @@ TEST_F(CScanFilesTest, TheEventLoopStaysLiveDuringAScan) {
     runScans(scanner);
     EXPECT_GE(turnsWhileScanning, 400 / 16 / 2);
     EXPECT_EQ(scanner.FileCount(), 4 + 400);
+}
+
+} // namespace
+
+namespace {
+
+// Names are tested on their bytes first; every answer must be the pattern's own.
+TEST(CScanFilesNames, AgreeWithThePatternWhateverTheirCharacters) {
+    TempProgramFolder dir;
+    const QStringList names = {"x.pIaNo", "y.PIANO.txt", "é.piano",  "a.pıano", "b.piano~",
+                               "PIANO",   ".piano",      "曲.PIANO", "c.pianö"};
+    for (const QString& name : names)
+        dir.write("t/" + name, "1");
+    for (const auto& [pattern, caseSensitive] :
+         {std::pair{"*.PIANO", false}, std::pair{"*.piano", true}, std::pair{"*o", false}}) {
+        CScanFiles scanner;
+        QStringList found;
+        QObject::connect(&scanner, &CScanFiles::FileMatch2,
+                         [&](const QString&, const QString& name) { found << name; });
+        scanner.StartScan2(dir.file("t"), false, pattern, caseSensitive);
+        runScans(scanner);
+        const WildcardMatch match(pattern, caseSensitive);
+        for (const QString& name : names)
+            EXPECT_EQ(found.contains(name), match.matches(name))
+                << qPrintable(name) << " " << pattern;
+    }
 }
 
 } // namespace

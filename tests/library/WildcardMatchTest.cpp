@@ -62,6 +62,8 @@ TEST(MDriveInfo, KeepsDiskMountsInOrderAndLeavesVirtualOnesOut) {
                              "server:/export /net/home nfs4 rw 0 0\n";
     EXPECT_EQ(MDriveInfo::mountRoots(table),
               QStringList({"/", "/media/My Disk", "/var/lib/x", "/net/home"}));
+    EXPECT_EQ(MDriveInfo::virtualMountPoints(table),
+              QStringList({"/sys", "/proc", "/dev", "/run", "/sys/fs/cgroup"}));
 }
 
 TEST(MDriveInfo, TheRunningSystemHasARoot) {
@@ -70,6 +72,7 @@ TEST(MDriveInfo, TheRunningSystemHasARoot) {
         EXPECT_TRUE(root.startsWith('/')) << qPrintable(root);
     EXPECT_FALSE(roots.contains("/proc"));
     EXPECT_FALSE(roots.contains("/sys"));
+    EXPECT_TRUE(MDriveInfo::GetVirtualMountPoints().contains("/proc"));
 }
 
 } // namespace

@@ -33,4 +33,15 @@ public:
     QList<OpenQuestion> openAsked;
     // One list of chosen paths per open dialog; an empty list is a cancel.
     QList<QStringList> openAnswers;
+
+    QString getExistingDirectory(const QString& title, const QString& startFolder) override {
+        foldersAsked.append({title, startFolder});
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+    }
+
+    struct FolderQuestion {
+        QString title, startFolder;
+    };
+    QList<FolderQuestion> foldersAsked;
+    QStringList folderAnswers;
 };

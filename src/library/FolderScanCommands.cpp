@@ -1,0 +1,88 @@
+#include "library/FolderScanCommands.h"
+
+#include "library/CScanFiles.h"
+#include "library/ListPair.h"
+#include "library/MDriveInfo.h"
+#include "platform/FileDialogs.h"
+
+namespace {
+const QString kScores = QStringLiteral("*") + QStringLiteral(".PIANO");
+} // namespace
+
+FolderScanCommands::FolderScanCommands(CScanFiles& scanner, ListPair& playingList,
+                                       ListPair& favorites, FileDialogs& dialogs,
+                                       const QString& startFolder, QObject* parent)
+    : QObject(parent), scanner_(scanner), playingList_(playingList), favorites_(favorites),
+      dialogs_(dialogs), startFolder_(startFolder), drives_(&MDriveInfo::GetDriveList),
+      skipped_(&MDriveInfo::GetVirtualMountPoints) {
+    connect(&scanner_, &CScanFiles::DirMatch2, this,
+            [this](const QString& path) { showStatus(path); });
+    connect(&scanner_, &CScanFiles::FileMatch2, this, &FolderScanCommands::fileFound);
+    connect(&scanner_, &CScanFiles::ScanFinished, this, &FolderScanCommands::scanFinished);
+}
+
+QString FolderScanCommands::statusText() const {
+    return status_.text ? status_.text() : QString();
+}
+
+void FolderScanCommands::showStatus(const QString& text) const {
+    if (status_.setText) status_.setText(text);
+}
+
+void FolderScanCommands::begin() {
+    blnStopSearch_ = false;
+    if (iconHolders_++ == 0) emit stopIconChanged(true);
+}
+
+void FolderScanCommands::end(const QString& tag) {
+    showStatus(tag);
+    if (iconHolders_ > 0 && --iconHolders_ == 0) emit stopIconChanged(false);
+}
+
+void FolderScanCommands::startScan(const QStringList& roots, const QString& tag,
+                                   const QStringList& skippedFolders) {
+    showStatus(startingText());
+    tags_.insert(scanner_.startScanOfRoots(roots, true, kScores, false, skippedFolders), tag);
+}
+
+void FolderScanCommands::addFolder() {
+    begin();
+    const QString tag = statusText();
+    // The browser is modal but the loop runs meanwhile: a scan already running goes on.
+    const QString folder =
+        dialogs_.getExistingDirectory(QStringLiteral("请选择要添加的目录："), startFolder_);
+    if (folder.isEmpty()) {
+        end(tag);
+        return;
+    }
+    startScan({folder}, tag);
+}
+
+void FolderScanCommands::scanDroppedFolder(const QString& path) {
+    begin();
+    startScan({path}, statusText());
+}
+
+void FolderScanCommands::searchAllDrives() {
+    begin();
+    startScan(drives_ ? drives_() : QStringList(), statusText(),
+              skipped_ ? skipped_() : QStringList());
+}
+
+void FolderScanCommands::stopSearch() {
+    blnStopSearch_ = true;
+    scanner_.StopScan();
+}
+
+void FolderScanCommands::scanFinished(int scanId) {
+    const auto tag = tags_.constFind(scanId);
+    if (tag == tags_.constEnd()) return;
+    const QString text = *tag;
+    tags_.erase(tag);
+    end(text);
+}
+
+void FolderScanCommands::fileFound(const QString& path) {
+    ListPair& list = activeList_ && activeList_() == 1 ? favorites_ : playingList_;
+    list.AddListEntry(path, QString(), ListPair::DuplicateTest::OnEntries);
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The commands that fill the active list with the scores found on disk: adding a folder (asked
+// for, or dropped on the window) and searching every drive. While a scan runs the status line
+// names each folder entered and the status icon is a stop button; when a scan ends the status
+// line shows again what it showed before that scan began.
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+#include <functional>
+
+class CScanFiles;
+class FileDialogs;
+class ListPair;
+
+class FolderScanCommands : public QObject {
+    Q_OBJECT
+public:
+    struct StatusLine {
+        std::function<QString()> text;
+        std::function<void(const QString&)> setText;
+    };
+    using DriveList = std::function<QStringList()>;
+    using ActiveList = std::function<int()>;
+
+    static QString startingText() { return QStringLiteral("正在启动搜索引擎..."); }
+    static QString stopToolTip() { return QStringLiteral("停止搜索"); }
+
+    // `startFolder`: where the folder browser opens (the program's folder).
+    FolderScanCommands(CScanFiles& scanner, ListPair& playingList, ListPair& favorites,
+                       FileDialogs& dialogs, const QString& startFolder, QObject* parent = nullptr);
+
+    void setStatusLine(StatusLine status) { status_ = std::move(status); }
+    // The roots a search walks, the mounted disk file systems unless set, and the folders whose
+    // file systems it leaves out, the virtual ones (/proc, /sys, /dev, /run ...) unless set.
+    void setDriveList(DriveList drives) { drives_ = std::move(drives); }
+    void setSkippedFolders(DriveList folders) { skipped_ = std::move(folders); }
+    // intActiveList of the list bar (0: the playing list, 1: the favorites); each score found
+    // goes to the list active at that moment. The playing list unless set.
+    void setActiveList(ActiveList activeList) { activeList_ = std::move(activeList); }
+
+    // "添加目录(&B)...": asks for a folder; a cancelled browser scans nothing.
+    void addFolder();
+    // A folder dropped on the window is scanned without asking.
+    void scanDroppedFolder(const QString& path);
+    // "搜索(&S)": every drive in turn.
+    void searchAllDrives();
+    // A click on the stop icon: every running scan ends at its next step.
+    void stopSearch();
+
+    bool isStopIconShown() const { return iconHolders_ > 0; }
+    bool blnStopSearch() const { return blnStopSearch_; }
+
+signals:
+    // The status icon turns into the stop button (true) or back (false). It stays a stop button
+    // as long as any scan runs, also when a scan started during another one ends first.
+    void stopIconChanged(bool stopButton);
+
+private:
+    void begin();
+    void startScan(const QStringList& roots, const QString& tag,
+                   const QStringList& skippedFolders = {});
+    void end(const QString& tag);
+    void scanFinished(int scanId);
+    void fileFound(const QString& path);
+    QString statusText() const;
+    void showStatus(const QString& text) const;
+
+    CScanFiles& scanner_;
+    ListPair& playingList_;
+    ListPair& favorites_;
+    FileDialogs& dialogs_;
+    QString startFolder_;
+    StatusLine status_;
+    DriveList drives_;
+    DriveList skipped_;
+    ActiveList activeList_;
+    bool blnStopSearch_ = false;
+    int iconHolders_ = 0;
+    // The status text each running scan restores when it ends.
+    QHash<int, QString> tags_;
+};

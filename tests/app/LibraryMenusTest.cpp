@@ -1,0 +1,139 @@
+// Recent files, favorites and folder scanning in the whole program: the menus of the real menu
+// bar open what they name, and a dropped folder fills the playing list.
+#include "ProgramRun.h"
+#include "app/LibraryMenus.h"
+#include "app/StatusBarView.h"
+#include "library/FavoritesMenu.h"
+#include "library/FolderScanCommands.h"
+#include "library/frmOrganizeFav.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kScore = "%0\r\n!C\r\n?4/4\r\n$120\r\n1+4\r\n2+4\r\n3+4\r\n";
+
+struct LibraryMenusTest : ProgramRun {
+    LibraryMenusTest() {
+        dir.write("m/a.piano", kScore);
+        dir.write("m/b.piano", kScore);
+        dir.write("m/sub/c.PIANO", kScore);
+        dir.write("m/notes.txt", "x");
+    }
+    // The action of the menu bar that shows `caption`, searched through every submenu.
+    static QAction* action(QWidget* menu, const QString& caption) {
+        for (QAction* a : menu->actions()) {
+            if (a->text() == caption) return a;
+            if (a->menu())
+                if (QAction* inner = action(a->menu(), caption)) return inner;
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(LibraryMenusTest, RecentFilesAndFavoritesOpenFromTheMenuBar) {
+    runProgram([this](frmMain& main) {
+        main.opener().playAllFiles(dir.file("m/a.piano"), true, true);
+        main.opener().playAllFiles(dir.file("m/b.piano"), true, true);
+        QAction* recent = action(main.menuBar(), "&1 a");
+        ASSERT_NE(recent, nullptr);
+        recent->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(main.engine().score().strPlayingFile, dir.file("m/a.piano"));
+        EXPECT_EQ(main.recentFiles().lstRecentFullPath().first(), dir.file("m/a.piano"));
+
+        main.favorites().AddListEntry(dir.file("m/b.piano") + " *2", "乙",
+                                          ListPair::DuplicateTest::OnDisplayNames);
+        main.libraryMenus().favoritesMenu().RebuildFavoritesMenu();
+        QAction* favorite = action(main.menuBar(), "乙");
+        ASSERT_NE(favorite, nullptr);
+        favorite->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(main.engine().score().strPlayingFile, dir.file("m/b.piano"));
+        EXPECT_GE(main.engine().lngCurrentRow(), 2);
+        EXPECT_EQ(main.recentFiles().lstRecentFullPath().first(), dir.file("m/b.piano") + " *2");
+    });
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
+}
+
+TEST_F(LibraryMenusTest, TheOrganiserOpensFromTheMenuAndItsMovesReachTheMenu) {
+    runProgram([this](frmMain& main) {
+        for (const char* name : {"a", "b"})
+            main.favorites().AddListEntry(dir.file(QString("m/%1.piano").arg(name)), name,
+                                              ListPair::DuplicateTest::OnDisplayNames);
+        main.libraryMenus().favoritesMenu().RebuildFavoritesMenu();
+        bool seen = false;
+        QTimer::singleShot(100, [&] {
+            auto* dialog = qobject_cast<frmOrganizeFav*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            seen = true;
+            dialog->btnDown->click();
+            dialog->btnOk->click();
+        });
+        action(main.menuBar(), "整理收藏夹(&O)...")->trigger();
+        QElapsedTimer guard;
+        guard.start();
+        while (!seen && guard.elapsed() < 5000)
+            QCoreApplication::processEvents();
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(main.favorites().displayTexts(), QStringList({"b", "a"}));
+        EXPECT_EQ(main.menus().mnuFavoriteSubs(3)->caption(), QString("b"));
+    });
+}
+
+TEST_F(LibraryMenusTest, ADroppedFolderFillsTheActiveListAndTheStatusBarComesBack) {
+    runProgram([this](frmMain& main) {
+        QLabel* status = main.statusBar()->lblStatus;
+        status->setText("之前");
+        main.libraryMenus().scanDroppedFolder(dir.file("m") + "/");
+        EXPECT_EQ(status->text(), FolderScanCommands::startingText());
+        EXPECT_EQ(main.statusBar()->imgFileIcon->toolTip(), FolderScanCommands::stopToolTip());
+        QElapsedTimer guard;
+        guard.start();
+        while (main.libraryMenus().scanFile().isScanning() && guard.elapsed() < 10000)
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(main.playingList().count(), 3);
+        EXPECT_TRUE(main.playingList().containsEntry(dir.file("m/sub/c.PIANO")));
+        EXPECT_EQ(status->text(), QString("之前"));
+        EXPECT_TRUE(main.statusBar()->imgFileIcon->toolTip().isEmpty());
+
+        main.libraryMenus().setActiveList([] { return 1; });
+        main.libraryMenus().scanDroppedFolder(dir.file("m/sub"));
+        while (main.libraryMenus().scanFile().isScanning() && guard.elapsed() < 10000)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(main.favorites().entries(), QStringList{dir.file("m/sub/c.PIANO")});
+    });
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(LibraryMenusTest, AFavoritesMenuOfFiveHundredIsBuiltAtOnce) {
+    runProgram([this](frmMain& main) {
+        for (int k = 0; k < 500; ++k)
+            main.favorites().AddListEntry(dir.file(QString("m/%1.piano").arg(k)),
+                                              QString::number(k),
+                                              ListPair::DuplicateTest::OnDisplayNames);
+        QElapsedTimer clock;
+        clock.start();
+        main.libraryMenus().favoritesMenu().RebuildFavoritesMenu();
+        EXPECT_LT(clock.elapsed(), 300);
+        QAction* last = action(main.menuBar(), "499");
+        ASSERT_NE(last, nullptr);
+        EXPECT_TRUE(last->isVisible());
+        main.favorites().removeAt(0);
+        main.libraryMenus().favoritesMenu().RebuildFavoritesMenu();
+        EXPECT_EQ(action(main.menuBar(), "0"), nullptr);
+        EXPECT_NE(action(main.menuBar(), "499"), nullptr);
+    });
+}
+
+} // namespace

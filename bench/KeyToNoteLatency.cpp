@@ -2,12 +2,7 @@
 // backend? Prints the median and the 99th percentile of many presses, next to the cost of the
 // strike alone and the 10 ms at which a player starts to feel a keyboard lag.
 #include "app/frmMain.h"
-#include "platform/SteadyTimeSource.h"
-#include "support/RecordingDesktopIntegration.h"
-#include "support/RecordingDesktopShell.h"
-#include "support/RecordingSystemVolume.h"
-#include "support/RecordingMessageSink.h"
-#include "support/ScriptedFileDialogs.h"
+#include "support/ServiceDoubles.h"
 #include "keyboard/LiveKeyboard.h"
 
 #include <QApplication>
@@ -57,13 +52,8 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     QDir(folder.path()).mkpath(QStringLiteral("INI"));
     TimingBackend backend;
-    RecordingMessageSink messages;
-    RecordingDesktopShell shell;
-    ScriptedFileDialogs dialogs;
-    SteadyTimeSource clock;
-    RecordingSystemVolume volume;
-    RecordingDesktopIntegration desktop;
-    frmMain main({AppPaths(folder.path(), folder.path()), backend, messages, shell, dialogs, clock, volume, desktop});
+    ServiceDoubles doubles;
+    frmMain main(doubles.services(AppPaths(folder.path(), folder.path()), backend));
     main.load([](const QString&) {});
     main.show();
     if (!QTest::qWaitForWindowExposed(&main)) return 1;

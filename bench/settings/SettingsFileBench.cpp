@@ -8,13 +8,8 @@
 #include "library/FavoritesStore.h"
 #include "library/PlaylistFile.h"
 #include "platform/GbkCodec.h"
-#include "platform/SteadyTimeSource.h"
-#include "support/RecordingDesktopIntegration.h"
-#include "support/RecordingDesktopShell.h"
-#include "support/RecordingMessageSink.h"
+#include "support/ServiceDoubles.h"
 #include "support/RecordingMidiBackend.h"
-#include "support/RecordingSystemVolume.h"
-#include "support/ScriptedFileDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -90,13 +85,8 @@ int main(int argc, char** argv) {
     const AppPaths paths(folder.path(), folder.path());
 
     RecordingMidiBackend backend;
-    RecordingMessageSink messages;
-    RecordingDesktopShell shell;
-    ScriptedFileDialogs dialogs;
-    SteadyTimeSource clock;
-    RecordingSystemVolume volume;
-    RecordingDesktopIntegration desktop;
-    frmMain main({paths, backend, messages, shell, dialogs, clock, volume, desktop});
+    ServiceDoubles doubles;
+    frmMain main(doubles.services(paths, backend));
     main.load([](const QString&) {});
     ProgramSettings& settings = main.windowSettings().settings();
 

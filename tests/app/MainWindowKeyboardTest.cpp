@@ -4,13 +4,8 @@
 #include "app/DamperLabel.h"
 #include "app/PianoKeyboard.h"
 #include "app/frmMain.h"
-#include "support/RecordingMessageSink.h"
-#include "platform/SteadyTimeSource.h"
-#include "support/RecordingDesktopIntegration.h"
-#include "support/RecordingDesktopShell.h"
-#include "support/RecordingSystemVolume.h"
+#include "support/ServiceDoubles.h"
 #include "support/RecordingMidiBackend.h"
-#include "support/ScriptedFileDialogs.h"
 #include "support/TempProgramFolder.h"
 
 #include <QComboBox>
@@ -26,7 +21,7 @@ namespace {
 
 using Sent = RecordingMidiBackend::Sent;
 
-struct MainWindowKeyboardTest : testing::Test {
+struct MainWindowKeyboardTest : testing::Test, ServiceDoubles {
     MainWindowKeyboardTest() {
         folder.write(QStringLiteral("INI/.keep"), {});
         main.load([](const QString&) {});
@@ -53,13 +48,7 @@ struct MainWindowKeyboardTest : testing::Test {
 
     TempProgramFolder folder;
     RecordingMidiBackend backend;
-    RecordingMessageSink messages;
-    RecordingDesktopShell shell;
-    ScriptedFileDialogs dialogs;
-    SteadyTimeSource clock;
-    RecordingSystemVolume volume;
-    RecordingDesktopIntegration desktop;
-    frmMain main{{folder.paths(), backend, messages, shell, dialogs, clock, volume, desktop}};
+    frmMain main{services(folder.paths(), backend)};
     QWindow* window = nullptr;
 };
 

@@ -5,13 +5,8 @@
 #include "core/Twips.h"
 #include "library/QStringPrinter.h"
 #include "platform/GbkCodec.h"
-#include "platform/SteadyTimeSource.h"
-#include "support/RecordingDesktopIntegration.h"
-#include "support/RecordingDesktopShell.h"
-#include "support/RecordingMessageSink.h"
+#include "support/ServiceDoubles.h"
 #include "support/RecordingMidiBackend.h"
-#include "support/RecordingSystemVolume.h"
-#include "support/ScriptedFileDialogs.h"
 #include "support/TempProgramFolder.h"
 
 #include <QMap>
@@ -20,7 +15,7 @@
 
 #include <memory>
 
-struct MainWindowRig : testing::Test {
+struct MainWindowRig : testing::Test, ServiceDoubles {
     using Keys = QMap<QString, QString>; // "section/key" -> value
 
     static constexpr auto kSettings = "INI/程序设置.INI";
@@ -35,7 +30,7 @@ struct MainWindowRig : testing::Test {
 
     frmMain& start() {
         main = std::make_unique<frmMain>(
-            AppServices{folder.paths(), backend, messages, shell, dialogs, clock, volume, desktop});
+            services(folder.paths(), backend));
         main->load([](const QString&) {});
         return *main;
     }
@@ -86,11 +81,5 @@ struct MainWindowRig : testing::Test {
 
     TempProgramFolder folder;
     RecordingMidiBackend backend;
-    RecordingMessageSink messages;
-    RecordingDesktopShell shell;
-    ScriptedFileDialogs dialogs;
-    SteadyTimeSource clock;
-    RecordingSystemVolume volume;
-    RecordingDesktopIntegration desktop;
     std::unique_ptr<frmMain> main;
 };

@@ -123,6 +123,12 @@ void MainWindowSettings::helpClicked(int index) {
         services.messages.show(
             box(QStringLiteral("添加代码：检查更新(&U)..."), MessageIcon::Information));
         break;
+    case 2:
+        ShellOpen(services.shell, services.messages, QString::fromUtf8(VersionInfo::feedbackPage));
+        break;
+    case 3:
+        ShellOpen(services.shell, services.messages, QString::fromUtf8(VersionInfo::mailTo));
+        break;
     case 6:
         ShellOpen(services.shell, services.messages, QString::fromUtf8(VersionInfo::homePage));
         break;

@@ -96,9 +96,9 @@ QWidget* frmOption::buildAboutPage() {
     const QString home = QString::fromUtf8(VersionInfo::homePage);
     lblContact = {new ContactLink(QStringLiteral("访问主页"), home, FrameOption0),
                   new ContactLink(QStringLiteral("发送邮件"),
-                                  QStringLiteral("mailto:tonvale@example.org"), FrameOption0),
-                  new ContactLink(QStringLiteral("意见反馈"), home + QStringLiteral("feedback"),
-                                  FrameOption0)};
+                                  QString::fromUtf8(VersionInfo::mailTo), FrameOption0),
+                  new ContactLink(QStringLiteral("意见反馈"),
+                                  QString::fromUtf8(VersionInfo::feedbackPage), FrameOption0)};
     for (ContactLink* link : lblContact) {
         links->addWidget(link);
         connect(link, &ContactLink::activated, this,

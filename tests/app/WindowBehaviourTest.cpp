@@ -118,6 +118,13 @@ TEST_F(WindowBehaviourTest, HelpOpensTheManualBesideTheProgramOrSaysItIsMissing)
     m.menus().mnuHelpSubs(5)->trigger();
     EXPECT_EQ(messages.texts().last(), QString("添加代码：检查更新(&U)..."));
     EXPECT_EQ(messages.shown.last().icon, MessageIcon::Information);
+
+    // The two contact entries and the home page open in the desktop's own programs.
+    for (int entry : {2, 3, 6}) m.menus().mnuHelpSubs(entry)->trigger();
+    ASSERT_EQ(shell.opened.size(), 4);
+    EXPECT_TRUE(shell.opened[1].startsWith("https://"));
+    EXPECT_TRUE(shell.opened[2].startsWith("mailto:"));
+    EXPECT_TRUE(shell.opened[3].startsWith("https://"));
 }
 
 TEST_F(WindowBehaviourTest, TheVolumeMenuStepsTheSliderAndItsTooltip) {

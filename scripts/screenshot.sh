@@ -26,6 +26,6 @@ fi
 xvfb-run -a -s "-screen 0 1000x400x24" bash -c "
   '$folder/tonvale' & pid=\$!
   sleep $wait
-  import -window root '$out'
+  import -window root -trim +repage '$out'
   kill \$pid; wait \$pid 2>/dev/null || true"
 echo "$out"

@@ -186,7 +186,7 @@ TEST(BadInput, AFullDiskDuringASaveKeepsTheOldFilesWholeAndReportsTheFailure) {
     const QByteArray list = dir.read("播放列表.Qor");
     const QByteArray settings = dir.read("程序设置.INI");
     {
-        const FileSizeLimit full(16 * 1024);
+        const FileSizeLimit full(4096);
         EXPECT_FALSE(SaveVersions::save(dir.path(), 1));
         EXPECT_EQ(PlaylistFile::load(SaveVersions::playlistPath(dir.path())).size(), 4000);
     }

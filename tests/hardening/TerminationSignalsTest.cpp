@@ -11,9 +11,9 @@ namespace {
 struct TerminationSignalsTest : testing::TestWithParam<int> {};
 
 TEST_P(TerminationSignalsTest, ASignalBecomesOneRequestOnTheEventLoop) {
-    TerminationSignals signals;
-    ASSERT_TRUE(signals.isActive());
-    QSignalSpy requests(&signals, &TerminationSignals::terminationRequested);
+    TerminationSignals watcher;
+    ASSERT_TRUE(watcher.isActive());
+    QSignalSpy requests(&watcher, &TerminationSignals::terminationRequested);
     ASSERT_EQ(std::raise(GetParam()), 0);
     ASSERT_EQ(std::raise(GetParam()), 0);
     // Nothing happens inside the handler: the request waits for the loop.

@@ -6,7 +6,8 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     const QString failure = ReaderEntries::FUZZ_ENTRY(bytes);
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "property broken: %s\n", failure.toUtf8().constData());

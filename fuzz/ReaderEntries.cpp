@@ -17,6 +17,7 @@
 #include "score/ScoreTiming.h"
 
 #include <QDir>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -59,6 +60,11 @@ struct Probe {
 // The sections and keys the text itself names, as plain as the program would write them.
 QList<Probe> probesOf(const QByteArray& bytes) {
     QList<Probe> probes{{QStringLiteral("播放列表"), QStringLiteral("个数")}};
+    QSet<QString> seen{QStringLiteral("播放列表\n个数")};
+    const auto add = [&](const QString& section, const QString& key) {
+        if (!seen.contains((section + u'\n' + key).toLower())) probes.append({section, key});
+        seen.insert((section + u'\n' + key).toLower());
+    };
     QString section = QStringLiteral("s");
     for (const QByteArray& raw : bytes.split('\n')) {
         if (probes.size() >= kMaxProbes) break;
@@ -69,10 +75,10 @@ QList<Probe> probesOf(const QByteArray& bytes) {
             if (isPlainName(name, false)) section = name;
         } else if (const qsizetype eq = line.indexOf(u'='); eq > 0) {
             const QString key = line.left(eq).trimmed();
-            if (isPlainName(key, true)) probes.append({section, key});
+            if (isPlainName(key, true)) add(section, key);
         }
     }
-    probes.append({section, QStringLiteral("新键")});
+    add(section, QStringLiteral("新键"));
     return probes;
 }
 
@@ -105,13 +111,16 @@ QString iniDocument(const QByteArray& bytes) {
             return describe("a written file does not hold", p);
     // Of two equal keys or sections the second comes forward once the first is gone.
     for (const Probe& p : probes)
-        while (doc.removeKey(p.section, p.key)) {}
+        while (doc.removeKey(p.section, p.key)) {
+        }
     for (const Probe& p : probes)
         if (doc.value(p.section, p.key)) return describe("a removed key stays:", p);
     for (const Probe& p : probes)
-        while (doc.removeSection(p.section)) {}
+        while (doc.removeSection(p.section)) {
+        }
     for (const Probe& p : probes)
-        if (doc.value(p.section, QStringLiteral("x"))) return describe("a removed section stays:", p);
+        if (doc.value(p.section, QStringLiteral("x")))
+            return describe("a removed section stays:", p);
     return {};
 }
 
@@ -123,7 +132,8 @@ QString iniFile(const QByteArray& bytes) {
         const QString value = ini.ReadIniString_(p.section, p.key, path);
         if (value.contains(QChar(u'\0'))) return describe("a value holds NUL:", p);
         // The marker turns into two characters, so the bound holds for the text read too.
-        if (GbkCodec::encode(value).size() > kMaxValueBytes) return describe("a value is too long:", p);
+        if (GbkCodec::encode(value).size() > kMaxValueBytes)
+            return describe("a value is too long:", p);
         ini.ReadIniTF_(p.section, p.key, path);
     }
     const QString twoLines = QStringLiteral("第一行\r\n第二行");
@@ -199,7 +209,8 @@ QString keyNames(const QByteArray& bytes) {
         int code = 0;
         std::memcpy(&code, bytes.constData() + at, sizeof code);
         for (const bool caps : {false, true})
-            if (KeyCodeToName(code, caps).isEmpty()) return QStringLiteral("code %1 has no name").arg(code);
+            if (KeyCodeToName(code, caps).isEmpty())
+                return QStringLiteral("code %1 has no name").arg(code);
     }
     KeyMap map;
     map.readFile(ScratchFile::write(QStringLiteral("keys.KeyCode"), bytes), noteTable());

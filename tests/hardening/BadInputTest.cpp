@@ -151,7 +151,8 @@ TEST(BadInput, SavingIntoAReadOnlyDataFolderFailsAndKeepsTheOldFiles) {
         if (!readOnly.active()) GTEST_SKIP() << "this file system cannot make a folder read-only";
         EXPECT_FALSE(SaveVersions::save(folder, 1));
         EXPECT_FALSE(CIni().WriteIniString_(QStringLiteral("a"), QStringLiteral("b"),
-                                            QStringLiteral("c"), folder + QStringLiteral("/新.INI")));
+                                            QStringLiteral("c"),
+                                            folder + QStringLiteral("/新.INI")));
         // What is read afterwards is what is on disk, not what failed to get there.
         EXPECT_EQ(PlaylistFile::load(SaveVersions::playlistPath(folder)).size(), 4000);
     }

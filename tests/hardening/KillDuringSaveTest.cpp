@@ -52,12 +52,15 @@ TEST(KillDuringSave, EveryFileIsOneWholeVersionAfterAKillAtAnyMoment) {
 
         const QByteArray list = contentOf(SaveVersions::playlistPath(folder.path()));
         const QByteArray setting = contentOf(SaveVersions::settingsPath(folder.path()));
-        ASSERT_TRUE(list == lists[0] || list == lists[1]) << "kill " << i << ": a torn playing list";
-        ASSERT_TRUE(setting == settings[0] || setting == settings[1]) << "kill " << i << ": torn settings";
+        ASSERT_TRUE(list == lists[0] || list == lists[1])
+            << "kill " << i << ": a torn playing list";
+        ASSERT_TRUE(setting == settings[0] || setting == settings[1])
+            << "kill " << i << ": torn settings";
         changed += list == lists[1];
         for (const QString& name : QDir(folder.path()).entryList(QDir::Files | QDir::Hidden)) {
             if (dataFiles.contains(name)) continue;
-            ASSERT_TRUE(leftover.match(name).hasMatch()) << "kill " << i << ": " << name.toStdString();
+            ASSERT_TRUE(leftover.match(name).hasMatch())
+                << "kill " << i << ": " << name.toStdString();
             QFile::remove(folder.file(name));
         }
     }

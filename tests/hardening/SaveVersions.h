@@ -8,8 +8,12 @@
 
 namespace SaveVersions {
 
-inline QString playlistPath(const QString& folder) { return folder + QStringLiteral("/播放列表.Qor"); }
-inline QString settingsPath(const QString& folder) { return folder + QStringLiteral("/程序设置.INI"); }
+inline QString playlistPath(const QString& folder) {
+    return folder + QStringLiteral("/播放列表.Qor");
+}
+inline QString settingsPath(const QString& folder) {
+    return folder + QStringLiteral("/程序设置.INI");
+}
 
 // Version 0 and 1 differ in length and in every entry, so that a mix of the two shows.
 inline bool save(const QString& folder, int version) {

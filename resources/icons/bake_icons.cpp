@@ -1,10 +1,13 @@
 // Build step: paints the program's icons and writes them as .ico files (PNG frames) into the
-// folder given as the only argument, where the resource compiler picks them up.
+// folder given as the only argument, where the resource compiler picks them up, and as the PNG
+// files of the hicolor theme under <folder>/hicolor, which the install puts where desktops look.
 #include "IconArtwork.h"
 #include "platform/IcoContainer.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -21,13 +24,24 @@ QByteArray pngBytes(const QImage& image) {
     return bytes;
 }
 
-bool writeIcon(IconArtwork::Kind kind, const QString& path) {
-    QList<IcoContainer::Frame> frames;
-    for (int size : kSizes)
-        frames.append({size, size, pngBytes(IconArtwork::render(kind, size))});
-    const QByteArray ico = IcoContainer::compose(frames);
+bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return !ico.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(ico) == ico.size();
+    return !bytes.isEmpty() && QDir().mkpath(QFileInfo(path).path()) &&
+           file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// <folder>/<icoName>, and hicolor/NxN/<context>/<name>.png for every size and theme name.
+bool writeIcon(IconArtwork::Kind kind, const QString& folder, const QString& icoName,
+               const QStringList& themeNames) {
+    QList<IcoContainer::Frame> frames;
+    bool ok = true;
+    for (int size : kSizes) {
+        const QByteArray png = pngBytes(IconArtwork::render(kind, size));
+        frames.append({size, size, png});
+        for (const QString& name : themeNames)
+            ok &= writeFile(QStringLiteral("%1/hicolor/%2x%2/%3.png").arg(folder).arg(size).arg(name), png);
+    }
+    return ok && writeFile(folder + QLatin1Char('/') + icoName, IcoContainer::compose(frames));
 }
 
 } // namespace
@@ -38,8 +52,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const bool ok = writeIcon(IconArtwork::Kind::Score, folder + "/104-piano.ico") &&
-                    writeIcon(IconArtwork::Kind::Playlist, folder + "/102-playList.ico");
+    // The names the desktop integration gives the program's and the file types' icons.
+    const bool ok =
+        writeIcon(IconArtwork::Kind::Score, folder, QStringLiteral("104-piano.ico"),
+                  {QStringLiteral("apps/tonvale"), QStringLiteral("mimetypes/application-x-tonvale-piano")}) &&
+        writeIcon(IconArtwork::Kind::Playlist, folder, QStringLiteral("102-playList.ico"),
+                  {QStringLiteral("mimetypes/application-x-tonvale-plist")});
     if (!ok) QTextStream(stderr) << "bake_icons: cannot write the icons into " << folder << '\n';
     return ok ? 0 : 1;
 }

@@ -13,6 +13,7 @@
 #include "platform/SystemMidiBackend.h"
 #include "platform/XdgDesktopIntegration.h"
 #include "settings/clsVolume.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -93,6 +94,11 @@ int run(const QStringList& arguments, const StartOptions& options) {
 
     if (!commandLineFile.isEmpty()) main.openFromCommandLine(commandLineFile);
     delete splash;
+    // A kill request or the end of the session closes the window as the user would, so the
+    // unload saves everything; a quit from anywhere else still unloads.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &main, &QWidget::close);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &main, &frmMain::unload);
     main.show();
     if (options.whenShown) QTimer::singleShot(0, &main, [&] { options.whenShown(main); });
     return QApplication::exec();

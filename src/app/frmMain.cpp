@@ -62,7 +62,11 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     optionsController_ = new OptionsController(*this);
 }
 
-frmMain::~frmMain() { unload(); }
+// Children go after the members; the recording status view watches the recorder, so it goes first.
+frmMain::~frmMain() {
+    unload();
+    delete recordingStatus_;
+}
 
 void frmMain::wireRecorder() {
     recordingStatus_ = new RecordingStatusView(recorder_, statusBar_->lblStatus, Qt::PointingHandCursor, this);

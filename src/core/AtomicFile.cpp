@@ -15,7 +15,9 @@ bool write(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
+    // The commit does not notice when the last flush of the write buffer fails (a full disk): it
+    // would put a truncated copy in place of the file. Flushing first makes that failure show.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

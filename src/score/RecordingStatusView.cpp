@@ -34,8 +34,15 @@ void RecordingStatusView::setHighlighted(bool highlighted) {
 }
 
 bool RecordingStatusView::eventFilter(QObject* watched, QEvent* event) {
+    // The label also sends events while it is being destroyed, when it is a QLabel no more and
+    // the recorder may be gone: only the four events below, which a live label alone gets, may
+    // look at either.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::Enter && type != QEvent::Leave && type != QEvent::MouseButtonPress &&
+        type != QEvent::MouseButtonRelease)
+        return false;
     if (watched != lblStatus_ || !recorder_.IsRecording()) return false;
-    switch (event->type()) {
+    switch (type) {
     case QEvent::Enter:
         setHighlighted(true);
         break;

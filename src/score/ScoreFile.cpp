@@ -3,13 +3,23 @@
 #include "platform/GbkCodec.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace ScoreFile {
+namespace {
+
+// Only a regular file is opened: opening a pipe that nobody writes to would block for ever, and
+// a device such as /dev/zero never ends.
+bool openRegular(QFile& file) {
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
+}
+
+} // namespace
 
 ReadResult readWhole(const QString& path, qint64 maxBytes) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {{}, ReadError::Unreadable};
-    // The size of a pipe or device is unknown until read, so the limit is enforced on the read.
+    if (!openRegular(file)) return {{}, ReadError::Unreadable};
+    // The file may grow between the size check and the read, so the limit is enforced on the read.
     if (file.size() > maxBytes) return {{}, ReadError::TooLarge};
     ReadResult result;
     result.bytes = file.read(maxBytes + 1);
@@ -21,7 +31,7 @@ ReadResult readWhole(const QString& path, qint64 maxBytes) {
 
 QByteArray readLeadingRows(const QString& path, int rowCount, qint64 maxBytes) {
     QFile file(path);
-    if (rowCount <= 0 || maxBytes <= 0 || !file.open(QIODevice::ReadOnly)) return {};
+    if (rowCount <= 0 || maxBytes <= 0 || !openRegular(file)) return {};
     constexpr qint64 kChunk = 4096;
     // One byte beyond the limit shows whether the limit falls inside a two-byte character.
     const qint64 readLimit = maxBytes + 1;

@@ -17,8 +17,9 @@ struct ReadResult {
     ReadError error = ReadError::None;
 };
 
-// The whole file. A NUL byte never occurs in GBK or UTF-8 text, so a file holding one is not a
-// score (a picture, an archive, UTF-16 text).
+// The whole file; anything but a regular file (a pipe, a device) is Unreadable. A NUL byte
+// never occurs in GBK or UTF-8 text, so a file holding one is not a score (a picture, an
+// archive, UTF-16 text).
 ReadResult readWhole(const QString& path, qint64 maxBytes = kMaxScoreBytes);
 
 // The bytes of the first `rowCount` rows (each with its CR LF), or fewer when the file is

@@ -1,0 +1,35 @@
+# Installs the build into a staging folder and checks that everything a desktop looks for is
+# where it looks: cmake -DBUILD_DIR=... -DSTAGE=... -P InstallLayout.cmake
+file(REMOVE_RECURSE ${STAGE})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE}
+                        ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr
+                RESULT_VARIABLE failed OUTPUT_QUIET)
+if(failed)
+  message(FATAL_ERROR "the install failed")
+endif()
+set(expected bin/tonvale share/applications/tonvale.desktop share/mime/packages/tonvale.xml
+    share/doc/Tonvale/帮助.html)
+foreach(size 16 24 32 48 64 128 256)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/tonvale.png
+       share/icons/hicolor/${size}x${size}/mimetypes/application-x-tonvale-piano.png
+       share/icons/hicolor/${size}x${size}/mimetypes/application-x-tonvale-plist.png)
+endforeach()
+foreach(path IN LISTS expected)
+  if(NOT EXISTS ${STAGE}/usr/${path})
+    message(FATAL_ERROR "missing after the install: ${path}")
+  endif()
+endforeach()
+find_program(validate desktop-file-validate)
+if(validate)
+  execute_process(COMMAND ${validate} ${STAGE}/usr/share/applications/tonvale.desktop
+                  RESULT_VARIABLE invalid)
+  if(invalid)
+    message(FATAL_ERROR "the desktop entry is not valid")
+  endif()
+endif()
+file(READ ${STAGE}/usr/share/applications/tonvale.desktop entry)
+string(FIND "${entry}" "\nMimeType=application/x-tonvale-piano;application/x-tonvale-plist;\n" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the desktop entry does not claim exactly the two file types")
+endif()
+file(REMOVE_RECURSE ${STAGE})

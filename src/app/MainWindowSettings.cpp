@@ -12,6 +12,7 @@
 #include "settings/MFormExpanded.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -110,7 +111,11 @@ void MainWindowSettings::helpClicked(int index) {
     const AppServices& services = main_.services();
     switch (index) {
     case 0: {
-        const QString path = services.paths.GetAppPath() + kHelpFile;
+        // Beside the program when built or unpacked, under share/doc when installed.
+        QString path = services.paths.GetAppPath() + kHelpFile;
+        if (!PathExists(path))
+            path = QDir::cleanPath(services.paths.GetAppPath() +
+                                   QString::fromUtf8(VersionInfo::installedDocFolder) + kHelpFile);
         if (PathExists(path))
             ShellOpen(services.shell, services.messages, path);
         else

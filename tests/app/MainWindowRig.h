@@ -28,9 +28,9 @@ struct MainWindowRig : testing::Test, ServiceDoubles {
         folder.write(QStringLiteral("ICON/.keep"), {});
     }
 
-    frmMain& start() {
-        main = std::make_unique<frmMain>(
-            services(folder.paths(), backend));
+    frmMain& start() { return start(folder.paths()); }
+    frmMain& start(const AppPaths& paths) {
+        main = std::make_unique<frmMain>(services(paths, backend));
         main->load([](const QString&) {});
         return *main;
     }

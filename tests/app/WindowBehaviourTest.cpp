@@ -127,6 +127,16 @@ TEST_F(WindowBehaviourTest, HelpOpensTheManualBesideTheProgramOrSaysItIsMissing)
     EXPECT_TRUE(shell.opened[3].startsWith("https://"));
 }
 
+TEST_F(WindowBehaviourTest, AnInstalledProgramFindsItsManualUnderShareDoc) {
+    folder.write("bin/INI/.keep", {});
+    folder.write("share/doc/Tonvale/帮助.html", "<html></html>");
+    frmMain& m = start(AppPaths(folder.file("bin"), folder.file("bin")));
+    shell.succeed = true;
+    m.menus().mnuHelpSubs(0)->trigger();
+    EXPECT_EQ(shell.opened, QStringList{folder.file("share/doc/Tonvale/帮助.html")});
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
 TEST_F(WindowBehaviourTest, TheVolumeMenuStepsTheSliderAndItsTooltip) {
     frmMain& m = start();
     Volume* slider = m.windowSettings().volSystemVolume();

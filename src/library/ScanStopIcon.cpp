@@ -53,6 +53,10 @@ void ScanStopIcon::show(bool stopButton) {
 }
 
 bool ScanStopIcon::eventFilter(QObject* watched, QEvent* event) {
+    // The label also sends events while it is being destroyed, when it is a QLabel no more: only
+    // the presses and releases a live label alone gets may look at it.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease) return false;
     if (watched != icon_ || !commands_.isStopIconShown()) return false;
     if (event->type() == QEvent::MouseButtonPress)
         return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;

@@ -13,10 +13,10 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
   -DTONVALE_FUZZ=ON -DTONVALE_BUILD_TESTS=OFF -DTONVALE_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"
 for target in "${targets[@]}"; do
-  work=build-fuzz/work/$target findings=build-fuzz/findings/$target
-  mkdir -p "$work" "$findings"
+  grown=build-fuzz/grown-corpus/$target findings=build-fuzz/findings/$target
+  mkdir -p "$grown" "$findings"
   echo "== $target: $seconds s"
   "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -artifact_prefix="$findings/" \
     -max_len=65536 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-    "$work" "tests/hardening/corpus/$target"
+    "$grown" "tests/hardening/corpus/$target"
 done

@@ -3,17 +3,14 @@
 // reaches the real MIDI ports, mixer, dialogs or the user's desktop.
 #include "app/MStart.h"
 #include "app/frmMain.h"
-#include "support/RecordingDesktopIntegration.h"
-#include "support/RecordingMessageSink.h"
 #include "support/RecordingMidiBackend.h"
-#include "support/RecordingSystemVolume.h"
-#include "support/ScriptedFileDialogs.h"
+#include "support/ServiceDoubles.h"
 #include "support/TempProgramFolder.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
-struct ProgramRun : testing::Test {
+struct ProgramRun : testing::Test, ServiceDoubles {
     // `check` runs once the window is shown; then the run ends as by a quit. Returns the exit code.
     int runProgram(const std::function<void(frmMain&)>& check = {},
                    const QStringList& arguments = {QStringLiteral("tonvale")}) {
@@ -27,9 +24,5 @@ struct ProgramRun : testing::Test {
     }
 
     TempProgramFolder dir;
-    RecordingMessageSink messages;
     RecordingMidiBackend midi;
-    ScriptedFileDialogs dialogs;
-    RecordingSystemVolume volume;
-    RecordingDesktopIntegration desktop;
 };

@@ -152,7 +152,7 @@ int main(int argc, char** argv) {
                 "gap %.1f ms  %lld found\n",
                 raw.seconds, made / raw.seconds, made / raw.seconds / findRate, raw.longestHoldMs,
                 (long long)raw.found);
-    std::printf("CScanFiles, into a list pair: %8.3f s  %10.0f files/s  (%.2f of find)  longest "
+    std::printf("one by one into a list pair: %8.3f s  %10.0f files/s  (%.2f of find)  longest "
                 "gap %.1f ms  %lld found\n",
                 listed.seconds, made / listed.seconds, made / listed.seconds / findRate,
                 listed.longestHoldMs, (long long)listed.found);

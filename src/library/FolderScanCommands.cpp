@@ -5,6 +5,8 @@
 #include "library/MDriveInfo.h"
 #include "platform/FileDialogs.h"
 
+#include <utility>
+
 namespace {
 const QString kScores = QStringLiteral("*") + QStringLiteral(".PIANO");
 } // namespace
@@ -19,6 +21,9 @@ FolderScanCommands::FolderScanCommands(CScanFiles& scanner, ListPair& playingLis
             [this](const QString& path) { showStatus(path); });
     connect(&scanner_, &CScanFiles::FileMatch2, this, &FolderScanCommands::fileFound);
     connect(&scanner_, &CScanFiles::ScanFinished, this, &FolderScanCommands::scanFinished);
+    addFoundSoon_.setSingleShot(true);
+    addFoundSoon_.setInterval(0);
+    connect(&addFoundSoon_, &QTimer::timeout, this, &FolderScanCommands::addFound);
 }
 
 QString FolderScanCommands::statusText() const {
@@ -75,6 +80,7 @@ void FolderScanCommands::stopSearch() {
 }
 
 void FolderScanCommands::scanFinished(int scanId) {
+    addFound();
     const auto tag = tags_.constFind(scanId);
     if (tag == tags_.constEnd()) return;
     const QString text = *tag;
@@ -83,6 +89,16 @@ void FolderScanCommands::scanFinished(int scanId) {
 }
 
 void FolderScanCommands::fileFound(const QString& path) {
-    ListPair& list = activeList_ && activeList_() == 1 ? favorites_ : playingList_;
-    list.AddListEntry(path, QString(), ListPair::DuplicateTest::OnEntries);
+    ListPair* list = activeList_ && activeList_() == 1 ? &favorites_ : &playingList_;
+    if (list != foundFor_) addFound();
+    foundFor_ = list;
+    found_.append(path);
+    if (!addFoundSoon_.isActive()) addFoundSoon_.start();
+}
+
+void FolderScanCommands::addFound() {
+    addFoundSoon_.stop();
+    if (!foundFor_ || found_.isEmpty()) return;
+    const QStringList found = std::exchange(found_, {});
+    foundFor_->AddListEntries(found);
 }

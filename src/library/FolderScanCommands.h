@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 
 class CScanFiles;
@@ -62,6 +63,8 @@ private:
     void end(const QString& tag);
     void scanFinished(int scanId);
     void fileFound(const QString& path);
+    // Adds what was found since the last time, in one insertion.
+    void addFound();
     QString statusText() const;
     void showStatus(const QString& text) const;
 
@@ -78,4 +81,9 @@ private:
     int iconHolders_ = 0;
     // The status text each running scan restores when it ends.
     QHash<int, QString> tags_;
+    // Scores found in the current turn of the scan and the list they go to; added once the turn
+    // is over, so that a shown list lays out once per turn instead of once per file.
+    QStringList found_;
+    ListPair* foundFor_ = nullptr;
+    QTimer addFoundSoon_;
 };

@@ -4,6 +4,8 @@
 #include "library/ListEntry.h"
 #include "library/MOthers.h"
 
+#include <QSet>
+
 ListPair::ListPair(QObject* parent) : QAbstractListModel(parent), selection_(this) {}
 
 bool ListPair::AddListEntry(const QString& entry, const QString& displayName, DuplicateTest test) {
@@ -11,16 +13,42 @@ bool ListPair::AddListEntry(const QString& entry, const QString& displayName, Du
     const bool duplicate =
         test == DuplicateTest::OnEntries ? containsEntry(entry) : containsDisplayText(displayName);
     if (duplicate) return true;
-    if (!IsScoreFile(entry) && !ListEntry::split(entry).hasRow) return false;
-    insertItem(entry, displayName.isEmpty() ? generatedText(entry) : displayName);
+    if (!isListable(entry)) return false;
+    insertItem(entry, displayName.isEmpty() ? generatedText(entry, count()) : displayName);
     return false;
 }
 
-QString ListPair::generatedText(const QString& entry) const {
-    const qsizetype before = displays_.size();
+int ListPair::AddListEntries(const QStringList& entries) {
+    QStringList fresh;
+    QSet<QString> seen;
+    seen.reserve(entries.size());
+    for (const QString& entry : entries) {
+        if (entry.isEmpty() || containsEntry(entry) || seen.contains(entry) || !isListable(entry))
+            continue;
+        seen.insert(entry);
+        fresh.append(entry);
+    }
+    if (fresh.isEmpty()) return 0;
+    const int first = count();
+    entryCounts_.reserve(entryCounts_.size() + fresh.size());
+    displayCounts_.reserve(displayCounts_.size() + fresh.size());
+    beginInsertRows(QModelIndex(), first, first + int(fresh.size()) - 1);
+    for (const QString& entry : std::as_const(fresh))
+        appendItem(entry, generatedText(entry, count()));
+    endInsertRows();
+    emit changed();
+    return int(fresh.size());
+}
+
+bool ListPair::isListable(const QString& entry) {
+    return IsScoreFile(entry) || ListEntry::split(entry).hasRow;
+}
+
+QString ListPair::generatedText(const QString& entry, qsizetype position) {
     const ListEntry parts = ListEntry::split(entry);
-    QString text = QString::number(before + 1) +
-                   (before < 9 ? QStringLiteral(".  ") : QStringLiteral(". ")) + parts.baseName();
+    QString text = QString::number(position + 1) +
+                   (position < 9 ? QStringLiteral(".  ") : QStringLiteral(". ")) +
+                   parts.baseName();
     if (parts.hasRow) text += QLatin1Char(' ') + parts.suffix;
     return text;
 }
@@ -28,12 +56,16 @@ QString ListPair::generatedText(const QString& entry) const {
 void ListPair::insertItem(const QString& entry, const QString& display) {
     const int row = count();
     beginInsertRows(QModelIndex(), row, row);
+    appendItem(entry, display);
+    endInsertRows();
+    emit changed();
+}
+
+void ListPair::appendItem(const QString& entry, const QString& display) {
     entries_.append(entry);
     displays_.append(display);
     countIn(entryCounts_, entry, 1);
     countIn(displayCounts_, display, 1);
-    endInsertRows();
-    emit changed();
 }
 
 void ListPair::countIn(QHash<QString, int>& counts, const QString& key, int delta) {

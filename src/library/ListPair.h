@@ -19,6 +19,9 @@ public:
     // score nor an entry with a position suffix (false, nothing added). An empty `displayName`
     // gets the generated text: "n.  name" (one blank from n = 10 on), and " *row" for a suffix.
     bool AddListEntry(const QString& entry, const QString& displayName, DuplicateTest test);
+    // AddListEntry(entry, QString(), OnEntries) for each of `entries` in turn, as one insertion,
+    // so that a view lays out once for a whole batch of found files. Returns how many were added.
+    int AddListEntries(const QStringList& entries);
 
     int count() const { return int(entries_.size()); }
     bool isEmpty() const { return entries_.isEmpty(); }
@@ -70,8 +73,12 @@ signals:
     void changed();
 
 private:
-    QString generatedText(const QString& entry) const;
+    static bool isListable(const QString& entry);
+    // The text of an entry that becomes item number `position` + 1.
+    static QString generatedText(const QString& entry, qsizetype position);
     void insertItem(const QString& entry, const QString& display);
+    // Between beginInsertRows and endInsertRows.
+    void appendItem(const QString& entry, const QString& display);
     void removeRange(int first, int last);
     bool moveRow(int from, int to);
     static void countIn(QHash<QString, int>& counts, const QString& key, int delta);

@@ -103,6 +103,20 @@ TEST_F(FolderScanCommandsTest, ADroppedFolderIsScannedWithoutAskingIntoTheActive
     EXPECT_EQ(favorites.displayText(0).left(4), "1.  ");
 }
 
+TEST_F(FolderScanCommandsTest, EachScoreGoesToTheListActiveWhenItWasFound) {
+    int active = 0;
+    commands.setActiveList([&active] { return active; });
+    QObject::connect(&scanner, &CScanFiles::FileMatch2,
+                     [&active](const QString&, const QString&, qint64 n) {
+                         if (n == 2) active = 1;
+                     });
+    commands.scanDroppedFolder(dir.path());
+    runScans();
+    EXPECT_EQ(playing.count(), 2);
+    EXPECT_EQ(favorites.count(), 2);
+    EXPECT_EQ(favorites.displayText(0).left(4), "1.  ");
+}
+
 TEST_F(FolderScanCommandsTest, AddingTheSameFolderTwiceAddsNothingTheSecondTime) {
     commands.scanDroppedFolder(dir.path());
     runScans();

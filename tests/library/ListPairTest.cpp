@@ -81,6 +81,27 @@ TEST(ListPair, NumbersAreFixedWhenAddedAndTheTenthLosesABlank) {
     EXPECT_EQ(list.displayText(list.count() - 1), QString("11. c"));
 }
 
+TEST(ListPair, ABatchAddsLikeOneByOneInASingleInsertion) {
+    const QStringList batch = {"/m/b.piano", "/m/x.txt", "/m/a.piano", "", "/m/c.piano",
+                               "/m/c.piano", "/m/d.txt *4", "/m/e.PIANO"};
+    ListPair oneByOne, batched;
+    addScores(oneByOne, {"a"});
+    addScores(batched, {"a"});
+    for (const QString& entry : batch)
+        oneByOne.AddListEntry(entry, QString(), Dup::OnEntries);
+    QSignalSpy inserted(&batched, &QAbstractItemModel::rowsInserted);
+    QSignalSpy changed(&batched, &ListPair::changed);
+    EXPECT_EQ(batched.AddListEntries(batch), 4);
+    EXPECT_EQ(batched.entries(), oneByOne.entries());
+    EXPECT_EQ(batched.displayTexts(), oneByOne.displayTexts());
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(changed.count(), 1);
+    // Nothing new: no signal at all.
+    EXPECT_EQ(batched.AddListEntries(batch), 0);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_TRUE(batched.containsEntry("/m/e.PIANO"));
+}
+
 TEST(ListPair, ClearingLetsTheSameFileBeAddedAgainAtOnce) {
     ListPair list;
     addScores(list, {"a"});

@@ -46,12 +46,27 @@ Signature signatureOf(const QString& path) {
     return s;
 }
 
+// How many files are kept parsed at most, besides those a batch holds: every playlist the user
+// opens is read through here, and a long session must not keep them all.
+constexpr qsizetype kMaxIdleDocuments = 32;
+
 QHash<QString, Entry>& entries() {
     static QHash<QString, Entry> cache;
     return cache;
 }
 
+// Before a file not held yet comes in: when the cache is full, forget every file that no batch
+// holds (each is read again from disk when next used).
+void makeRoomFor(const QString& path) {
+    QHash<QString, Entry>& cache = entries();
+    if (cache.size() < kMaxIdleDocuments || cache.contains(path)) return;
+    cache.removeIf([](const QHash<QString, Entry>::iterator it) {
+        return it->batchDepth == 0 && !it->dirty;
+    });
+}
+
 Entry& current(const QString& path) {
+    makeRoomFor(path);
     Entry& entry = entries()[path];
     if (entry.batchDepth > 0 && entry.dirty) return entry;
     const Signature now = signatureOf(path);
@@ -107,5 +122,7 @@ bool endBatch(const QString& path) {
     if (entry.batchDepth > 0) --entry.batchDepth;
     return entry.batchDepth == 0 ? flush(path) : true;
 }
+
+qsizetype documentsHeld() { return entries().size(); }
 
 } // namespace IniFileCache

@@ -13,4 +13,6 @@ bool modify(const QString& path, const std::function<bool(IniDocument&)>& change
 void beginBatch(const QString& path);
 bool endBatch(const QString& path);
 bool flush(const QString& path);
+// How many parsed files are kept now.
+qsizetype documentsHeld();
 } // namespace IniFileCache

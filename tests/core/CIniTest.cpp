@@ -1,5 +1,6 @@
 #include "core/AtomicFile.h"
 #include "core/CIni.h"
+#include "core/IniFileCache.h"
 #include "platform/GbkCodec.h"
 #include "support/TempProgramFolder.h"
 
@@ -153,6 +154,25 @@ TEST_F(CIniTest, ABatchInsideAnotherWritesWithTheOutermost) {
         EXPECT_FALSE(QFile::exists(path()));
     }
     EXPECT_EQ(readGbk(), QString("[s]\r\na=1\r\nb=2\r\n"));
+}
+
+TEST_F(CIniTest, ReadingManyFilesKeepsFewParsedAndNeverLosesAPendingBatch) {
+    {
+        CIni::Batch batch(path());
+        ini.WriteIniString_("s", "pending", "1", path());
+        for (int i = 0; i < 200; ++i) {
+            const QString name = QString("列表%1.plist").arg(i);
+            writeGbk(QString("[播放列表]\r\n1=/m/%1.piano\r\n").arg(i), name);
+            ASSERT_EQ(ini.ReadIniString_("播放列表", "1", path(name)), QString("/m/%1.piano").arg(i));
+        }
+        EXPECT_LE(IniFileCache::documentsHeld(), 40);
+        EXPECT_EQ(ini.ReadIniString_("s", "pending", path()), QString("1"));
+        EXPECT_FALSE(QFile::exists(path()));
+    }
+    EXPECT_EQ(readGbk(), QString("[s]\r\npending=1\r\n"));
+    // A file forgotten on the way is read again as it is now.
+    writeGbk("[播放列表]\r\n1=/m/changed.piano\r\n", "列表0.plist");
+    EXPECT_EQ(ini.ReadIniString_("播放列表", "1", path("列表0.plist")), QString("/m/changed.piano"));
 }
 
 TEST_F(CIniTest, AnInterruptedRewriteLeavesTheOldFileWhole) {

@@ -76,6 +76,21 @@ void LiveKeyboard::Form_KeyUp(int keyCode, int, bool capsLockOn) {
     }
 }
 
+bool LiveKeyboard::isSpecialKey(int keyCode, int shift) {
+    switch (keyCode) {
+    case VirtualKey::Escape:
+    case VirtualKey::Space:
+    case VirtualKey::F3:
+    case VirtualKey::Delete:
+    case VirtualKey::F12:
+        return true;
+    case VirtualKey::B:
+        return shift == ShiftMask::Ctrl;
+    default:
+        return false;
+    }
+}
+
 void LiveKeyboard::runSpecialKeys(int keyCode, int shift) {
     if (keyCode == VirtualKey::Escape) {
         ResetKeyboard();

@@ -45,6 +45,9 @@ public:
     // The main window's key-down (auto-repeats included) and key-up; `shift` is a ShiftMask.
     void Form_KeyDown(int keyCode, int shift, bool capsLockOn);
     void Form_KeyUp(int keyCode, int shift, bool capsLockOn);
+    // Keys with a command of their own (Esc, Space, F3, Ctrl+B, Delete, F12), whether or not the
+    // command is available at the moment.
+    static bool isSpecialKey(int keyCode, int shift);
 
     int intLastKey() const { return intLastKey_; }
     int intKeyDownIndex() const { return intKeyDownIndex_; }

@@ -7,12 +7,20 @@
 
 namespace MFormExpanded {
 
-// Qt re-creates the native window when a window flag changes: only do it for a real change.
+// A widget re-creates its native window when one of its window flags changes, which hides it,
+// closes its open menus and takes its keyboard focus. The native window itself can change the
+// window manager's state in place (on X11 the _NET_WM_STATE_ABOVE of the window), so a shown
+// window only tells its native window and notes the flag for itself.
 void SetTopmost(QWidget* window, bool on) {
     if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on) return;
-    const bool shown = window->isVisible();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (shown) window->show();
+    QWindow* handle = window->windowHandle();
+    if (!handle || !window->isVisible()) {
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, on);
+        return;
+    }
+    const Qt::WindowFlags flags = window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, on);
+    window->overrideWindowFlags(flags);
+    handle->setFlags(flags);
 }
 
 bool DragWindow(QWidget* window) {

@@ -9,8 +9,8 @@
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
-Message question(const QString& text, const QString& title) {
-    return {text, title, MessageIcon::Warning, MessageButtons::OkCancel};
+Message question(const QString& text, const QString& title, bool cancelIsDefault) {
+    return {text, title, MessageIcon::Warning, MessageButtons::OkCancel, false, cancelIsDefault};
 }
 } // namespace
 
@@ -79,7 +79,7 @@ bool FavoritesOrganizer::deleteSelected() {
     const QString text =
         QStringLiteral("您确定要从收藏夹中删除项目吗？此操作不会删除硬盘上的文件！") + kCrLf +
         names_[selected_] + kCrLf + selectedEntry();
-    if (messages_.show(question(text, QStringLiteral("从收藏夹中删除"))) != MessageAnswer::Ok)
+    if (messages_.show(question(text, QStringLiteral("从收藏夹中删除"), true)) != MessageAnswer::Ok)
         return false;
     const int index = selected_;
     removeFavorite(index);
@@ -91,7 +91,7 @@ bool FavoritesOrganizer::deleteMissingFiles() {
     if (names_.isEmpty()) return false;
     const Message ask = question(
         QStringLiteral("清除错误文件，不存在的文件！此操作不会删除硬盘上的文件！您确定吗？"),
-        QStringLiteral("清除错误文件"));
+        QStringLiteral("清除错误文件"), false);
     if (messages_.show(ask) != MessageAnswer::Ok) return false;
     bool removed = false;
     // Over the organiser's own items: a scan running meanwhile may have appended favorites.

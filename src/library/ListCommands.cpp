@@ -11,6 +11,7 @@ Message deleteQuestion(const QString& text) {
     m.title = QStringLiteral("确认删除");
     m.icon = MessageIcon::Warning;
     m.buttons = MessageButtons::OkCancel;
+    m.cancelIsDefault = true;
     return m;
 }
 } // namespace

@@ -13,6 +13,8 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
     // Stays in front of every window of the desktop session, not only of ours.
     bool systemModal = false;
+    // Enter answers Cancel (questions that would delete something); otherwise it answers OK.
+    bool cancelIsDefault = false;
 };
 
 class MessageSink {

@@ -1,5 +1,7 @@
 #include "platform/QtFileDialogs.h"
 
+#include "platform/DialogOwner.h"
+
 #include <QFileDialog>
 
 QStringList QtFileDialogs::nameFilters(const QString& filter) {
@@ -18,7 +20,8 @@ QStringList QtFileDialogs::nameFilters(const QString& filter) {
 
 QString QtFileDialogs::getSaveFileName(const QString& title, const QString& filter,
                                        const QString& defaultSuffix) {
-    QFileDialog dialog(owner_, title);
+    QFileDialog dialog(DialogOwner::ownerFor(owner_), title);
+    DialogOwner::keepInFront(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(nameFilters(filter));
@@ -30,7 +33,8 @@ QString QtFileDialogs::getSaveFileName(const QString& title, const QString& filt
 
 QStringList QtFileDialogs::getOpenFileNames(const QString& title, const QString& filter,
                                             bool multiple) {
-    QFileDialog dialog(owner_, title);
+    QFileDialog dialog(DialogOwner::ownerFor(owner_), title);
+    DialogOwner::keepInFront(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog.setNameFilters(nameFilters(filter));
@@ -39,5 +43,11 @@ QStringList QtFileDialogs::getOpenFileNames(const QString& title, const QString&
 }
 
 QString QtFileDialogs::getExistingDirectory(const QString& title, const QString& startFolder) {
-    return QFileDialog::getExistingDirectory(owner_, title, startFolder, QFileDialog::ShowDirsOnly);
+    QFileDialog dialog(DialogOwner::ownerFor(owner_), title, startFolder);
+    DialogOwner::keepInFront(dialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
 }

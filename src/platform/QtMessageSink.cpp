@@ -1,5 +1,7 @@
 #include "platform/QtMessageSink.h"
 
+#include "platform/DialogOwner.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -26,11 +28,13 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
 
 MessageAnswer QtMessageSink::show(const Message& message) {
     QMessageBox box(iconOf(message.icon), message.title, message.text, buttonsOf(message.buttons),
-                    owner_);
+                    DialogOwner::ownerFor(owner_));
     if (message.systemModal) {
         box.setWindowModality(Qt::ApplicationModal);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     }
+    DialogOwner::keepInFront(box);
+    if (message.cancelIsDefault) box.setDefaultButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     case QMessageBox::Yes: return MessageAnswer::Yes;

@@ -121,6 +121,7 @@ TEST_F(FavoritesOrganizerTest, DeletingAsksAndKeepsTheNeighbourSelected) {
     EXPECT_EQ(m.title, "从收藏夹中删除");
     EXPECT_EQ(m.icon, MessageIcon::Warning);
     EXPECT_EQ(m.buttons, MessageButtons::OkCancel);
+    EXPECT_TRUE(m.cancelIsDefault);
     EXPECT_TRUE(o.deleteSelected());
     EXPECT_EQ(o.lstFavName(), QStringList({"甲", "丙"}));
     EXPECT_EQ(o.selected(), 1);

@@ -219,6 +219,8 @@ TEST(ListCommands, DeletePromptNamesTheOneSelectedItemOrCountsThem) {
         QString("您确定要删除所选项目吗？此操作不会删除硬盘上的文件！\r\n2.  b\r\n/m/b.piano"));
     EXPECT_EQ(m.title, QString("确认删除"));
     EXPECT_EQ(m.buttons, MessageButtons::OkCancel);
+    EXPECT_TRUE(m.cancelIsDefault);
+    EXPECT_TRUE(ListCommands::deleteAllQuestion().cancelIsDefault);
     EXPECT_EQ(m.icon, MessageIcon::Warning);
     list.selectionModel()->select(list.index(0), QItemSelectionModel::Select);
     m = ListCommands::deleteSelectedQuestion(list);

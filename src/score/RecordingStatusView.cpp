@@ -6,7 +6,8 @@
 
 RecordingStatusView::RecordingStatusView(Recorder& recorder, QLabel* lblStatus,
                                          const QCursor& pointer, QObject* parent)
-    : QObject(parent), recorder_(recorder), lblStatus_(lblStatus), pointer_(pointer) {
+    : QObject(parent), recorder_(recorder), lblStatus_(lblStatus), pointer_(pointer),
+      normalText_(lblStatus->palette().color(QPalette::WindowText)) {
     lblStatus_->installEventFilter(this);
     connect(&recorder_, &Recorder::recordingChanged, this, &RecordingStatusView::showRecording);
 }
@@ -26,7 +27,7 @@ void RecordingStatusView::showRecording(bool recording) {
 
 void RecordingStatusView::setHighlighted(bool highlighted) {
     QPalette palette = lblStatus_->palette();
-    palette.setColor(QPalette::WindowText, highlighted ? QColor(Qt::red) : QColor(Qt::white));
+    palette.setColor(QPalette::WindowText, highlighted ? QColor(Qt::red) : normalText_);
     lblStatus_->setPalette(palette);
     QFont font = lblStatus_->font();
     font.setUnderline(highlighted);

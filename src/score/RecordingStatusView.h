@@ -4,6 +4,7 @@
 // click on it saves the recording.
 #include "score/Recorder.h"
 
+#include <QColor>
 #include <QCursor>
 #include <QObject>
 #include <QPointer>
@@ -31,4 +32,6 @@ private:
     QPointer<QLabel> lblStatus_;
     QCursor pointer_;
     QString tag_;
+    // The bar's own text colour, which the label returns to.
+    QColor normalText_;
 };

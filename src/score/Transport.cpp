@@ -8,6 +8,8 @@ Transport::Transport(PlaybackEngine& engine, MainMenus& menus, QObject* parent)
     connect(&engine_, &PlaybackEngine::nextRequested, this, [this] { clickButton(NextButton); });
     connect(&engine_, &PlaybackEngine::playEntryRequested, this, &Transport::playEntryRequested);
     connect(&engine_, &PlaybackEngine::scoreLoaded, this, [this] { setButtonsEnabled(true); });
+    // The loading steps pass through here, so that the state that follows them is shown too.
+    connect(&engine_, &PlaybackEngine::statusChanged, this, &Transport::setStatus);
 
     connect(menus_.mnuPlaySubs(0), &MenuItem::triggered, this, &Transport::playPause);
     connect(menus_.mnuPlaySubs(1), &MenuItem::triggered, this, [this] { clickButton(StopButton); });

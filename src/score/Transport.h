@@ -55,6 +55,7 @@ public:
 signals:
     void buttonValueChanged(int index, int value);
     void buttonsEnabledChanged(bool enabled);
+    // The status text: the transport's state, or the engine's loading step in progress.
     void statusChanged(const QString& text);
     void playedTimeVisibleChanged(bool visible);
     void progressEnabledChanged(bool enabled);

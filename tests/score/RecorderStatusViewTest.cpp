@@ -28,6 +28,8 @@ protected:
     QWidget bar;
     QLabel* lblStatus = new QLabel(QStringLiteral("准备..."), &bar);
     RecordingStatusView view{recorder, lblStatus, QCursor(Qt::PointingHandCursor)};
+    // The bar's own text colour: the label goes back to it, whatever the bar's back colour.
+    const QColor normal = textColour();
 };
 
 TEST_F(RecorderStatusView, ShowsTheRecordingAndRestoresTheTextAfterwards) {
@@ -38,7 +40,7 @@ TEST_F(RecorderStatusView, ShowsTheRecordingAndRestoresTheTextAfterwards) {
     recorder.DropRecording();
     EXPECT_EQ(lblStatus->text(), QStringLiteral("准备..."));
     EXPECT_FALSE(lblStatus->testAttribute(Qt::WA_SetCursor));
-    EXPECT_EQ(textColour(), QColor(Qt::white));
+    EXPECT_EQ(textColour(), normal);
     EXPECT_FALSE(lblStatus->font().underline());
 }
 
@@ -48,7 +50,7 @@ TEST_F(RecorderStatusView, RedAndUnderlinedUnderThePointer) {
     EXPECT_EQ(textColour(), QColor(Qt::red));
     EXPECT_TRUE(lblStatus->font().underline());
     leave();
-    EXPECT_EQ(textColour(), QColor(Qt::white));
+    EXPECT_EQ(textColour(), normal);
     EXPECT_FALSE(lblStatus->font().underline());
 }
 

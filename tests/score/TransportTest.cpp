@@ -46,6 +46,19 @@ TEST(Transport, StartsWithNoScoreAndEverythingDisabled) {
     EXPECT_EQ(t.transport.status(), "准备...");
 }
 
+// The loading steps show in the status text; the state that follows them must show after them,
+// also when it is the state shown before the load.
+TEST(Transport, TheStatusTextEndsAtTheStateAfterEveryLoad) {
+    TransportRig t;
+    t.load();
+    QSignalSpy status(&t.transport, &Transport::statusChanged);
+    t.load();
+    ASSERT_FALSE(status.isEmpty());
+    EXPECT_EQ(status.first().first().toString(), "打开文件...");
+    EXPECT_EQ(status.last().first().toString(), "播放中");
+    expectShown(t, kPlaying);
+}
+
 TEST(Transport, LoadingAScorePlaysIt) {
     TransportRig t;
     QSignalSpy enabled(&t.transport, &Transport::buttonsEnabledChanged);

@@ -72,8 +72,13 @@ void MainWindowSettings::createVolumeControls() {
     QWidget* controlBar = main_.container()->picControlBar();
     volSystemVolume_ = new ::Volume(controlBar);
     volSystemVolume_->setObjectName(QStringLiteral("volSystemVolume"));
+    volSystemVolume_->setAccessibleName(QStringLiteral("系统音量"));
     volSystemVolume_->setSystemVolume(&main_.services().systemVolume);
     volSystemVolume_->setControlSystemVolume(true);
+    volSystemVolume_->setBackColor(controlBar->palette().color(QPalette::Window));
+    volSystemVolume_->setLeftColor(QColor(0, 0, 255));
+    volSystemVolume_->setCircumColor(Qt::white);
+    volSystemVolume_->setRightColor(QColor(140, 147, 227));
     volSystemVolume_->setToolTip(VolumeCommands::toolTip(volSystemVolume_->volume()));
     connect(volSystemVolume_, &::Volume::Change, this, [this] {
         volSystemVolume_->setToolTip(VolumeCommands::toolTip(volSystemVolume_->volume()));
@@ -81,6 +86,7 @@ void MainWindowSettings::createVolumeControls() {
 
     btnMute_ = new ButtonEx(controlBar);
     btnMute_->setObjectName(QStringLiteral("btnMute"));
+    btnMute_->setAccessibleName(QStringLiteral("静音"));
     btnMute_->setCaption(QString());
     btnMute_->setSymbol(ButtonSymbol::Speaker);
     btnMute_->setStyle(ButtonExState::kTwoStateStyle);
@@ -166,8 +172,15 @@ bool MainWindowSettings::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+// A maximised window reports the screen; the settings keep the place it returns to. Positions
+// are the frame's, sizes the inside's.
 QRect MainWindowSettings::geometryTwips() const {
-    return toTwips(QRect(main_.pos(), main_.size()));
+    const QRect normal = main_.normalGeometry();
+    const bool enlarged =
+        main_.windowState().testAnyFlags(Qt::WindowMaximized | Qt::WindowFullScreen);
+    const QRect inside = enlarged && normal.isValid() ? normal : main_.geometry();
+    const QPoint frameOffset = main_.geometry().topLeft() - main_.pos();
+    return toTwips(QRect(inside.topLeft() - frameOffset, inside.size()));
 }
 
 void MainWindowSettings::setGeometryTwips(const QRect& twips) {

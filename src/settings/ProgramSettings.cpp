@@ -213,10 +213,13 @@ QRect ProgramSettings::firstStartGeometry() const {
     return {screen.x() + int(left), screen.y() + int(top), kDesignedWidth, kDesignedHeight};
 }
 
+// The size the window had before it was minimised, centred: a smaller stored size would put the
+// shown bars over the keyboard at the next start.
 QRect ProgramSettings::minimisedGeometry() const {
     const QRect screen = p_.window.screenTwips();
-    return {screen.x() + (screen.width() - kDesignedWidth) / 2,
-            screen.y() + (screen.height() - kDesignedHeight) / 3, kDesignedWidth, kDesignedHeight};
+    const QSize size = p_.window.geometryTwips().size();
+    return {screen.x() + (screen.width() - size.width()) / 2,
+            screen.y() + (screen.height() - size.height()) / 3, size.width(), size.height()};
 }
 
 void ProgramSettings::SaveSettings(bool blnMinimized) {

@@ -270,7 +270,7 @@ TEST_F(SettingsFileTest, APlayingIndexBeyondTheListOpensNothing) {
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
 }
 
-TEST_F(SettingsFileTest, ARunEndedWhileMinimisedStoresTheDesignedSizeCentred) {
+TEST_F(SettingsFileTest, ARunEndedWhileMinimisedStoresItsNormalSizeCentred) {
     writeKeys(kSettings, laterStart());
     frmMain& m = start();
     m.show();
@@ -278,12 +278,23 @@ TEST_F(SettingsFileTest, ARunEndedWhileMinimisedStoresTheDesignedSizeCentred) {
     const QRect screen = screenTwips();
     stop();
     const Keys saved = readKeys(kSettings);
-    EXPECT_EQ(saved.value("窗体位置大小/Width"), QString("13050"));
-    EXPECT_EQ(saved.value("窗体位置大小/Height"), QString("3250"));
+    EXPECT_EQ(saved.value("窗体位置大小/Width"), QString("9000"));
+    EXPECT_EQ(saved.value("窗体位置大小/Height"), QString("4500"));
     EXPECT_EQ(saved.value("窗体位置大小/Top"),
-              QString::number(screen.y() + (screen.height() - 3250) / 3));
+              QString::number(screen.y() + (screen.height() - 4500) / 3));
     EXPECT_EQ(saved.value("窗体位置大小/Left"),
-              QString::number(screen.x() + (screen.width() - 13050) / 2));
+              QString::number(screen.x() + (screen.width() - 9000) / 2));
+}
+
+TEST_F(SettingsFileTest, ARunEndedMaximisedStoresItsNormalSize) {
+    writeKeys(kSettings, laterStart());
+    frmMain& m = start();
+    m.show();
+    m.showMaximized();
+    stop();
+    const Keys saved = readKeys(kSettings);
+    EXPECT_EQ(saved.value("窗体位置大小/Width"), QString("9000"));
+    EXPECT_EQ(saved.value("窗体位置大小/Height"), QString("4500"));
 }
 
 // A file without a window section would otherwise shrink the window to nothing.

@@ -1,5 +1,7 @@
 #include "app/PianoKeyboard.h"
 
+#include "app/AccessiblePianoKeyboard.h"
+
 #include "core/Twips.h"
 #include "keyboard/KeyGeometry.h"
 #include "keyboard/LiveKeyboard.h"
@@ -33,6 +35,7 @@ bool validKey(int keyIndex) {
 } // namespace
 
 PianoKeyboard::PianoKeyboard(LiveKeyboard& live, QWidget* parent) : QWidget(parent), live_(live) {
+    AccessiblePianoKeyboard::installFactory();
     const QRect area = twipsToPixels(KeyGeometry::keyboardRect());
     setGeometry(area);
     for (int i = 0; i < NoteTable::kKeyCount; ++i)

@@ -55,6 +55,7 @@ void TransportBar::createButtons(QWidget* controlBar) {
         button->setCaption(QString());
         button->setSymbol(kButtons[size_t(i)].symbol);
         button->setToolTip(QString::fromUtf8(kButtons[size_t(i)].tooltip));
+        button->setAccessibleName(button->toolTip());
         // Play, Pause and Stop stay pressed while theirs is the current state.
         button->setStyle(i <= Transport::StopButton ? 1 : 0);
         button->setEnabled(transport_.buttonsEnabled());
@@ -91,6 +92,7 @@ void TransportBar::layoutButtons() {
 void TransportBar::createProgressBar(QWidget* progressPanel) {
     trkProgressBar_ = new Tracker(progressPanel);
     trkProgressBar_->setObjectName(QStringLiteral("trkProgressBar"));
+    trkProgressBar_->setAccessibleName(QStringLiteral("播放进度"));
     trkProgressBar_->setBackColor(kProgressBack);
     trkProgressBar_->setLeftColor(kPlayedColour);
     trkProgressBar_->setRightColor(kProgressBack);

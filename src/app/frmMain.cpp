@@ -26,7 +26,8 @@
 namespace {
 constexpr int kSoundPanelHeight = 92; // the keys start 1380 twips down
 const QRect kDamperGeometry(724, 8, 120, 60);
-const QRect kCaptionGeometry(470, 44, 246, 24);
+// Right of the velocity bar, which ends at 482.
+const QRect kCaptionGeometry(490, 44, 226, 24);
 } // namespace
 
 frmMain::frmMain(const AppServices& services, QWidget* parent)
@@ -47,9 +48,9 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     lblMute_ = new DamperLabel(live_, surface);
     lblMute_->setGeometry(kDamperGeometry);
     picContainer_ = new BottomContainer(surface);
-    keyFilter_ = new PianoKeyFilter(*this, live_, this);
     statusBar_ = new StatusBarView(picContainer_->picStatusBar());
     lblShowLRC_ = new QLabel(surface);
+    lblShowLRC_->setObjectName(QStringLiteral("lblShowLRC"));
     lblShowLRC_->setGeometry(kCaptionGeometry);
     wireRecorder();
     wireEngine();
@@ -60,6 +61,8 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     wireLibrary();
     settings_ = new MainWindowSettings(*this);
     optionsController_ = new OptionsController(*this);
+    // Last, when every control of the window is in place.
+    keyFilter_ = new PianoKeyFilter(*this, live_, this);
 }
 
 // Children go after the members; the recording status view watches the recorder, so it goes first.
@@ -87,7 +90,6 @@ void frmMain::wireEngine() {
     keys.organizeFavoritesEnabled = [this] { return menus_.mnuPopupSubs(14)->enabled(); };
     live_.setConditions(keys);
     connect(&live_, &LiveKeyboard::requestPlayPause, menus_.mnuPlaySubs(0), &MenuItem::trigger);
-    connect(&engine_, &PlaybackEngine::statusChanged, statusBar_->lblStatus, &QLabel::setText);
     connect(&engine_, &PlaybackEngine::captionChanged, lblShowLRC_, &QLabel::setText);
     connect(&engine_, &PlaybackEngine::playedTimeTextChanged, statusBar_->lblPlayedTime, &QLabel::setText);
     connect(&engine_, &PlaybackEngine::exitRequested, this, &QWidget::close, Qt::QueuedConnection);

@@ -1,8 +1,10 @@
 #include "app/MStart.h"
+#include "platform/WindowSystemChoice.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    WindowSystemChoice::preferX11UnderWayland(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonvale"));
     QApplication::setOrganizationName(QStringLiteral("Quillon"));

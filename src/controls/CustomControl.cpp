@@ -1,9 +1,13 @@
 #include "controls/CustomControl.h"
 
+#include "controls/ControlAccessibility.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-CustomControl::CustomControl(QWidget* parent) : QWidget(parent) {}
+CustomControl::CustomControl(QWidget* parent) : QWidget(parent) {
+    ControlAccessibility::install();
+}
 
 void CustomControl::emitMouseDown(const QMouseEvent* event) {
     const QPointF at = toUnits(event->position());

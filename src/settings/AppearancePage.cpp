@@ -44,6 +44,7 @@ QGroupBox* AppearancePage::buildAppearance() {
     txtAlphaPercent->setAttribute(Qt::WA_InputMethodEnabled, false);
     lblPercent = new QLabel(QStringLiteral("%"), frame);
     trkAlphaBar = new Tracker(frame);
+    trkAlphaBar->setAccessibleName(QStringLiteral("主窗体透明度"));
     trkAlphaBar->setMinimumHeight(22);
 
     auto* layout = new QVBoxLayout(frame);

@@ -8,6 +8,8 @@
 #include "support/RecordingMidiBackend.h"
 #include "support/TempProgramFolder.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QCursor>
 #include <QTest>
@@ -99,6 +101,44 @@ TEST_F(MainWindowKeyboardTest, TabReachesThePianoBeforeTheFocusChain) {
     press(Qt::Key_Tab, QStringLiteral("\t"));
     EXPECT_EQ(notesOn(), QList<int>{38});
     EXPECT_EQ(QApplication::focusWidget(), focused);
+}
+
+// A focused list would open its drop-down on Space, and from then on have the keys.
+TEST_F(MainWindowKeyboardTest, SpecialKeysReachNoControl) {
+    auto* combo = main.findChild<QComboBox*>();
+    ASSERT_NE(combo, nullptr);
+    combo->setFocus();
+    press(Qt::Key_Space, QStringLiteral(" "));
+    release(Qt::Key_Space, QStringLiteral(" "));
+    EXPECT_FALSE(combo->view()->isVisible());
+    EXPECT_EQ(main.transport().PlayState(), Transport::Paused); // the first-start sample paused
+}
+
+TEST_F(MainWindowKeyboardTest, ControlsTakeTheFocusFromThePointerOnly) {
+    for (const QWidget* control : main.findChildren<QWidget*>())
+        EXPECT_FALSE(control->focusPolicy() & Qt::TabFocus) << control->metaObject()->className();
+}
+
+// Assistive technology and desktop test tools find the painted controls by name.
+TEST_F(MainWindowKeyboardTest, PaintedControlsCarryAccessibleNamesAndValues) {
+    QAccessibleInterface* keys = QAccessible::queryAccessibleInterface(main.keyboard());
+    ASSERT_NE(keys, nullptr);
+    ASSERT_EQ(keys->childCount(), 88);
+    QAccessibleInterface* key = keys->child(39);
+    EXPECT_EQ(key->text(QAccessible::Name), QStringLiteral("琴键 39"));
+    EXPECT_EQ(keys->indexOfChild(key), 39);
+    EXPECT_EQ(key->rect().center(),
+              main.keyboard()->mapToGlobal(main.keyboard()->keyRect(39).center()));
+    auto* volume = main.findChild<QWidget*>(QStringLiteral("volSystemVolume"));
+    QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(volume);
+    EXPECT_EQ(slider->role(), QAccessible::Slider);
+    EXPECT_EQ(slider->text(QAccessible::Name), QStringLiteral("系统音量"));
+    ASSERT_NE(slider->valueInterface(), nullptr);
+    EXPECT_EQ(slider->valueInterface()->maximumValue().toInt(), 930);
+    auto* play = main.findChild<QWidget*>(QStringLiteral("btnForControl0"));
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(play);
+    EXPECT_EQ(button->role(), QAccessible::Button);
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("播放"));
 }
 
 TEST_F(MainWindowKeyboardTest, AutoRepeatStrikesAgainAndTheKeyIsReleasedOnce) {

@@ -24,11 +24,15 @@ void CustomControl::emitMouseUp(const QMouseEvent* event) {
     emit MouseUp(event->button(), event->modifiers(), at.x(), at.y());
 }
 
+// The control only reports its keys; its window still gets them, so that Esc closes a dialog
+// whose focused button this is.
 void CustomControl::keyPressEvent(QKeyEvent* event) {
     emit KeyDown(event->key(), event->modifiers());
     if (!event->text().isEmpty()) emit KeyPress(event->text());
+    event->ignore();
 }
 
 void CustomControl::keyReleaseEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) emit KeyUp(event->key(), event->modifiers());
+    event->ignore();
 }

@@ -2,6 +2,7 @@
 #include "ShownControl.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -144,6 +145,9 @@ TEST_F(ButtonExTest, KeysArePassedOn) {
     ASSERT_EQ(presses.count(), 1);
     EXPECT_EQ(presses[0][0].toString(), QString("a"));
     EXPECT_EQ(ups.count(), 1);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&button, &escape);
+    EXPECT_FALSE(escape.isAccepted()); // the dialog around the button closes on it
 }
 
 } // namespace

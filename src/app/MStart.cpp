@@ -43,6 +43,13 @@ bool CheckPrevInstance(SingleInstance& instance, frmMain& main, MessageSink& mes
     return onlyOne;
 }
 
+// The path as typed may be relative to the folder the program was started from; stored so in
+// the lists it would name another file, or none, at a later start from elsewhere.
+QString commandLinePath(const QStringList& arguments) {
+    const QString typed = arguments.value(1);
+    return typed.isEmpty() ? typed : QDir::cleanPath(QDir::current().absoluteFilePath(typed));
+}
+
 } // namespace
 
 void prepareDataFolders(const AppPaths& paths) {
@@ -55,7 +62,7 @@ int run(const QStringList& arguments, const StartOptions& options) {
     splash->show();
     splash->repaint();
 
-    const QString commandLineFile = arguments.value(1);
+    const QString commandLineFile = commandLinePath(arguments);
     prepareDataFolders(options.paths);
 
     QtMessageSink desktopMessages;

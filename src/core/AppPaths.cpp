@@ -1,6 +1,7 @@
 #include "core/AppPaths.h"
 
 #include "core/AtomicFile.h"
+#include "core/VersionInfo.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,6 +25,14 @@ bool canCreateFilesIn(const QString& folder) {
     return probe.open();
 }
 
+// The install's program folder holds no data even where it can be written (by root): it is
+// every user's.
+bool isInstallFolder(const QString& folder) {
+    const QString installed =
+        QFileInfo(QString::fromUtf8(VersionInfo::installedProgramFolder)).canonicalFilePath();
+    return !installed.isEmpty() && QFileInfo(folder).canonicalFilePath() == installed;
+}
+
 } // namespace
 
 AppPaths::AppPaths(const QString& programFolder, const QString& dataFolder)
@@ -31,7 +40,7 @@ AppPaths::AppPaths(const QString& programFolder, const QString& dataFolder)
 
 AppPaths AppPaths::forRunningProgram() {
     const QString program = QCoreApplication::applicationDirPath();
-    if (canCreateFilesIn(program)) return AppPaths(program, program);
+    if (!isInstallFolder(program) && canCreateFilesIn(program)) return AppPaths(program, program);
     const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(perUser);
     return AppPaths(program, perUser);

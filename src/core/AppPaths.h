@@ -1,7 +1,7 @@
 #pragma once
 // Where the program and its data live. The data folder "INI", the icon folder "ICON" and the
-// first-start sample sit beside the program; when that folder cannot be written (a system-wide
-// install) they move to the per-user data folder.
+// first-start sample sit beside the program; when that folder cannot be written, or is the folder
+// an install puts the program in, they move to the per-user data folder.
 #include <QString>
 
 class AppPaths {

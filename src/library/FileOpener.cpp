@@ -11,6 +11,13 @@
 namespace {
 constexpr int kClearListFirst = 2;
 
+// A position suffix names the row to start after; without one a restart starts at the top and
+// anything else goes on from the current row.
+std::optional<qint32> startRow(const ListEntry& entry, bool restart) {
+    if (entry.hasRow) return entry.row;
+    return restart ? std::optional<qint32>(0) : std::nullopt;
+}
+
 Message fileError(const QString& text) {
     return {text, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok, true};
 }
@@ -32,15 +39,17 @@ qint32 FileOpener::playAllFiles(const QString& strFileName, bool blnRestart, boo
         return engine_.lngTotalRow();
     }
     if (IsScoreFile(entry.path)) {
-        if (entry.hasRow) engine_.setLngCurrentRow(entry.row);
-        const qint32 rows = engine_.LoadScore(entry.path, entry.hasRow ? false : blnRestart);
+        const std::optional<qint32> rows =
+            engine_.openScore(entry.path, startRow(entry, blnRestart));
+        // A score that exists but cannot be read has been reported; the one playing stays.
+        if (!rows) return engine_.lngTotalRow();
         if (blnAddRecent) playingList_.AddListEntry(strFileName, QString(), ListPair::DuplicateTest::OnEntries);
         markPlaying(strFileName);
         if (blnAddRecent) {
             recentFiles_.AddRecentFile(strFileName);
             showTitle();
         }
-        return rows;
+        return *rows;
     }
     if (IsPlaylistFile(entry.path)) return LoadPlaylistFile(entry.path);
     messages_.show(fileError(QStringLiteral("错误：未知文件格式！")));
@@ -56,12 +65,12 @@ qint32 FileOpener::LoadPlaylistFile(const QString& path) {
         reportMissing();
         return engine_.lngTotalRow();
     }
-    if (entry.hasRow) engine_.setLngCurrentRow(entry.row);
-    const qint32 rows = engine_.LoadScore(entry.path, !entry.hasRow);
+    const std::optional<qint32> rows = engine_.openScore(entry.path, startRow(entry, true));
+    if (!rows) return engine_.lngTotalRow();
     markPlaying(first);
     recentFiles_.AddRecentFile(first);
     showTitle();
-    return rows;
+    return *rows;
 }
 
 void FileOpener::markPlaying(const QString& entry) {

@@ -16,7 +16,9 @@ public:
     FileOpener(PlaybackEngine& engine, ListPair& playingList, RecentFiles& recentFiles,
                const ProgramOptions& options, MessageSink& messages, QObject* parent = nullptr);
 
-    // Returns the row count of the score loaded afterwards (unchanged when nothing was loaded).
+    // Returns the row count of the score loaded afterwards (unchanged when nothing was loaded). A
+    // score that exists but cannot be read is reported and joins neither the list nor the recent
+    // files; the caption and the playing score stay.
     qint32 playAllFiles(const QString& strFileName, bool blnRestart, bool blnAddRecent);
     // Appends the playlist's entries to the playing list (emptied first under option 2) and opens
     // the top of the whole list. A list that is still empty, or whose top entry names a missing

@@ -24,19 +24,25 @@ PlaybackEngine::PlaybackEngine(const NoteTable& notes, SoundSettings& sound, Key
 PlaybackEngine::~PlaybackEngine() = default;
 
 qint32 PlaybackEngine::LoadScore(const QString& path, bool resetPosition) {
+    return openScore(path, resetPosition ? std::optional<qint32>(0) : std::nullopt)
+        .value_or(lngTotalRow_);
+}
+
+std::optional<qint32> PlaybackEngine::openScore(const QString& path,
+                                                std::optional<qint32> startRow) {
     ScoreFile::ReadResult file = ScoreFile::readWhole(path);
     switch (file.error) {
     case ScoreFile::ReadError::None:
         break;
     case ScoreFile::ReadError::Unreadable:
         reportUnreadable(QStringLiteral("错误：无法读取乐谱文件！请确认文件可以访问！"));
-        return lngTotalRow_;
+        return std::nullopt;
     case ScoreFile::ReadError::TooLarge:
         reportUnreadable(QStringLiteral("错误：乐谱文件太大（超过 16 MB），无法打开！"));
-        return lngTotalRow_;
+        return std::nullopt;
     case ScoreFile::ReadError::NotText:
         reportUnreadable(QStringLiteral("错误：该文件不是文本格式的乐谱，无法打开！"));
-        return lngTotalRow_;
+        return std::nullopt;
     }
 
     // The interval changes with the score, so the grid starts again with Play.
@@ -51,7 +57,7 @@ qint32 PlaybackEngine::LoadScore(const QString& path, bool resetPosition) {
     const QString text = ScoreText::decode(std::exchange(file.bytes, {}));
     emit statusChanged(QStringLiteral("提取文件信息..."));
     ScoreParser::parse(text, notes_, wide_, loaded);
-    if (resetPosition) lngCurrentRow_ = 0;
+    if (startRow) lngCurrentRow_ = std::max<qint32>(0, *startRow);
     emit statusChanged(QStringLiteral("估计播放时间..."));
     loaded.tickLength = ScoreTiming::tickLength(wide_, loaded.MaxDurationCode);
     loaded.RowEndTimes =

@@ -23,6 +23,7 @@
 #include <QObject>
 #include <chrono>
 #include <limits>
+#include <optional>
 
 class PlaybackEngine : public QObject {
     Q_OBJECT
@@ -36,6 +37,9 @@ public:
     // read, is larger than a score can be, or is not text is reported in an error box and nothing
     // changes: the score loaded before stays, and its row count is returned.
     qint32 LoadScore(const QString& path, bool resetPosition);
+    // The same load, starting after `startRow` when given (else at the current row), and telling
+    // a refused file apart: nothing when the file could not be loaded.
+    std::optional<qint32> openScore(const QString& path, std::optional<qint32> startRow);
 
     const Score& score() const { return score_; }
     qint16 TempoBpm() const { return wide_.TempoBpm; }

@@ -64,6 +64,19 @@ TEST_F(StartupTest, AScoreNamedOnTheCommandLineIsOpenedAndPlays) {
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
 }
 
+TEST_F(StartupTest, ARelativePathOnTheCommandLineIsStoredAbsolute) {
+    dir.write("乐谱 目录/小曲.piano", "1+4\r\n");
+    const QString score = dir.file("乐谱 目录/小曲.piano");
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.file("乐谱 目录")));
+    MStart::run({"tonvale", "./../乐谱 目录/小曲.piano"}, options([&](frmMain& main) {
+                    EXPECT_EQ(main.playingList().entries(), QStringList{score});
+                    QApplication::quit();
+                }));
+    QDir::setCurrent(before);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
+}
+
 TEST_F(StartupTest, AMissingFileOnTheCommandLineIsReported) {
     MStart::run({"tonvale", dir.file("没有.piano")}, options([](frmMain&) { QApplication::quit(); }));
     EXPECT_EQ(messages.texts(), QStringList{"错误：文件不存在！请确认文件位置！"});

@@ -49,6 +49,31 @@ TEST_F(FileOpenerTest, AMissingFileWhileAnotherPlaysChangesNothing) {
     EXPECT_EQ(rig.playing.count(), 1);
 }
 
+TEST_F(FileOpenerTest, AScoreThatCannotBeReadJoinsNoListAndLeavesTheCaption) {
+    rig.options.intTitleOption = 1;
+    const QString binary = rig.transport.rig.write("图.piano", QByteArray("PK\x03\x04\0\0", 6));
+    EXPECT_EQ(rig.opener.playAllFiles(binary, true, true), 0);
+    // A playlist's entries join the list as they are; the refused top one is not opened.
+    PlaylistFile::save(rig.file("单.plist"), {binary});
+    EXPECT_EQ(rig.opener.playAllFiles(rig.file("单.plist"), true, true), 0);
+    EXPECT_EQ(rig.playing.entries(), QStringList{binary});
+    EXPECT_TRUE(rig.captions.isEmpty());
+    EXPECT_TRUE(rig.recent.lstRecentFullPath().isEmpty());
+
+    const QString playing = rig.score("在播.piano", 12);
+    rig.opener.playAllFiles(playing, true, true);
+    rig.transport.playToRow(3);
+    EXPECT_EQ(rig.opener.playAllFiles(binary + " *9", true, true), 12);
+    EXPECT_EQ(rig.texts(), QStringList(3, "错误：该文件不是文本格式的乐谱，无法打开！"));
+    EXPECT_EQ(rig.engine().score().strPlayingFile, playing);
+    EXPECT_EQ(rig.engine().lngCurrentRow(), 3);
+    EXPECT_TRUE(rig.engine().isTimerRunning());
+    EXPECT_EQ(rig.captions, QStringList{"T -> [在播]"});
+    EXPECT_EQ(rig.recent.lstRecentFullPath(), QStringList{playing});
+    EXPECT_EQ(rig.playing.entries(), (QStringList{binary, playing}));
+    EXPECT_EQ(rig.opener.intPlayingIndex(), 1);
+}
+
 TEST_F(FileOpenerTest, AnExistingFileOfAnotherKindIsAnUnknownFormat) {
     rig.transport.rig.write("说明.txt", "text");
     EXPECT_EQ(rig.opener.playAllFiles(rig.file("说明.txt"), true, true), 0);

@@ -9,6 +9,8 @@ packages=(
   fluid-soundfont-gm timgm6mb-soundfont fonts-wqy-microhei
   pulseaudio pulseaudio-utils desktop-file-utils
   xvfb xauth
+  # the desktop scenarios: window manager, input, windows, accessibility bus, screen pixels
+  openbox xdotool wmctrl x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi imagemagick
 )
 
 missing=()

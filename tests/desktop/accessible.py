@@ -4,22 +4,31 @@ import pyatspi
 
 
 class Node:
-    """A snapshot of one accessible: role, name, text, states and screen rectangle."""
+    """One accessible: its role at once, its name and states as they are when first asked."""
 
     def __init__(self, acc, path):
         self.acc = acc
         self.path = path
         self.role = acc.getRoleName()
-        self.name = acc.name or ""
-        states = acc.getState()
-        self.showing = states.contains(pyatspi.STATE_SHOWING)
-        self.focused = states.contains(pyatspi.STATE_FOCUSED)
-        self.checked = states.contains(pyatspi.STATE_CHECKED)
-        self.enabled = states.contains(pyatspi.STATE_ENABLED)
-        self.selected = states.contains(pyatspi.STATE_SELECTED)
-        self.expanded = states.contains(pyatspi.STATE_EXPANDED)
-        self.pressed = states.contains(pyatspi.STATE_PRESSED)
+        self._name = None
+        self._states = None
         self._text = None
+
+    @property
+    def name(self):
+        if self._name is None:
+            self._name = self.acc.name or ""
+        return self._name
+
+    def _state(self, state):
+        if self._states is None:
+            self._states = self.acc.getState()
+        return self._states.contains(state)
+
+    showing = property(lambda self: self._state(pyatspi.STATE_SHOWING))
+    focused = property(lambda self: self._state(pyatspi.STATE_FOCUSED))
+    checked = property(lambda self: self._state(pyatspi.STATE_CHECKED))
+    enabled = property(lambda self: self._state(pyatspi.STATE_ENABLED))
 
     @property
     def text(self):
@@ -69,9 +78,11 @@ class Tree:
                 continue
         return None
 
-    def nodes(self, root=None, max_depth=30, max_children=200, into_combo_boxes=False):
+    def nodes(self, root=None, max_depth=30, max_children=200, into=()):
         """Every accessible of the program, depth first (long lists cut at `max_children`); the
-        entries of combo boxes only when asked, as they are many and rarely wanted."""
+        entries of combo boxes and the menus only when `into` names their role, as they are many
+        and rarely wanted."""
+        closed = {"combo box", "menu bar"} - set(into)
         start = root.acc if isinstance(root, Node) else (root or self.application())
         if start is None:
             return []
@@ -83,7 +94,7 @@ class Tree:
             except Exception:
                 return
             found.append(node)
-            if depth >= max_depth or (node.role == "combo box" and not into_combo_boxes):
+            if depth >= max_depth or node.role in closed:
                 return
             try:
                 count = min(acc.childCount, max_children)
@@ -108,6 +119,8 @@ class Tree:
 
     def find(self, role=None, name=None, text=None, showing=True, root=None, **kw):
         """Accessibles matching every given property (names and texts exactly)."""
+        if role in ("menu item", "popup menu", "menu"):
+            kw.setdefault("into", ("menu bar",))
         out = []
         for node in self.nodes(root, **kw):
             if role and node.role != role:

@@ -42,11 +42,18 @@ def wait_for(what, condition, timeout=20.0, interval=0.1):
 
 
 def holds_for(condition, seconds, interval=0.1):
-    """True when `condition` stays true for the whole time; for "nothing happens" checks."""
+    """True when `condition` stays true for the whole time; for "nothing happens" checks. A look
+    that fails (a window vanished meanwhile) is taken again, but one look at least must succeed."""
     deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if not condition():
-            return False
+    looked = False
+    while time.monotonic() < deadline or not looked:
+        try:
+            if not condition():
+                return False
+            looked = True
+        except Exception:
+            if time.monotonic() > deadline + 5:
+                raise
         time.sleep(interval)
     return True
 

@@ -67,6 +67,14 @@ def main_window(d):
     return None
 
 
+def describe(d, wid):
+    types = d.window_types(wid)
+    for kind in ("SPLASH", "DIALOG", "NORMAL"):
+        if "_NET_WM_WINDOW_TYPE_" + kind in types:
+            return kind.lower() + " window" + (" (stays on top)" if "_STATE_ABOVE" in types else "")
+    return "window " + hex(wid)
+
+
 def dialogs(d):
     """The program's dialogs and message boxes that are shown: [(id, title)]."""
     return [(wid, title) for wid, title in d.windows()
@@ -141,6 +149,23 @@ def answer_box(d, box):
     d.x("xdotool", "windowactivate", "--sync", str(box), check=False)
     d.key("Return")
     wait_for("the box to close", lambda: box not in [w for w, _ in dialogs(d)], 5)
+
+
+def answer_questions(d, title):
+    """Presses Return in each question box titled `title` that comes up, one after the other;
+    returns how many there were."""
+    answered = 0
+    while True:
+        try:
+            box = wait_for(f"the question {title}", lambda: [w for w, t in dialogs(d) if t == title],
+                           5 if answered == 0 else 1)[0]
+        except ScenarioFailure:
+            return answered
+        check(wait_for("the question to have the keys", lambda: d.active_window() == box, 5),
+              "the question has not the keys")
+        d.key("Return")
+        wait_for("the question to close", lambda: box not in [w for w, _ in dialogs(d)], 5)
+        answered += 1
 
 
 # ----- the scenarios --------------------------------------------------------------------------
@@ -250,7 +275,7 @@ def boxes_above_the_splash(d):
         for other in stacking[stacking.index(wid) + 1:]:
             ox, oy, ow, oh = d.geometry(other)
             overlaps = ox < bx + bw and bx < ox + ow and oy < by + bh and by < oy + oh
-            check(not overlaps, f"a box is hidden behind the window {d.window_types(other)!r}")
+            check(not overlaps, f"a box is hidden behind the {describe(d, other)}")
         texts = wait_for("the box's text", lambda: box_texts(d), 5)
         check(wait_for("the box to have the keys", lambda: d.active_window() == wid, 5),
               "the box has not the keys")
@@ -304,17 +329,12 @@ def deletion_questions_keep_data_on_return(d):
 
     item = [n for n in d.a11y.nodes() if n.role == "list item" and n.name.endswith("甲")][0]
     d.click(*item.centre())
-    for keys in (["Delete"], ["shift+Delete"]):
-        d.key(*keys)
-        box = wait_for("the deletion question", lambda: [w for w in dialogs(d)
-                                                          if w[1] == "确认删除"], 5)[0][0]
-        d.key("Return")
-        wait_for("the question to close", lambda: box not in [w for w, _ in dialogs(d)], 5)
-        # Shift+Delete asks twice: for the selected items and for all.
-        if holds_for(lambda: not dialogs(d), 0.5) is False:
-            d.key("Return")
+    for keys in ("Delete", "shift+Delete"):
+        d.key(keys)
+        # Shift+Delete asks twice: for the selected items, then for all.
+        check(answer_questions(d, "确认删除") >= 1, f"{keys} asked nothing")
         check(holds_for(lambda: len(lists(d)[0]) == 2, 0.5),
-              f"{'+'.join(keys)} and Return deleted from the playing list: {lists(d)[0]!r}")
+              f"{keys} and Return deleted from the playing list: {lists(d)[0]!r}")
 
     d.key("F12")
     organiser = wait_for("the favorites organiser",
@@ -322,10 +342,7 @@ def deletion_questions_keep_data_on_return(d):
     delete = wait_for("the organiser's delete button",
                       lambda: d.a11y.find(role="push button", name="删除(D)"), 5)[0]
     d.click(*delete.centre())
-    box = wait_for("the organiser's question",
-                   lambda: [w for w in dialogs(d) if w[1] == "从收藏夹中删除"], 5)[0][0]
-    d.key("Return")
-    wait_for("the question to close", lambda: box not in [w for w, _ in dialogs(d)], 5)
+    check(answer_questions(d, "从收藏夹中删除") == 1, "the organiser's delete button asked nothing")
     check(holds_for(lambda: organiser in [w for w, _ in dialogs(d)], 0.3),
           "the organiser closed")
     check(lists(d)[-1] == ["甲曲"], f"Return in the organiser deleted the favorite: {lists(d)!r}")

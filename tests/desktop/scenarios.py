@@ -89,17 +89,26 @@ def started(d):
     return wid
 
 
-def status_label(d):
-    """The status text at the left of the status bar (the bar holds it, the played-time label
-    and their two icons)."""
+def status_labels(d):
+    """The status text and the played-time label of the status bar (which holds them and their
+    two icons)."""
     children = {}
     for node in d.a11y.nodes():
         children.setdefault(node.path[:-1], []).append(node)
     for kids in children.values():
         labels = [k for k in kids if k.role == "label"]
         if len(labels) >= 2 and sum(k.role == "image" for k in kids) >= 2:
-            return labels[0]
+            return labels[:2]
     raise ScenarioFailure("no status bar among the accessibles")
+
+
+def status_label(d):
+    return status_labels(d)[0]
+
+
+def played_percent(d):
+    text = status_labels(d)[1].label
+    return int(text[1:text.index("%")]) if text.startswith("(") and "%" in text else None
 
 
 def status(d):
@@ -350,8 +359,9 @@ def deletion_questions_keep_data_on_return(d):
 
 @scenario()
 def status_follows_the_playing_list(d):
-    """A short score plays, the playing list moves on to the next by itself, and the user moves
-    on with the list button 下一个: each time the status bar says that it plays."""
+    """A short score plays, the playing list moves on to the next by itself, the user moves on
+    with the list button 下一个 and seeks on the progress bar: each time the status bar says
+    that it plays."""
     d.write_settings(list_mode="顺序播放(&O)")
     short = d.write_file("短曲.piano", score("短曲", 2, tempo=240))
     second = d.write_file("第二首.piano", score("第二首", 400))
@@ -365,6 +375,12 @@ def status_follows_the_playing_list(d):
     next_button = wait_for("the button 下一个", lambda: d.a11y.find(name="下一个"), 5)[0]
     d.click(*next_button.centre())
     wait_for("下一个 to play 第三首", lambda: "第三首" in main_window(d)[1], 10)
+    wait_status(d, "播放中", 3)
+
+    progress = wait_for("the progress bar", lambda: d.a11y.find(name="播放进度"), 5)[0]
+    x, y, w, h = progress.extents()
+    d.click(x + w // 2, y + h // 2)  # a seek to the middle
+    wait_for("the seek", lambda: 40 <= (played_percent(d) or 0) <= 60, 5)
     wait_status(d, "播放中", 3)
 
 

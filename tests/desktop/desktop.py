@@ -135,10 +135,7 @@ class Desktop:
                         XDG_DATA_HOME=os.path.join(home, ".local/share"),
                         **{MARKER: self.root})
         self.env.setdefault("LANG", "C.UTF-8")
-        self._start_x()
-        self._spawn(["openbox", "--sm-disable"])
-        wait_for("the window manager", lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in
-                 self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+        self._start_display()
         self._start_buses()
         if self.sound:
             self._start_sound()
@@ -148,8 +145,13 @@ class Desktop:
             with open(os.path.join(home, ".asoundrc"), "w") as f:
                 f.write("pcm.!default { type hw card 99 }\n")
 
-    def _start_x(self):
+    def _start_display(self):
+        """An X server with the window manager on the first display number that is free and
+        works; a number that fails to come up (a server on it went away just now and took the
+        new one's socket) is passed over."""
+        problems = []
         for number in self.displays:
+            # Taken, or left behind by a server that was killed: either way not ours to use.
             if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
                 continue
             read, write = os.pipe()
@@ -160,8 +162,33 @@ class Desktop:
                 announced = ready.readline().strip()
             if announced and server.poll() is None:
                 self.env["DISPLAY"] = f":{announced}"
-                return
-        raise ScenarioFailure("no free X display among :%d-:%d" % (self.displays[0], self.displays[-1]))
+                manager = self._start_window_manager()
+                if manager is None:
+                    return
+                problems.append(manager)
+            for process in self.children[self.children.index(server):]:
+                if process.poll() is None:
+                    process.kill()
+                    process.wait()
+            if len(problems) >= 3:
+                break
+        raise ScenarioFailure("no X display with a window manager: " + "; ".join(problems) if
+                              problems else "no free X display among :%d-:%d" %
+                              (self.displays[0], self.displays[-1]))
+
+    def _start_window_manager(self):
+        """Starts the window manager; None when it runs, else what went wrong."""
+        log_path = os.path.join(self.root, "openbox.log")
+        with open(log_path, "w") as log:
+            manager = self._spawn(["openbox", "--sm-disable"], stdout=log, stderr=log)
+        try:
+            wait_for("the window manager", lambda: manager.poll() is None and
+                     "_NET_SUPPORTING_WM_CHECK(WINDOW)" in
+                     self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 15)
+            return None
+        except ScenarioFailure:
+            with open(log_path, errors="replace") as log:
+                return f"{self.env['DISPLAY']}: exit {manager.poll()}: {log.read().strip()}"
 
     def _start_buses(self):
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],

@@ -90,15 +90,15 @@ def started(d):
 
 
 def status_labels(d):
-    """The status text and the played-time label of the status bar (which holds them and their
-    two icons)."""
+    """The labels of the status bar, the status text first (the bar holds them and, among
+    others, two icons)."""
     children = {}
     for node in d.a11y.nodes():
         children.setdefault(node.path[:-1], []).append(node)
     for kids in children.values():
         labels = [k for k in kids if k.role == "label"]
         if len(labels) >= 2 and sum(k.role == "image" for k in kids) >= 2:
-            return labels[:2]
+            return labels
     raise ScenarioFailure("no status bar among the accessibles")
 
 
@@ -107,8 +107,12 @@ def status_label(d):
 
 
 def played_percent(d):
-    text = status_labels(d)[1].label
-    return int(text[1:text.index("%")]) if text.startswith("(") and "%" in text else None
+    """The position that the played-time label shows in per cent, as "(42%) 第…行 / 共…行"."""
+    for label in status_labels(d)[1:]:
+        text = label.label
+        if text.startswith("(") and "%)" in text:
+            return int(text[1:text.index("%")])
+    return None
 
 
 def status(d):
@@ -300,8 +304,9 @@ def boxes_above_the_splash(d):
 @scenario(sound=False)
 def no_sound_output_reported_once(d):
     """A first start on a machine without sound output: the sample plays silently, the failing
-    output is reported by one box, and live keys raise no more boxes. (A machine without any
-    sound card also has no mixer, which its own box, "Volume Control", reports once.)"""
+    output is reported by one box, live keys raise no more boxes, and the status bar tells to
+    choose a device. (A machine without any sound card also has no mixer, which its own box,
+    "Volume Control", reports once.)"""
     d.start_program()
     reports = set()
 
@@ -321,6 +326,8 @@ def no_sound_output_reported_once(d):
     d.key("a", "s", "d")
     answer_every_box(2)
     check(d.running(), "the program ended")
+    notes = [label.label for label in status_labels(d) if "设备" in label.label]
+    check(notes, "the status bar does not tell to choose a device in 设备")
 
 
 @scenario()

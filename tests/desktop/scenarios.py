@@ -261,6 +261,9 @@ def menus_walk_by_keys_while_playing(d):
     wait_status(d, "播放中")
     heard_after(d, mark, "the score to be heard")
 
+    on_top = lambda: "_NET_WM_STATE_ABOVE" in d.window_types(wid)
+    wait_for("the window to stay on top while playing", on_top, 5)
+
     open_menu_with_pointer(d, "播放(P)")
     check(holds_for(lambda: d.popup_windows(), 0.5), "the menu closed by itself")
     d.key("Down", "Down", "Return")
@@ -268,6 +271,7 @@ def menus_walk_by_keys_while_playing(d):
     wait_for("the menu to close", lambda: not d.popup_windows(), 5)
     now = main_window(d)
     check(now and now[0] == wid, "the main window was re-created while the menu was open")
+    wait_for("the stopped window to leave the top", lambda: not on_top(), 5)
 
 
 @scenario(sound=False)

@@ -59,14 +59,18 @@ def holds_for(condition, seconds, interval=0.1):
 
 
 def end_processes_of_run(root):
-    """Ends every process started for the run in `root`, however deep its parents hid it."""
-    for _ in range(2):
-        for pid in _processes_with_marker(root):
+    """Ends every process started for the run in `root`, however deep its parents hid it: asked
+    first, so that an X server removes its socket, then forced."""
+    for sig, grace in ((signal.SIGTERM, 2.0), (signal.SIGKILL, 1.0)):
+        pids = _processes_with_marker(root)
+        for pid in pids:
             try:
-                os.kill(pid, signal.SIGKILL)
+                os.kill(pid, sig)
             except OSError:
                 pass
-        time.sleep(0.2)
+        deadline = time.monotonic() + grace
+        while pids and time.monotonic() < deadline and _processes_with_marker(root):
+            time.sleep(0.1)
 
 
 def _processes_with_marker(value):
@@ -151,8 +155,7 @@ class Desktop:
         new one's socket) is passed over."""
         problems = []
         for number in self.displays:
-            # Taken, or left behind by a server that was killed: either way not ours to use.
-            if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            if not self._display_free(number):
                 continue
             read, write = os.pipe()
             server = self._spawn(["Xvfb", f":{number}", "-screen", "0", SCREEN, "-nolisten", "tcp",
@@ -175,6 +178,16 @@ class Desktop:
         raise ScenarioFailure("no X display with a window manager: " + "; ".join(problems) if
                               problems else "no free X display among :%d-:%d" %
                               (self.displays[0], self.displays[-1]))
+
+    def _display_free(self, number):
+        """No server holds the number: no lock, and a socket, if any, that nobody answers on (a
+        killed server leaves it behind; the new one replaces it)."""
+        if os.path.exists(f"/tmp/.X{number}-lock"):
+            return False
+        if not os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            return True
+        return subprocess.run(["xprop", "-display", f":{number}", "-root", "_NET_SUPPORTED"],
+                              capture_output=True, timeout=10).returncode != 0
 
     def _start_window_manager(self):
         """Starts the window manager; None when it runs, else what went wrong."""

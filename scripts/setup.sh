@@ -10,6 +10,8 @@ packages=(
   pulseaudio pulseaudio-utils desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
   dpkg-dev file fakeroot
   xvfb xauth
+  # the desktop scenarios: window manager, input, windows, accessibility bus, screen pixels
+  openbox xdotool wmctrl x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi imagemagick
 )
 
 missing=()

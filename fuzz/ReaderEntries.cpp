@@ -10,6 +10,7 @@
 #include "library/IniListCount.h"
 #include "library/PlaylistFile.h"
 #include "platform/GbkCodec.h"
+#include "score/ScoreCheck.h"
 #include "score/ScoreFile.h"
 #include "score/ScoreInfo.h"
 #include "score/ScoreParser.h"
@@ -155,6 +156,11 @@ QString score(const QByteArray& bytes) {
     for (const ScoreRow& row : loaded.rows)
         if (!row.isNote() && row.KeyIndex != ScoreRow::kRest && row.KeyIndex != ScoreRow::kSilent)
             return QStringLiteral("a row names key %1").arg(row.KeyIndex);
+    const qint32 lines = qint32(text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n")) + 1;
+    for (const ScoreFinding& finding : ScoreCheck::check(text, loaded, noteTable()))
+        if (finding.row < 0 || finding.row >= loaded.rowCount() || finding.line < 1 ||
+            finding.line > lines || finding.reason.isEmpty())
+            return QStringLiteral("finding at row %1, line %2").arg(finding.row).arg(finding.line);
     const float tick = ScoreTiming::tickLength(wide, loaded.MaxDurationCode);
     if (!std::isfinite(tick) || tick < 0) return QStringLiteral("tick %1").arg(tick);
     const qint32 interval = ScoreTiming::timerInterval(tick);

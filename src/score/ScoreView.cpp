@@ -111,20 +111,25 @@ void ScoreView::mousePressEvent(QMouseEvent* event) {
         emit rowClicked(notation_.items()[item].row);
 }
 
+QString ScoreView::toolTipAt(QPoint point) const {
+    const qsizetype index = itemAtViewport(point);
+    if (index < 0) return {};
+    const NotationItem& item = notation_.items()[index];
+    const QString key = item.kind == NotationItem::Note ? keyNames_(item.key) : QString();
+    QString text = key.isEmpty() ? QStringLiteral("第 %1 行").arg(item.row + 1)
+                                 : QStringLiteral("第 %1 行，按键 %2").arg(item.row + 1).arg(key);
+    if (item.flagged) text += u'\n' + notation_.reasons(item.row);
+    return text;
+}
+
 bool ScoreView::viewportEvent(QEvent* event) {
     if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
     const auto* help = static_cast<QHelpEvent*>(event);
-    const qsizetype item = itemAtViewport(help->pos());
-    if (item < 0) {
+    const QString text = toolTipAt(help->pos());
+    if (text.isEmpty())
         QToolTip::hideText();
-        return true;
-    }
-    const NotationItem& it = notation_.items()[item];
-    QString text = it.kind == NotationItem::Note && !keyNames_(it.key).isEmpty()
-                       ? QStringLiteral("第 %1 行，按键 %2").arg(it.row + 1).arg(keyNames_(it.key))
-                       : QStringLiteral("第 %1 行").arg(it.row + 1);
-    if (it.flagged) text += u'\n' + notation_.reasons(it.row);
-    QToolTip::showText(help->globalPos(), text, viewport());
+    else
+        QToolTip::showText(help->globalPos(), text, viewport());
     return true;
 }
 

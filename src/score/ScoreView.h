@@ -21,6 +21,9 @@ public:
     const ScoreNotation& notation() const { return notation_; }
     const ScoreViewLayout& layout() const { return layout_; }
     qint32 playedRow() const { return playedRow_; }
+    // The tooltip of the item under `point` (viewport coordinates): its line, its computer key
+    // and what the check found there; "" where there is no item.
+    QString toolTipAt(QPoint point) const;
 
 public slots:
     // The row processed last; its item (or the last one before it) is highlighted and scrolled

@@ -10,8 +10,10 @@
 #include "library/IniListCount.h"
 #include "library/PlaylistFile.h"
 #include "platform/GbkCodec.h"
+#include "score/ScoreCheck.h"
 #include "score/ScoreFile.h"
 #include "score/ScoreInfo.h"
+#include "score/ScoreNotation.h"
 #include "score/ScoreParser.h"
 #include "score/ScoreText.h"
 #include "score/ScoreTiming.h"
@@ -155,6 +157,16 @@ QString score(const QByteArray& bytes) {
     for (const ScoreRow& row : loaded.rows)
         if (!row.isNote() && row.KeyIndex != ScoreRow::kRest && row.KeyIndex != ScoreRow::kSilent)
             return QStringLiteral("a row names key %1").arg(row.KeyIndex);
+    const qint32 lines = qint32(text.count(u'\n') + text.count(u'\r') - text.count(u"\r\n")) + 1;
+    const QList<ScoreFinding> findings = ScoreCheck::check(text, loaded, noteTable());
+    for (const ScoreFinding& finding : findings)
+        if (finding.row < 0 || finding.row >= loaded.rowCount() || finding.line < 1 ||
+            finding.line > lines || finding.reason.isEmpty())
+            return QStringLiteral("finding at row %1, line %2").arg(finding.row).arg(finding.line);
+    const ScoreNotation notation(loaded, findings);
+    for (qsizetype i = 1; i < notation.items().size(); ++i)
+        if (notation.items()[i].row <= notation.items()[i - 1].row)
+            return QStringLiteral("notation item %1 out of row order").arg(i);
     const float tick = ScoreTiming::tickLength(wide, loaded.MaxDurationCode);
     if (!std::isfinite(tick) || tick < 0) return QStringLiteral("tick %1").arg(tick);
     const qint32 interval = ScoreTiming::timerInterval(tick);

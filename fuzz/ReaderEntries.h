@@ -9,7 +9,7 @@ namespace ReaderEntries {
 // Each returns "" when every property held, else what broke.
 QString iniDocument(const QByteArray& bytes); // parse, rewrite, look up, change
 QString iniFile(const QByteArray& bytes);     // CIni on a data file holding the bytes
-QString score(const QByteArray& bytes);       // the score loader: decode, rows, timing
+QString score(const QByteArray& bytes);       // the score loader: rows, timing, check, notation
 QString scoreInfo(const QByteArray& bytes);   // the tooltip text and the bounded row read
 QString listFiles(const QByteArray& bytes);   // playlist and favorites files
 QString keyNames(const QByteArray& bytes);    // key-code names and key-map files

@@ -15,6 +15,7 @@ BottomContainer::BottomContainer(QWidget* parent) : QWidget(parent) {
     bars_[Bar::Control] = new BarPanel(kBarBlue, false, this);
     bars_[Bar::List] = new BarPanel(windowColour, true, this);
     bars_[Bar::Status] = new BarPanel(windowColour, true, this);
+    bars_[Bar::Score] = new BarPanel(windowColour, true, this);
     for (QWidget* panel : bars_)
         panel->hide();
     parent->installEventFilter(this);
@@ -24,7 +25,7 @@ BottomContainer::BottomContainer(QWidget* parent) : QWidget(parent) {
 
 int BottomContainer::barHeightTwips(Bar which) {
     static constexpr std::array<int, BottomContainerLayout::BarCount> heights{
-        kProgressHeight, kControlHeight, kListHeight, kStatusHeight};
+        kProgressHeight, kControlHeight, kListHeight, kStatusHeight, kScoreHeight};
     return heights[which];
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The bottom container of the main window (picContainer) with its four optional bars. It lays
+// The bottom container of the main window (picContainer) with its five optional bars. It lays
 // itself out again whenever its parent changes size (unless the window is minimised) or a bar is
 // shown or hidden. The bars are plain panels that the features fill with their controls.
 #include "keyboard/BottomContainerLayout.h"
@@ -16,6 +16,8 @@ public:
     static constexpr int kControlHeight = 495;
     static constexpr int kListHeight = 2400;
     static constexpr int kStatusHeight = 330;
+    // Two lines of notation.
+    static constexpr int kScoreHeight = 2700;
 
     explicit BottomContainer(QWidget* parent);
 
@@ -24,6 +26,7 @@ public:
     QWidget* picControlBar() const { return bars_[Bar::Control]; }
     QWidget* picListBar() const { return bars_[Bar::List]; }
     QWidget* picStatusBar() const { return bars_[Bar::Status]; }
+    QWidget* scoreBar() const { return bars_[Bar::Score]; }
     static int barHeightTwips(Bar which);
 
     void setBarVisible(Bar which, bool visible);

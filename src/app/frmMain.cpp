@@ -14,6 +14,8 @@
 #include "library/ListBar.h"
 #include "score/frmGoTo.h"
 #include "score/RecordingStatusView.h"
+#include "score/ScoreCheck.h"
+#include "score/ScoreView.h"
 #include "score/frmRecordSetting.h"
 #include "core/Twips.h"
 #include "core/Instruments.h"
@@ -22,6 +24,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QCloseEvent>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int kSoundPanelHeight = 92; // the keys start 1380 twips down
@@ -56,11 +59,14 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     wireEngine();
     wireViewMenu();
     wireTransport();
+    wireScoreView();
     library_ = new LibraryController(*this, menuBarView_->popupMenu(), &DesktopTextEditor::find);
     libraryMenus_ = new LibraryMenus(*this, *menuBarView_);
     wireLibrary();
     settings_ = new MainWindowSettings(*this);
     optionsController_ = new OptionsController(*this);
+    connect(optionsController_, &OptionsController::closed, scoreView_,
+            &ScoreView::refreshKeyNames);
     // Last, when every control of the window is in place.
     keyFilter_ = new PianoKeyFilter(*this, live_, this);
 }
@@ -99,19 +105,42 @@ void frmMain::wireEngine() {
     });
 }
 
+// The first four entries of the View menu show the bars of the same numbers.
+void frmMain::wireViewMenu() {
+    for (int bar = 0; bar <= BottomContainerLayout::Status; ++bar)
+        wireBarToggle(menus_.mnuViewSubs(bar), BottomContainerLayout::Bar(bar));
+    wireBarToggle(menus_.mnuScoreBar, BottomContainerLayout::Score);
+}
+
 // Showing a bar grows the window by the bar's height and hiding it shrinks the window, so the
 // keyboard keeps its size.
-void frmMain::wireViewMenu() {
-    for (int bar = 0; bar < BottomContainerLayout::BarCount; ++bar) {
-        connect(menus_.mnuViewSubs(bar), &MenuItem::triggered, this, [this, bar] {
-            MenuItem* item = menus_.mnuViewSubs(bar);
-            item->setChecked(!item->checked());
-            const auto which = BottomContainer::Bar(bar);
-            picContainer_->setBarVisible(which, item->checked());
-            const int change = twipsToPixels(BottomContainer::barHeightTwips(which));
-            resize(width(), height() + (item->checked() ? change : -change));
-        });
-    }
+void frmMain::wireBarToggle(MenuItem* item, BottomContainerLayout::Bar bar) {
+    connect(item, &MenuItem::triggered, this, [this, item, bar] {
+        item->setChecked(!item->checked());
+        picContainer_->setBarVisible(bar, item->checked());
+        const int change = twipsToPixels(BottomContainer::barHeightTwips(bar));
+        resize(width(), height() + (item->checked() ? change : -change));
+    });
+}
+
+// The score bar follows the engine; a click on a note plays from there, as the go-to dialog
+// does.
+void frmMain::wireScoreView() {
+    scoreView_ = new ScoreView([this](int key) { return keyMap_.strKeyName(key); },
+                               picContainer_->scoreBar());
+    auto* layout = new QVBoxLayout(picContainer_->scoreBar());
+    layout->setContentsMargins(0, 1, 0, 0);
+    layout->addWidget(scoreView_);
+    connect(&engine_, &PlaybackEngine::scoreLoaded, scoreView_, [this] {
+        scoreView_->setNotation(
+            ScoreNotation(engine_.score(), ScoreCheck::checkLoaded(engine_.score(), noteTable_)));
+    });
+    connect(&engine_, &PlaybackEngine::progressValueChanged, scoreView_,
+            [this] { scoreView_->setPlayedRow(engine_.lngCurrentRow()); });
+    connect(scoreView_, &ScoreView::rowClicked, this, [this](qint32 row) {
+        engine_.setLngCurrentRow(row - 1);
+        transport_.clickButton(Transport::PlayButton);
+    });
 }
 
 void frmMain::wireTransport() {
@@ -156,6 +185,7 @@ void frmMain::wireLibrary() {
 
 void frmMain::closeScore() {
     transport_.Close();
+    scoreView_->setNotation({});
     setWindowTitle(QStringLiteral("Tonvale"));
 }
 

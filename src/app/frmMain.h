@@ -4,6 +4,7 @@
 // It holds no feature logic of its own.
 #include "app/AppServices.h"
 #include "core/MainMenus.h"
+#include "keyboard/BottomContainerLayout.h"
 #include "core/MMidiOut.h"
 #include "core/NoteTable.h"
 #include "core/SoundSettings.h"
@@ -32,6 +33,7 @@ class DamperLabel;
 class PianoKeyFilter;
 class PianoKeyboard;
 class RecordingStatusView;
+class ScoreView;
 class SoundPanel;
 class StatusBarView;
 class TransportBar;
@@ -77,6 +79,7 @@ public:
     LibraryMenus& libraryMenus() { return *libraryMenus_; }
     RecentFiles& recentFiles() { return recentFiles_; }
     StatusBarView* statusBar() const { return statusBar_; }
+    ScoreView* scoreView() const { return scoreView_; }
     OptionsController* optionsController() const { return optionsController_; }
 
 signals:
@@ -89,6 +92,8 @@ private:
     void wireRecorder();
     void wireEngine();
     void wireViewMenu();
+    void wireBarToggle(MenuItem* item, BottomContainerLayout::Bar bar);
+    void wireScoreView();
     void wireTransport();
     void wireLibrary();
     // File ▸ Close: no score any more.
@@ -120,6 +125,7 @@ private:
     StatusBarView* statusBar_ = nullptr;
     RecordingStatusView* recordingStatus_ = nullptr;
     QLabel* lblShowLRC_ = nullptr;
+    ScoreView* scoreView_ = nullptr;
     TransportBar* transportBar_ = nullptr;
     LibraryController* library_ = nullptr;
     MainWindowSettings* settings_ = nullptr;

@@ -39,6 +39,7 @@ MainMenus::MainMenus(QObject* parent)
     mnuPlaySubs(6)->setSubmenu(&mnuVolumeSubs);
     mnuPlaySubs(8)->setSubmenu(&mnuPlayCompletedSubs);
     mnuViewSubs(5)->setSubmenu(&mnuTopmostSubs);
+    mnuScoreBar = mnuViewSubs.append(QStringLiteral("乐谱栏(&N)"));
 }
 
 QList<MenuItem*> MainMenus::rememberedChecks() const {
@@ -48,6 +49,7 @@ QList<MenuItem*> MainMenus::rememberedChecks() const {
     for (int i = 0; i <= 4; ++i) items << mnuPlayListSubs(i);
     items << mnuVolumeSubs(2);
     for (int i : {0, 1, 2, 4}) items << mnuPlayCompletedSubs(i);
+    items << mnuScoreBar;
     return items;
 }
 

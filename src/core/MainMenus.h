@@ -20,11 +20,14 @@ public:
     MenuArray mnuVolumeSubs;        // Play 6
     MenuArray mnuPlayCompletedSubs; // Play 8
     MenuArray mnuTopmostSubs;       // View 5
+    // View ▸ 乐谱栏, appended after the entries above.
+    MenuItem* mnuScoreBar = nullptr;
     // The lists' context menu, never in the menu bar.
     MenuArray mnuPopupSubs;
 
     QList<MenuArray*> menuBar() { return {&mnuFileSubs, &mnuPlaySubs, &mnuViewSubs, &mnuFavoriteSubs, &mnuHelpSubs}; }
-    // The eighteen entries whose checks the settings file keeps, in the order it reads them.
+    // The entries whose checks the settings file keeps, in the order it reads them; later
+    // additions at the end.
     QList<MenuItem*> rememberedChecks() const;
     // Checks `item` and unchecks the other entries of its group (the items given).
     static void checkOnly(MenuItem* item, const QList<MenuItem*>& group);

@@ -1,6 +1,7 @@
 #include "core/NoteTable.h"
 
 #include "core/CIni.h"
+#include "core/IniDocument.h"
 
 #include <QStringList>
 
@@ -17,6 +18,11 @@ void NoteTable::LoadNoteMap(const AppPaths& paths) {
     WriteDefaultFile(kNoteMapResource, path, true, true);
     const CIni ini;
     for (int i = 0; i < kKeyCount; ++i) names_[i] = ini.ReadIniString_(kSection, QString::number(i), path);
+}
+
+void NoteTable::loadEmbeddedNoteMap() {
+    const IniDocument map = IniDocument::parse(DefaultFileBytes(kNoteMapResource));
+    for (int i = 0; i < kKeyCount; ++i) names_[i] = map.value(kSection, QString::number(i)).value_or(QString());
 }
 
 QString NoteTable::strNoteName(int keyIndex) const {
@@ -45,8 +51,11 @@ QString PitchName(int value) {
     return r >= 0 ? names[r] : names[0];
 }
 
-int PitchValue(const QString& name) {
+std::optional<int> keyTableValue(const QString& name) {
     static const QStringList names = {"F", "F#", "G", "G#", "A", "A#", "B", "C", "C#", "D", "D#", "E"};
     const qsizetype at = names.indexOf(name.trimmed().toUpper());
-    return at < 0 ? 36 : 29 + static_cast<int>(at);
+    if (at < 0) return std::nullopt;
+    return 29 + static_cast<int>(at);
 }
+
+int PitchValue(const QString& name) { return keyTableValue(name).value_or(36); }

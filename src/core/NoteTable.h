@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 class NoteTable {
 public:
@@ -14,6 +15,9 @@ public:
     // Writes the embedded note map into the data folder (read-only, overwriting any hand edits)
     // and reads the 88 names from it.
     void LoadNoteMap(const AppPaths& paths);
+    // The same names read straight from the embedded note map, writing nothing: for tools that
+    // run without a data folder.
+    void loadEmbeddedNoteMap();
     static QString noteMapPath(const AppPaths& paths);
 
     // "" when the map lacks the key or `keyIndex` is outside 0..87.
@@ -31,5 +35,8 @@ private:
 
 // "C" .. "B" for value mod 12; "C" for a negative value.
 QString PitchName(int value);
-// 29 ("F") .. 40 ("E") for the sharp spellings, ignoring case and surrounding blanks; 36 otherwise.
+// 29 ("F") .. 40 ("E") for the sharp spellings, ignoring case and surrounding blanks; none for
+// any other name.
+std::optional<int> keyTableValue(const QString& name);
+// keyTableValue, and 36 (C) for a name that is not in the key table.
 int PitchValue(const QString& name);

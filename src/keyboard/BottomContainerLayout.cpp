@@ -4,10 +4,13 @@ BottomContainerLayout BottomContainerLayout::compute(const Input& in) {
     BottomContainerLayout out;
     const auto visibleHeight = [&](Bar bar) { return in.visible[bar] ? in.barHeight[bar] : 0; };
 
+    const int scoreHeight = visibleHeight(Score);
     int h = 0;
     for (int bar = 0; bar < BarCount; ++bar)
         h += visibleHeight(Bar(bar));
     out.container = QRect(in.scaleLeft, in.innerHeight - h, in.windowWidth, h);
+    out.bars[Score] = QRect(0, 0, in.windowWidth, in.barHeight[Score]);
+    h -= scoreHeight;
     const int width = in.windowWidth;
     const int height = h;
 
@@ -42,5 +45,7 @@ BottomContainerLayout BottomContainerLayout::compute(const Input& in) {
     const int statusUnder = underVisible({List, Control, Progress});
     status = QRect(0, statusUnder >= 0 ? statusUnder : height - in.barHeight[Status], width,
                    in.barHeight[Status]);
+    for (Bar bar : {Progress, Control, List, Status})
+        out.bars[bar].translate(0, scoreHeight);
     return out;
 }

@@ -1,12 +1,12 @@
 #pragma once
-// The layout of the bottom container of the main window and its four optional bars (progress,
-// control, list and status bar), stacked from the top in that order and sitting at the bottom
-// of the window. Every length is in twips; bar rectangles are relative to the container.
+// The layout of the bottom container of the main window and its five optional bars (score,
+// progress, control, list and status bar), stacked from the top in that order and sitting at the
+// bottom of the window. Every length is in twips; bar rectangles are relative to the container.
 #include <QRect>
 #include <array>
 
 struct BottomContainerLayout {
-    enum Bar { Progress = 0, Control = 1, List = 2, Status = 3, BarCount = 4 };
+    enum Bar { Progress = 0, Control = 1, List = 2, Status = 3, Score = 4, BarCount = 5 };
 
     static constexpr int kProgressRightGap = 80;
     static constexpr int kVolumeWidth = 1095;
@@ -24,7 +24,8 @@ struct BottomContainerLayout {
     };
 
     // The container and every bar, visible or not (a hidden bar keeps the place the rule gives
-    // it); the volume slider and the mute button relative to the control bar.
+    // it); the volume slider and the mute button relative to the control bar. The score bar sits
+    // on top of the others and moves them down by its height while it is shown.
     static BottomContainerLayout compute(const Input& input);
 
     QRect container;

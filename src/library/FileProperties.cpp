@@ -3,6 +3,7 @@
 #include "library/ListEntry.h"
 #include "library/MOthers.h"
 #include "score/PlayTimeText.h"
+#include "score/ScoreCheck.h"
 #include "score/ScoreFile.h"
 #include "score/ScoreInfo.h"
 #include "score/ScoreParser.h"
@@ -30,7 +31,9 @@ FileProperties FileProperties::read(const QString& entry, const NoteTable& notes
     // A score of its own: tempo and metre are not taken over from the score that plays.
     ScoreWideValues wide;
     Score score;
-    ScoreParser::parse(ScoreText::decode(std::exchange(file.bytes, {})), notes, wide, score);
+    const QString text = ScoreText::decode(std::exchange(file.bytes, {}));
+    ScoreParser::parse(text, notes, wide, score);
+    p.findings = ScoreCheck::check(text, score, notes);
     const float tick = ScoreTiming::tickLength(wide, score.MaxDurationCode);
     const QList<float> ends = ScoreTiming::rowEndTimes(score.rows, score.MaxDurationCode, tick);
     p.rowCount = score.rowCount();
@@ -38,9 +41,20 @@ FileProperties FileProperties::read(const QString& entry, const NoteTable& notes
     return p;
 }
 
+QString FileProperties::findingsText(const QList<ScoreFinding>& findings, int maxLines) {
+    if (findings.isEmpty()) return QStringLiteral("没有发现问题");
+    QStringList lines;
+    for (const ScoreFinding& finding :
+         findings.first(std::min<qsizetype>(findings.size(), maxLines)))
+        lines.append(QStringLiteral("第 %1 行：%2").arg(finding.line).arg(finding.reason));
+    if (findings.size() > maxLines) lines.append(QStringLiteral("……共 %1 处").arg(findings.size()));
+    return lines.join(u'\n');
+}
+
 QString FileProperties::sizeText(qint64 bytes) {
     // Grouped digits and binary units, whatever the user's locale.
     const QLocale english(QLocale::English, QLocale::UnitedStates);
     return english.toString(bytes) + QStringLiteral(" 字节 (") +
-           english.formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat) + QLatin1Char(')');
+           english.formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat) +
+           QLatin1Char(')');
 }

@@ -1,8 +1,11 @@
 #pragma once
 // What the properties dialog shows of a list entry: the file's full path, size and modification
-// time and, for a score, its instrument, key, metre and tempo rows, its row count and its
-// estimated playing time.
+// time and, for a score, its instrument, key, metre and tempo rows, its row count, its
+// estimated playing time and what the score check found.
+#include "score/ScoreFinding.h"
+
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,11 +22,16 @@ struct FileProperties {
     // -1 when the score could not be read (too large, not text, unreadable).
     qint32 rowCount = -1;
     QString estimatedTime;
+    // What the score check found, in row order.
+    QList<ScoreFinding> findings;
 
     // The entry's position suffix is dropped. A score is read whole once, within the limit the
     // player itself keeps, to count its rows and estimate its time.
     static FileProperties read(const QString& entry, const NoteTable& notes,
                                const QStringList& instrumentNames);
+    // One line per finding ("第 7 行：..."), the first `maxLines` of them and then how many there
+    // are in all; "没有发现问题" when there is none.
+    static QString findingsText(const QList<ScoreFinding>& findings, int maxLines);
     // "1,234,567 字节 (1.2 MB)"
     static QString sizeText(qint64 bytes);
 };

@@ -68,12 +68,9 @@ void parse(QStringView text, const NoteTable& notes, ScoreWideValues& wide, Scor
             case u'!':
                 score.KeyChanges.append(qint16(PitchValue(afterMark.toString())), i);
                 break;
-            case u'?': {
-                const qsizetype slash = parts.token.lastIndexOf(u'/');
-                wide.BeatUnit = roundToInt16(
-                    leadingNumber(slash < 0 ? parts.token : parts.token.sliced(slash + 1)));
+            case u'?':
+                wide.BeatUnit = roundToInt16(leadingNumber(ScoreText::headerNumberText(parts.token)));
                 break;
-            }
             case u'$':
                 wide.TempoBpm = roundToInt16(leadingNumber(afterMark));
                 break;

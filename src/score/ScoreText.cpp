@@ -34,6 +34,13 @@ RowParts split(QStringView row) {
     return {row.first(plus), second < 0 ? rest : rest.first(second), true};
 }
 
+QStringView headerNumberText(QStringView token) {
+    if (token.isEmpty()) return {};
+    if (token.front() != u'?') return token.sliced(1);
+    const qsizetype slash = token.lastIndexOf(u'/');
+    return slash < 0 ? token : token.sliced(slash + 1);
+}
+
 QStringView withoutTrailingBlanks(QStringView token) {
     qsizetype n = token.size();
     while (n > 0 && token[n - 1] == u' ')

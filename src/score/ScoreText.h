@@ -24,6 +24,10 @@ struct RowParts {
 };
 RowParts split(QStringView row);
 
+// The text a header row's number is read from: after the last "/" of a metre row ("?3/4"), the
+// whole token when it has none; after the first character of any other row.
+QStringView headerNumberText(QStringView token);
+
 // The token without trailing blanks (leading ones stay).
 QStringView withoutTrailingBlanks(QStringView token);
 

@@ -12,8 +12,8 @@ public:
     virtual void setGeometryTwips(const QRect& twips) = 0;
     // The part of the screen windows may use, in twips.
     virtual QRect screenTwips() const = 0;
-    // Shows or hides one of the four bars (0 progress, 1 control, 2 list, 3 status) without
-    // changing the window's height.
+    // Shows or hides one of the five bars (0 progress, 1 control, 2 list, 3 status, 4 score)
+    // without changing the window's height.
     virtual void setBarVisible(int bar, bool visible) = 0;
     virtual void SetTopmost(bool on) = 0;
     virtual void SetTransparency(int percent) = 0;

@@ -4,6 +4,7 @@
 
 #include "core/CIni.h"
 #include "core/NumberText.h"
+#include "keyboard/BottomContainerLayout.h"
 #include "library/FavoritesMenu.h"
 #include "library/FavoritesStore.h"
 #include "library/PlaylistFile.h"
@@ -193,6 +194,7 @@ void ProgramSettings::applyViewState() {
     m.mnuFavoriteSubs(1)->setEnabled(!p_.favorites.isEmpty());
     for (int bar = 3; bar >= 0; --bar)
         p_.window.setBarVisible(bar, m.mnuViewSubs(bar)->checked());
+    p_.window.setBarVisible(BottomContainerLayout::Score, m.mnuScoreBar->checked());
     p_.window.SetTransparency(transparencyPercent_);
 }
 

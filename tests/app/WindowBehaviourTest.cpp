@@ -5,6 +5,9 @@
 #include "app/PianoKeyboard.h"
 #include "controls/ButtonEx.h"
 #include "controls/Volume.h"
+#include "score/ScoreView.h"
+
+#include <QScrollBar>
 
 #include <QTest>
 
@@ -18,7 +21,8 @@ TEST_P(BarToggle, HidingAndShowingABarReturnsTheWindowToItsHeight) {
     frmMain& m = start();
     const int height = m.height();
     const auto bar = BottomContainer::Bar(GetParam());
-    MenuItem* entry = m.menus().mnuViewSubs(GetParam());
+    MenuItem* entry = bar == BottomContainer::Bar::Score ? m.menus().mnuScoreBar
+                                                         : m.menus().mnuViewSubs(GetParam());
     entry->trigger();
     EXPECT_TRUE(m.container()->isBarVisible(bar));
     EXPECT_EQ(m.height(), height + twipsToPixels(BottomContainer::barHeightTwips(bar)));
@@ -27,7 +31,25 @@ TEST_P(BarToggle, HidingAndShowingABarReturnsTheWindowToItsHeight) {
     EXPECT_EQ(m.height(), height);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryBar, BarToggle, testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(EveryBar, BarToggle, testing::Values(0, 1, 2, 3, 4));
+
+TEST_F(WindowBehaviourTest, TheScoreBarFollowsTheEngineAndAClickPlaysFromTheNote) {
+    frmMain& m = start(); // a first start loads the sample
+    m.menus().mnuScoreBar->trigger();
+    ScoreView* view = m.scoreView();
+    ASSERT_GT(view->notation().items().size(), 100);
+    const qsizetype item = 5;
+    const qint32 row = view->notation().items()[item].row;
+    const QRect cell =
+        view->layout().cellRect(item).translated(0, -view->verticalScrollBar()->value());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(m.engine().lngCurrentRow(), row - 1);
+    EXPECT_EQ(m.transport().PlayState(), Transport::Playing);
+    emit m.engine().progressValueChanged(row);
+    EXPECT_EQ(view->playedRow(), row - 1);
+    m.menus().mnuFileSubs(3)->trigger(); // File ▸ Close
+    EXPECT_TRUE(view->notation().items().isEmpty());
+}
 
 TEST_F(WindowBehaviourTest, TheMuteButtonMutesAndUnmutesAndGreysTheLouderAndSofterEntries) {
     frmMain& m = start();
@@ -120,7 +142,8 @@ TEST_F(WindowBehaviourTest, HelpOpensTheManualBesideTheProgramOrSaysItIsMissing)
     EXPECT_EQ(messages.shown.last().icon, MessageIcon::Information);
 
     // The two contact entries and the home page open in the desktop's own programs.
-    for (int entry : {2, 3, 6}) m.menus().mnuHelpSubs(entry)->trigger();
+    for (int entry : {2, 3, 6})
+        m.menus().mnuHelpSubs(entry)->trigger();
     ASSERT_EQ(shell.opened.size(), 4);
     EXPECT_TRUE(shell.opened[1].startsWith("https://"));
     EXPECT_TRUE(shell.opened[2].startsWith("mailto:"));

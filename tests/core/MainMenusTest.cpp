@@ -12,7 +12,7 @@ TEST(MainMenus, TheRememberedChecksAreKeyedByTheirCaptionsInReadingOrder) {
     EXPECT_EQ(captions, (QStringList{"每次退出时自动清除", "进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)",
                                      "状态栏(&S)", "从不(&N)", "始终(&T)", "播放时(&P)", "循环播放(&C)",
                                      "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放", "静音(&M)",
-                                     "关机", "休眠", "退出Tonvale", "不操作"}));
+                                     "关机", "休眠", "退出Tonvale", "不操作", "乐谱栏(&N)"}));
 }
 
 TEST(MainMenus, IndexesNameTheEntriesTheCommandsUse) {

@@ -62,6 +62,19 @@ TEST(BottomContainerLayoutTest, WithAllBarsHiddenTheContainerIsEmptyAtTheBottom)
     EXPECT_EQ(l.container, QRect(0, 6000, 13050, 0));
 }
 
+TEST(BottomContainerLayoutTest, TheScoreBarSitsOnTopAndMovesTheOtherBarsDown) {
+    Layout::Input in = input(false, true, false, true);
+    const Layout without = Layout::compute(in);
+    in.barHeight[Layout::Score] = 2700;
+    in.visible[Layout::Score] = true;
+    const Layout with = Layout::compute(in);
+    EXPECT_EQ(with.container, QRect(0, 6000 - 2700 - 495 - 330, 13050, 2700 + 495 + 330));
+    EXPECT_EQ(with.bars[Layout::Score], QRect(0, 0, 13050, 2700));
+    for (const Layout::Bar bar : {Layout::Progress, Layout::Control, Layout::List, Layout::Status})
+        EXPECT_EQ(with.bars[bar], without.bars[bar].translated(0, 2700)) << bar;
+    EXPECT_EQ(with.volume, without.volume);
+}
+
 TEST(BottomContainerLayoutTest, ASingleBarFillsTheContainer) {
     for (const Layout::Bar bar :
          {Layout::Progress, Layout::Control, Layout::List, Layout::Status}) {

@@ -59,6 +59,7 @@ TEST(Properties, ShowPathSizeTimeAndWhatTheScoreHolds) {
     p.scoreInfo = "乐 器：钢琴\r\n音 调：C\r\n节 拍：4/4\r\n速 度：90 拍/分钟";
     p.rowCount = 120;
     p.estimatedTime = "01:20.00";
+    p.findings = {{4, 5, "时值 \"i\" 读作 0"}, {9, 12, "\"x\" 不是音符名"}};
     const frmProperties dialog(p, nullptr);
     EXPECT_EQ(dialog.value("位置："), QString("/m/曲.piano"));
     EXPECT_EQ(dialog.value("大小："), QString("2,048 字节 (2.0 kB)"));
@@ -67,6 +68,9 @@ TEST(Properties, ShowPathSizeTimeAndWhatTheScoreHolds) {
     EXPECT_EQ(dialog.value("速 度："), QString("90 拍/分钟"));
     EXPECT_EQ(dialog.value("行 数："), QString("120"));
     EXPECT_EQ(dialog.value("估计时间："), QString("01:20.00"));
+    EXPECT_EQ(dialog.value("检 查："), QString("第 5 行：时值 \"i\" 读作 0\n第 12 行：\"x\" 不是音符名"));
+    p.findings.clear();
+    EXPECT_EQ(frmProperties(p, nullptr).value("检 查："), QString("没有发现问题"));
     p.isScore = false;
     EXPECT_EQ(frmProperties(p, nullptr).value("行 数："), QString());
 }

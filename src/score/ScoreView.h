@@ -1,0 +1,60 @@
+#pragma once
+// The score bar's view: the loaded score in numbered notation, the computer key of each note
+// under it, the captions as lyrics, the played row highlighted and kept in view, the check's
+// marks with their reasons as tooltips. Only the visible lines are drawn. A click on a note asks
+// to play from there.
+#include "score/ScoreNotation.h"
+#include "score/ScoreViewLayout.h"
+
+#include <QAbstractScrollArea>
+#include <functional>
+
+class ScoreView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    // The computer key that plays piano key 0..87 under the current map ("" for none).
+    using KeyNameSource = std::function<QString(int key)>;
+
+    ScoreView(KeyNameSource keyNames, QWidget* parent);
+
+    void setNotation(ScoreNotation notation);
+    const ScoreNotation& notation() const { return notation_; }
+    const ScoreViewLayout& layout() const { return layout_; }
+    qint32 playedRow() const { return playedRow_; }
+    // The tooltip of the item under `point` (viewport coordinates): its line, its computer key
+    // and what the check found there; "" where there is no item.
+    QString toolTipAt(QPoint point) const;
+
+public slots:
+    // The row processed last; its item (or the last one before it) is highlighted and scrolled
+    // into view.
+    void setPlayedRow(qint32 row);
+    // A row to mark apart from the played one (the note due next while practising); -1 for none.
+    void setMarkedRow(qint32 row);
+    // The key map changed: the key names under the notes are drawn anew.
+    void refreshKeyNames();
+
+signals:
+    // The user clicked the item of `row`.
+    void rowClicked(qint32 row);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void relayout();
+    void scrollToItem(qsizetype item);
+    qsizetype itemAtViewport(QPoint point) const;
+    void drawItem(QPainter& painter, qsizetype index, int top);
+
+    KeyNameSource keyNames_;
+    ScoreNotation notation_;
+    ScoreViewLayout layout_;
+    qint32 playedRow_ = -1;
+    qint32 markedRow_ = -1;
+    qsizetype playedItem_ = -1;
+    qsizetype markedItem_ = -1;
+};

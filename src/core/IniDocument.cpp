@@ -40,6 +40,7 @@ IniDocument IniDocument::parse(const QByteArray& gbkBytes) {
     IniDocument doc;
     const char* const data = gbkBytes.constData();
     const qsizetype size = gbkBytes.size();
+    bool sawLineEnd = false;
     for (qsizetype start = 0; start < size;) {
         qsizetype stop = start;
         while (stop < size && data[stop] != '\r' && data[stop] != '\n')
@@ -50,11 +51,11 @@ IniDocument IniDocument::parse(const QByteArray& gbkBytes) {
             const bool crLf = data[stop] == '\r' && stop + 1 < size && data[stop + 1] == '\n';
             line.end = crLf ? kCrLf : (data[stop] == '\r' ? kCr : kLf);
             start += line.end.size();
-            if (doc.lineEnd_.isEmpty()) doc.lineEnd_ = line.end;
+            if (!sawLineEnd) doc.lineEnd_ = line.end;
+            sawLineEnd = true;
         }
         doc.lines_.append(std::move(line));
     }
-    if (doc.lineEnd_.isEmpty()) doc.lineEnd_ = kCrLf;
     doc.reindex();
     return doc;
 }

@@ -44,7 +44,7 @@ private:
 
     QList<Line> lines_;
     // What ends the lines this document adds: the file's first line end, CR LF in a new file.
-    QByteArray lineEnd_;
+    QByteArray lineEnd_ = QByteArrayLiteral("\r\n");
     // lower-case section name -> index of its first header line
     QHash<QString, qsizetype> sections_;
     // lower-case "section\nkey" -> index of the first entry line of that key in that section

@@ -24,27 +24,19 @@ qsizetype widthAt(const QByteArray& bytes, qsizetype pos) {
     return 2;
 }
 
-// The converters are opened once: opening one costs more than converting a line.
-QStringDecoder& gbkDecoder() {
-    thread_local QStringDecoder decoder("GBK", QStringDecoder::Flag::Stateless);
-    return decoder;
-}
-
-QStringEncoder& gbkEncoder() {
-    thread_local QStringEncoder encoder("GBK", QStringEncoder::Flag::Stateless);
-    return encoder;
-}
-
-// Only for four-byte sequences: where GB18030 gives one of GBK's two-byte codes another meaning,
+// The converters are opened once: opening one costs more than converting a line. GB18030's are
+// only for four-byte sequences: where GB18030 gives one of GBK's two-byte codes another meaning,
 // GBK's holds, as files already on disk were written with it.
-QStringDecoder& fourByteDecoder() {
-    thread_local QStringDecoder decoder("GB18030", QStringDecoder::Flag::Stateless);
-    return decoder;
-}
+struct Converters {
+    QStringDecoder gbkDecoder{"GBK", QStringDecoder::Flag::Stateless};
+    QStringEncoder gbkEncoder{"GBK", QStringEncoder::Flag::Stateless};
+    QStringDecoder fourByteDecoder{"GB18030", QStringDecoder::Flag::Stateless};
+    QStringEncoder fourByteEncoder{"GB18030", QStringEncoder::Flag::Stateless};
+};
 
-QStringEncoder& fourByteEncoder() {
-    thread_local QStringEncoder encoder("GB18030", QStringEncoder::Flag::Stateless);
-    return encoder;
+Converters& converters() {
+    thread_local Converters instance;
+    return instance;
 }
 
 // GB18030 gave 81 of GBK's two-byte codes a character of their own (U+1E3F for A8BC, where GBK
@@ -52,12 +44,12 @@ QStringEncoder& fourByteEncoder() {
 // GBK's reading of the two-byte code stays, that four-byte sequence carries the character
 // instead, as in GB18030's first edition, so that these characters are held too.
 QString decodeFourBytes(QByteArrayView sequence) {
-    const QString character = fourByteDecoder().decode(sequence);
+    const QString character = converters().fourByteDecoder.decode(sequence);
     if (character.size() != 1 || character[0].category() != QChar::Other_PrivateUse)
         return character;
-    const QByteArray pair = gbkEncoder().encode(character);
+    const QByteArray pair = converters().gbkEncoder.encode(character);
     if (pair.size() != 2) return character;
-    const QString moved = fourByteDecoder().decode(pair);
+    const QString moved = converters().fourByteDecoder.decode(pair);
     return moved.size() == 1 && moved[0] != QChar::ReplacementCharacter ? moved : character;
 }
 
@@ -68,10 +60,12 @@ QByteArray encodeCharacter(QStringView character) {
     const auto holds = [character](const QByteArray& bytes) {
         return !bytes.isEmpty() && GbkCodec::decode(bytes) == character;
     };
-    if (const QByteArray bytes = gbkEncoder().encode(character); holds(bytes)) return bytes;
-    const QByteArray bytes = fourByteEncoder().encode(character);
+    if (const QByteArray bytes = converters().gbkEncoder.encode(character); holds(bytes))
+        return bytes;
+    const QByteArray bytes = converters().fourByteEncoder.encode(character);
     if (holds(bytes)) return bytes;
-    if (const QByteArray moved = fourByteEncoder().encode(GbkCodec::decode(bytes)); holds(moved))
+    if (const QByteArray moved = converters().fourByteEncoder.encode(GbkCodec::decode(bytes));
+        holds(moved))
         return moved;
     return QByteArrayLiteral("?");
 }
@@ -81,7 +75,7 @@ QByteArray encodeCharacter(QStringView character) {
 namespace GbkCodec {
 
 QString decode(const QByteArray& bytes) {
-    QStringDecoder& gbk = gbkDecoder();
+    QStringDecoder& gbk = converters().gbkDecoder;
     if (!gbk.isValid()) return QString::fromLatin1(bytes);
     const QByteArrayView view(bytes);
     QString text;
@@ -101,7 +95,7 @@ QString decode(const QByteArray& bytes) {
 }
 
 QByteArray encode(const QString& text) {
-    QStringEncoder& gbk = gbkEncoder();
+    QStringEncoder& gbk = converters().gbkEncoder;
     if (!gbk.isValid()) return text.toLatin1();
     QByteArray bytes = gbk.encode(text);
     if (decode(bytes) == text) return bytes;

@@ -7,7 +7,7 @@
 #include <QString>
 
 namespace GbkCodec {
-// Invalid byte sequences become U+FFFD.
+// Invalid byte sequences become U+FFFD; a lead byte that ends the bytes is dropped, as ever.
 QString decode(const QByteArray& bytes);
 // Characters that neither GBK nor a four-byte sequence can hold become '?'.
 QByteArray encode(const QString& text);

@@ -68,7 +68,8 @@ QList<Probe> probesOf(const QByteArray& bytes) {
         seen.insert((section + u'\n' + key).toLower());
     };
     QString section = QStringLiteral("s");
-    for (const QByteArray& raw : bytes.split('\n')) {
+    // CR LF, LF and a lone CR each end a line.
+    for (const QByteArray& raw : QByteArray(bytes).replace('\r', '\n').split('\n')) {
         if (probes.size() >= kMaxProbes) break;
         const QString line = GbkCodec::decode(raw).trimmed();
         if (line.startsWith(u'[')) {

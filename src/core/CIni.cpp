@@ -1,5 +1,6 @@
 #include "core/CIni.h"
 
+#include "core/IniDocument.h"
 #include "core/IniFileCache.h"
 #include "platform/GbkCodec.h"
 
@@ -13,16 +14,22 @@ QString resolvePath(const QString& path, bool autoAddDotIni) {
     return path;
 }
 
-bool blank(const QString& text) { return text.trimmed().isEmpty(); }
+bool blank(const QString& text) {
+    return IniDocument::trimBlanks(text).isEmpty();
+}
 
 } // namespace
 
 QString CIni::rawValue(const QString& section, const QString& key, const QString& path) const {
     QString value = IniFileCache::read(path).value(section, key).value_or(QString());
-    // The platform hands back at most MaxLength_ - 1 bytes; the cut never splits a character.
-    const QByteArray bytes = GbkCodec::encode(value);
+    // The platform hands back at most MaxLength_ - 1 bytes; the cut never splits a character. No
+    // character takes more than four bytes, so short values need no measuring.
     const qsizetype limit = qMax(0, maxLength_ - 1);
-    if (bytes.size() > limit) value = GbkCodec::decode(bytes.left(GbkCodec::boundaryAtOrBefore(bytes, limit)));
+    if (value.size() * 4 > limit) {
+        const QByteArray bytes = GbkCodec::encode(value);
+        if (bytes.size() > limit)
+            value = GbkCodec::decode(bytes.left(GbkCodec::boundaryAtOrBefore(bytes, limit)));
+    }
     value.remove(QChar(u'\0'));
     return value;
 }
@@ -57,21 +64,29 @@ bool CIni::ReadIniTF_(const QString& sSection_, const QString& sKeyWord_, const 
 
 bool CIni::WriteIniTF_(const QString& sSection_, const QString& sKeyWord_, bool bValue_,
                        const QString& sIniPath_, bool blnAutoAddDotINI) const {
-    return WriteIniString_(sSection_, sKeyWord_, bValue_ ? QStringLiteral("1") : QStringLiteral("0"),
-                           sIniPath_, blnAutoAddDotINI);
+    return WriteIniString_(sSection_, sKeyWord_,
+                           bValue_ ? QStringLiteral("1") : QStringLiteral("0"), sIniPath_,
+                           blnAutoAddDotINI);
 }
 
 void CIni::DeleteKeyWord_(const QString& sSection_, const QString& sKeyWord_,
                           const QString& sIniPath_) const {
-    IniFileCache::modify(sIniPath_, [&](IniDocument& doc) { return doc.removeKey(sSection_, sKeyWord_); });
+    IniFileCache::modify(sIniPath_,
+                         [&](IniDocument& doc) { return doc.removeKey(sSection_, sKeyWord_); });
 }
 
 void CIni::DeleteSection_(const QString& sSection_, const QString& sIniPath_) const {
     IniFileCache::modify(sIniPath_, [&](IniDocument& doc) { return doc.removeSection(sSection_); });
 }
 
-CIni::Batch::Batch(const QString& iniPath) : path_(iniPath) { IniFileCache::beginBatch(path_); }
+CIni::Batch::Batch(const QString& iniPath) : path_(iniPath) {
+    IniFileCache::beginBatch(path_);
+}
 
-CIni::Batch::~Batch() { IniFileCache::endBatch(path_); }
+CIni::Batch::~Batch() {
+    IniFileCache::endBatch(path_);
+}
 
-bool CIni::Batch::commit() { return IniFileCache::flush(path_); }
+bool CIni::Batch::commit() {
+    return IniFileCache::flush(path_);
+}

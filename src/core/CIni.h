@@ -24,7 +24,9 @@ public:
     void DeleteSection_(const QString& sSection_, const QString& sIniPath_) const;
 
     // Groups the writes to one file into a single atomic rewrite when the outermost Batch of that
-    // file ends. Reads meanwhile see the pending content, exactly as if each write had gone to disk.
+    // file ends. Reads meanwhile see the pending content, exactly as if each write had gone to
+    // disk; the file is looked at once, when the batch begins, so that loading a long list in one
+    // Batch reads one state of it.
     class Batch {
     public:
         explicit Batch(const QString& iniPath);

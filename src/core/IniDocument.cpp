@@ -3,29 +3,58 @@
 #include "platform/GbkCodec.h"
 
 namespace {
-const QByteArray kLineEnd = "\r\n";
+const QByteArray kCrLf = QByteArrayLiteral("\r\n");
+const QByteArray kLf = QByteArrayLiteral("\n");
+const QByteArray kCr = QByteArrayLiteral("\r");
 
-QString entryIndexKey(const QString& section, const QString& key) {
-    return section.toLower() + QLatin1Char('\n') + key.toLower();
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
 }
 
-QString stripQuotes(const QString& value) {
-    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
-        return value.mid(1, value.size() - 2);
+QString lowerTrimmed(const QString& name) {
+    return IniDocument::trimBlanks(name).toString().toLower();
+}
+
+QString entryIndexKey(const QString& section, const QString& key) {
+    return lowerTrimmed(section) + QLatin1Char('\n') + lowerTrimmed(key);
+}
+
+QStringView stripQuotes(QStringView value) {
+    if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"'))
+        return value.sliced(1, value.size() - 2);
     return value;
 }
 } // namespace
 
+QStringView IniDocument::trimBlanks(QStringView text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
 IniDocument IniDocument::parse(const QByteArray& gbkBytes) {
     IniDocument doc;
-    const QList<QByteArray> rows = gbkBytes.split('\n');
-    doc.lines_.reserve(rows.size());
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        QByteArray raw = rows[i];
-        if (raw.endsWith('\r')) raw.chop(1);
-        // A trailing line end leaves one empty piece behind that is no line of the file.
-        if (i == rows.size() - 1 && raw.isEmpty()) break;
-        doc.lines_.append(parseLine(raw));
+    const char* const data = gbkBytes.constData();
+    const qsizetype size = gbkBytes.size();
+    bool sawLineEnd = false;
+    for (qsizetype start = 0; start < size;) {
+        qsizetype stop = start;
+        while (stop < size && data[stop] != '\r' && data[stop] != '\n')
+            ++stop;
+        Line line = parseLine(gbkBytes.sliced(start, stop - start));
+        start = stop;
+        if (stop < size) {
+            const bool crLf = data[stop] == '\r' && stop + 1 < size && data[stop + 1] == '\n';
+            line.end = crLf ? kCrLf : (data[stop] == '\r' ? kCr : kLf);
+            start += line.end.size();
+            if (!sawLineEnd) doc.lineEnd_ = line.end;
+            sawLineEnd = true;
+        }
+        doc.lines_.append(std::move(line));
     }
     doc.reindex();
     return doc;
@@ -33,9 +62,10 @@ IniDocument IniDocument::parse(const QByteArray& gbkBytes) {
 
 QByteArray IniDocument::serialize() const {
     QByteArray out;
-    for (const Line& line : lines_) {
-        out += line.raw;
-        out += kLineEnd;
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        out += lines_[i].raw;
+        // A last line without a line end keeps it so, unless a line has come after it.
+        out += lines_[i].end.isEmpty() && i + 1 < lines_.size() ? lineEnd_ : lines_[i].end;
     }
     return out;
 }
@@ -43,24 +73,32 @@ QByteArray IniDocument::serialize() const {
 IniDocument::Line IniDocument::parseLine(const QByteArray& raw) {
     Line line;
     line.raw = raw;
-    const QString text = GbkCodec::decode(raw).trimmed();
-    if (text.isEmpty() || text.startsWith(QLatin1Char(';'))) return line;
-    if (text.startsWith(QLatin1Char('['))) {
-        const qsizetype close = text.indexOf(QLatin1Char(']'));
-        line.kind = Kind::Section;
-        line.name = text.mid(1, close < 0 ? -1 : close - 1).trimmed();
+    const QString decoded = GbkCodec::decode(raw);
+    const QStringView text = trimBlanks(decoded);
+    if (text.isEmpty()) {
+        line.kind = Kind::Blank;
         return line;
     }
-    const qsizetype eq = text.indexOf(QLatin1Char('='));
+    if (text.startsWith(u';')) return line;
+    // Without its closing bracket a line is no section header; it may still be an entry.
+    if (const qsizetype close = text.indexOf(u']'); text.startsWith(u'[') && close > 0) {
+        line.kind = Kind::Section;
+        line.name = trimBlanks(text.sliced(1, close - 1)).toString();
+        return line;
+    }
+    const qsizetype eq = text.indexOf(u'=');
     if (eq < 0) return line;
     line.kind = Kind::Entry;
-    line.name = text.left(eq).trimmed();
-    line.value = stripQuotes(text.mid(eq + 1).trimmed());
+    line.name = trimBlanks(text.first(eq)).toString();
+    line.value = stripQuotes(trimBlanks(text.sliced(eq + 1))).toString();
     return line;
 }
 
-IniDocument::Line IniDocument::entryLine(const QString& key, const QString& value) {
-    return parseLine(GbkCodec::encode(key + QLatin1Char('=') + value));
+IniDocument::Line IniDocument::entryLine(const QString& key, const QString& value,
+                                         const QByteArray& end) {
+    Line line = parseLine(GbkCodec::encode(key + QLatin1Char('=') + value));
+    line.end = end;
+    return line;
 }
 
 void IniDocument::reindex() {
@@ -89,12 +127,13 @@ std::optional<QString> IniDocument::value(const QString& section, const QString&
 }
 
 qsizetype IniDocument::findSection(const QString& section) const {
-    return sections_.value(section.toLower(), -1);
+    return sections_.value(lowerTrimmed(section), -1);
 }
 
 qsizetype IniDocument::sectionEnd(qsizetype header) const {
     qsizetype end = header + 1;
-    while (end < lines_.size() && lines_[end].kind != Kind::Section) ++end;
+    while (end < lines_.size() && lines_[end].kind != Kind::Section)
+        ++end;
     return end;
 }
 
@@ -102,26 +141,32 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
     const auto existing = entries_.constFind(entryIndexKey(section, key));
     if (existing != entries_.constEnd()) {
         Line& line = lines_[*existing];
-        line = entryLine(line.name, value);
+        line = entryLine(line.name, value, line.end);
         return;
     }
+    const QString name = trimBlanks(key).toString();
     const qsizetype header = findSection(section);
     if (header < 0) {
-        lines_.append(parseLine(GbkCodec::encode(QLatin1Char('[') + section + QLatin1Char(']'))));
-        lines_.append(entryLine(key, value));
+        const QString sectionName = trimBlanks(section).toString();
+        Line headerLine =
+            parseLine(GbkCodec::encode(QLatin1Char('[') + sectionName + QLatin1Char(']')));
+        headerLine.end = lineEnd_;
+        lines_.append(std::move(headerLine));
+        lines_.append(entryLine(name, value, lineEnd_));
     } else {
         // A new key goes after the last non-blank line of its section, before any blank lines
         // that separate it from the next section.
         qsizetype at = sectionEnd(header);
-        while (at > header + 1 && GbkCodec::decode(lines_[at - 1].raw).trimmed().isEmpty()) --at;
+        while (at > header + 1 && lines_[at - 1].kind == Kind::Blank)
+            --at;
         if (at == lines_.size()) {
             // Appending to the last section moves no other line: index just the new one, so
             // that writing a long list stays linear.
-            lines_.append(entryLine(key, value));
+            lines_.append(entryLine(name, value, lineEnd_));
             entries_.insert(entryIndexKey(section, key), at);
             return;
         }
-        lines_.insert(at, entryLine(key, value));
+        lines_.insert(at, entryLine(name, value, lineEnd_));
     }
     reindex();
 }

@@ -9,24 +9,35 @@
 
 namespace {
 
-// What identifies one version of a file: an atomic rewrite always changes the inode.
+// What identifies one version of a file: an atomic rewrite always changes the inode, a rewrite in
+// place the change time (unless it falls into the same tick of the file system's clock).
 struct Signature {
     bool exists = false;
     dev_t device = 0;
     ino_t inode = 0;
     off_t size = 0;
     timespec modified{};
+    timespec changed{};
     bool operator==(const Signature& o) const {
+        const auto same = [](const timespec& a, const timespec& b) {
+            return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+        };
         return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
-               modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
+               same(modified, o.modified) && same(changed, o.changed);
     }
 };
 
 struct Entry {
     Signature signature;
     IniDocument document;
+    // The bytes the document was read from, kept while the file is too young to be known by its
+    // signature alone; empty once it is settled.
+    QByteArray youngBytes;
+    bool settled = false;
     int batchDepth = 0;
     bool dirty = false;
+    // Inside a batch the file is looked at once: one operation reads one state of it.
+    bool checkedInBatch = false;
 };
 
 // Files larger than this are not INI files of this program; they read as empty rather than
@@ -42,8 +53,43 @@ Signature signatureOf(const QString& path) {
         s.inode = st.st_ino;
         s.size = st.st_size;
         s.modified = st.st_mtim;
+        s.changed = st.st_ctim;
     }
     return s;
+}
+
+qint64 nanoseconds(const timespec& t) {
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+qint64 nowNanoseconds() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return nanoseconds(now);
+}
+
+// Coarse file-system clocks (two seconds on FAT, a server's clock on a network share) give a
+// rewrite in place the same time as the version before it. A version read more than this long
+// after its time stamp cannot be followed by one with the same stamp; a younger one is compared
+// by content on every read, as profile files are re-read elsewhere.
+constexpr qint64 kClockTickNs = 2'000'000'000;
+
+bool settledAt(const Signature& s, qint64 readAtNs) {
+    return readAtNs - qMax(nanoseconds(s.modified), nanoseconds(s.changed)) > kClockTickNs;
+}
+
+QByteArray readBytes(const QString& path, const Signature& s) {
+    if (!s.exists || s.size > kMaxFileBytes) return {};
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(kMaxFileBytes) : QByteArray();
+}
+
+// Takes `bytes`, read at `readAtNs` from the version `s`, as what the entry holds.
+void hold(Entry& entry, const Signature& s, QByteArray bytes, qint64 readAtNs, bool parse) {
+    if (parse) entry.document = IniDocument::parse(bytes);
+    entry.signature = s;
+    entry.settled = settledAt(s, readAtNs);
+    entry.youngBytes = entry.settled ? QByteArray() : std::move(bytes);
 }
 
 // How many files are kept parsed at most, besides those a batch holds: every playlist the user
@@ -60,42 +106,44 @@ QHash<QString, Entry>& entries() {
 void makeRoomFor(const QString& path) {
     QHash<QString, Entry>& cache = entries();
     if (cache.size() < kMaxIdleDocuments || cache.contains(path)) return;
-    cache.removeIf([](const QHash<QString, Entry>::iterator it) {
-        return it->batchDepth == 0 && !it->dirty;
-    });
+    cache.removeIf(
+        [](const QHash<QString, Entry>::iterator it) { return it->batchDepth == 0 && !it->dirty; });
 }
 
 Entry& current(const QString& path) {
     makeRoomFor(path);
     Entry& entry = entries()[path];
-    if (entry.batchDepth > 0 && entry.dirty) return entry;
+    if (entry.batchDepth > 0 && (entry.dirty || entry.checkedInBatch)) return entry;
     const Signature now = signatureOf(path);
-    if (!(now == entry.signature) || !now.exists) {
-        QByteArray bytes;
-        if (now.exists && now.size <= kMaxFileBytes) {
-            QFile file(path);
-            if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
-        }
-        entry.document = IniDocument::parse(bytes);
-        entry.signature = now;
-    }
+    if (now == entry.signature && now.exists && entry.settled) return entry;
+    const qint64 readAt = nowNanoseconds();
+    QByteArray bytes = readBytes(path, now);
+    const bool changed = !(now == entry.signature) || !now.exists || bytes != entry.youngBytes;
+    hold(entry, now, std::move(bytes), readAt, changed);
     return entry;
 }
 
 bool writeOut(const QString& path, Entry& entry) {
     entry.dirty = false;
-    const bool ok = AtomicFile::write(path, entry.document.serialize());
+    QByteArray bytes = entry.document.serialize();
+    const qint64 writtenAt = nowNanoseconds();
+    if (AtomicFile::write(path, bytes)) {
+        hold(entry, signatureOf(path), std::move(bytes), writtenAt, false);
+        return true;
+    }
     // After a failed write the disk still holds the old file: forget what we hold.
-    entry.signature = ok ? signatureOf(path) : Signature{};
-    if (!ok) entry.document = IniDocument();
-    return ok;
+    entry.signature = Signature{};
+    entry.document = IniDocument();
+    return false;
 }
 
 } // namespace
 
 namespace IniFileCache {
 
-const IniDocument& read(const QString& path) { return current(path).document; }
+const IniDocument& read(const QString& path) {
+    return current(path).document;
+}
 
 bool modify(const QString& path, const std::function<bool(IniDocument&)>& change) {
     Entry& entry = current(path);
@@ -107,7 +155,11 @@ bool modify(const QString& path, const std::function<bool(IniDocument&)>& change
     return writeOut(path, entry);
 }
 
-void beginBatch(const QString& path) { ++current(path).batchDepth; }
+void beginBatch(const QString& path) {
+    Entry& entry = current(path);
+    ++entry.batchDepth;
+    entry.checkedInBatch = true;
+}
 
 // A batch inside another one leaves the writing to the outermost, so that one operation made of
 // smaller saves still rewrites the file once.
@@ -120,9 +172,13 @@ bool flush(const QString& path) {
 bool endBatch(const QString& path) {
     Entry& entry = entries()[path];
     if (entry.batchDepth > 0) --entry.batchDepth;
-    return entry.batchDepth == 0 ? flush(path) : true;
+    if (entry.batchDepth > 0) return true;
+    entry.checkedInBatch = false;
+    return flush(path);
 }
 
-qsizetype documentsHeld() { return entries().size(); }
+qsizetype documentsHeld() {
+    return entries().size();
+}
 
 } // namespace IniFileCache

@@ -1,6 +1,6 @@
 #pragma once
-// Parsed copies of INI files, revalidated against the file on every use, and the pending state of
-// batched writes. Used only by CIni.
+// Parsed copies of INI files, revalidated against the file on every use (once in a batch), and the
+// pending state of batched writes. Used only by CIni.
 #include "core/IniDocument.h"
 
 #include <functional>

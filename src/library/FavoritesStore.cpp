@@ -21,6 +21,8 @@ QString path(const AppPaths& paths) {
 
 QList<Favorite> load(const QString& path) {
     const CIni ini;
+    // One look at the file for the whole list, however young it is.
+    const CIni::Batch batch(path);
     const qint32 n = IniListCount::read(ini, kEntries, kCount, path);
     QList<Favorite> favorites;
     for (qint32 k = 0; k < n; ++k) {

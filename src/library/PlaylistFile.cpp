@@ -18,6 +18,8 @@ QString playingListPath(const AppPaths& paths) {
 
 QStringList load(const QString& path) {
     const CIni ini;
+    // One look at the file for the whole list, however young it is.
+    const CIni::Batch batch(path);
     const qint32 n = IniListCount::read(ini, kSection, kCount, path);
     QStringList entries;
     for (qint32 k = 0; k < n; ++k) {

@@ -1,6 +1,7 @@
 // The settings file across runs: what a first start leaves on disk, what a later start restores
 // from it, and the options gate.
 #include "app/BottomContainer.h"
+#include "app/LibraryController.h"
 #include "app/MainWindowRig.h"
 #include "controls/Volume.h"
 
@@ -358,6 +359,36 @@ TEST_F(SettingsFileTest, AFirstStartKeepsThePlayingListAndFavoritesFoundOnDisk) 
     stop();
     EXPECT_EQ(readKeys(kPlayingList).value("播放列表/0"), folder.file("甲.piano"));
     EXPECT_EQ(readKeys(kFavorites).value("名称/0"), QString("乙"));
+}
+
+// Linux file names are Unicode: names GBK cannot hold come back whole from every data file and
+// from a playlist, and the rest of each file keeps its GBK bytes.
+TEST_F(SettingsFileTest, NamesOutsideGbkComeBackFromEveryDataFileAndAPlaylist) {
+    const QString name = score("Café ♫ 노래.piano");
+    const QString entry = name + " *1";
+    const QString caption = "收藏 ♫ 노래";
+    frmMain& m = start();
+    m.opener().playAllFiles(entry, true, true);
+    m.favorites().AddListEntry(entry, caption, ListPair::DuplicateTest::OnDisplayNames);
+    dialogs.answers << folder.file("列表 ♫.plist");
+    ASSERT_TRUE(m.library().commands().savePlaylist());
+    stop();
+    // "é" keeps its GBK bytes, "♫" is written in four.
+    for (const char* file : {kSettings, kPlayingList, kFavorites})
+        EXPECT_TRUE(folder.read(QString::fromUtf8(file)).contains("Caf\xA8\xA6 \x81\x37\xAC\x39 "))
+            << file;
+    EXPECT_EQ(readKeys(kSettings).value("最近打开的文件/0"), entry);
+
+    frmMain& next = start();
+    EXPECT_EQ(next.playingList().entries(), QStringList{entry});
+    EXPECT_EQ(next.recentFiles().lstRecentFullPath().value(0), entry);
+    ASSERT_EQ(next.favorites().count(), 1);
+    EXPECT_EQ(next.favorites().entry(0), entry);
+    EXPECT_EQ(next.favorites().displayText(0), caption);
+    next.playingList().clear();
+    next.opener().LoadPlaylistFile(folder.file("列表 ♫.plist"));
+    EXPECT_EQ(next.playingList().entries(), QStringList{entry});
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
 }
 
 } // namespace

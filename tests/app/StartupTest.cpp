@@ -4,6 +4,7 @@
 #include "core/Twips.h"
 #include "app/frmMain.h"
 #include "core/NoteTable.h"
+#include "library/PlaylistFile.h"
 #include "platform/GbkCodec.h"
 #include "platform/SingleInstance.h"
 #include "support/RecordingDesktopIntegration.h"
@@ -243,8 +244,9 @@ TEST_F(StartupTest, AFirstStartChecksItsMenuDefaultsAndTheModesFollowTheMenu) {
 
 namespace {
 
+// The name is one GBK cannot hold: the recording plays back, and its name is kept whole.
 TEST_F(StartupTest, ARecordingSavedFromTheStatusLabelPlaysBackWithTheSameNotes) {
-    const QString saved = dir.file("录音.piano");
+    const QString saved = dir.file("录音 ♫ 노래.piano");
     dialogs.answers << saved;
     runProgram([&](frmMain& main) {
         main.transport().clickButton(2); // no sample in the way
@@ -263,8 +265,10 @@ TEST_F(StartupTest, ARecordingSavedFromTheStatusLabelPlaysBackWithTheSameNotes) 
         EXPECT_EQ(keys, (QList<int>{39, 41, 43, 39}));
         EXPECT_EQ(main.engine().TempoBpm(), 60);
         EXPECT_EQ(main.engine().BeatUnit(), 4);
+        EXPECT_TRUE(main.windowTitle().contains("录音 ♫ 노래")) << main.windowTitle().toStdString();
     });
-    const QStringList rows = GbkCodec::decode(dir.read("录音.piano")).split("\r\n");
+    EXPECT_EQ(PlaylistFile::load(PlaylistFile::playingListPath(dir.paths())), QStringList{saved});
+    const QStringList rows = GbkCodec::decode(dir.read("录音 ♫ 노래.piano")).split("\r\n");
     ASSERT_EQ(rows.size(), 10); // four header rows, the caption, four notes, the empty last row
     EXPECT_EQ(rows.mid(0, 5), (QStringList{"%0", "!C", "?4/4", "$60", "#版权所有 (C) 2026 Quillon"}));
     EXPECT_TRUE(rows[5].startsWith("1+"));

@@ -1,11 +1,14 @@
-#include "core/AtomicFile.h"
 #include "core/CIni.h"
+#include "core/AtomicFile.h"
 #include "core/IniFileCache.h"
 #include "platform/GbkCodec.h"
 #include "support/TempProgramFolder.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -24,7 +27,8 @@ protected:
 };
 
 TEST_F(CIniTest, ReadsChineseSectionsAndKeysIgnoringCaseBlanksAndQuotes) {
-    writeGbk("; 注释\r\n[乐器名]\r\n1 = 大钢琴 \r\nKey=\"带引号的值\"\r\nkey=第二个\r\n[Other]\r\nA=1\r\n");
+    writeGbk("; 注释\r\n[乐器名]\r\n1 = 大钢琴 "
+             "\r\nKey=\"带引号的值\"\r\nkey=第二个\r\n[Other]\r\nA=1\r\n");
     EXPECT_EQ(ini.ReadIniString_("乐器名", "1", path()), QString("大钢琴"));
     EXPECT_EQ(ini.ReadIniString_("乐器名", "KEY", path()), QString("带引号的值"));
     EXPECT_EQ(ini.ReadIniString_("other", "a", path()), QString("1"));
@@ -85,8 +89,9 @@ TEST_F(CIniTest, RewritesKeepCommentsOtherLinesAndOrder) {
     ASSERT_TRUE(ini.WriteIniString_("节", "A", "新", path()));
     ASSERT_TRUE(ini.WriteIniString_("节", "d", "4", path()));
     ASSERT_TRUE(ini.WriteIniString_("新节", "e", "5", path()));
-    EXPECT_EQ(readGbk(), QString("; 横幅\r\n[节]\r\n\t\r\na=新\r\n这一行不是条目\r\nb=2\r\nd=4\r\n\r\n"
-                                 "[后面]\r\nc=3\r\n[新节]\r\ne=5\r\n"));
+    EXPECT_EQ(readGbk(),
+              QString("; 横幅\r\n[节]\r\n\t\r\na=新\r\n这一行不是条目\r\nb=2\r\nd=4\r\n\r\n"
+                      "[后面]\r\nc=3\r\n[新节]\r\ne=5\r\n"));
 }
 
 TEST_F(CIniTest, TheFirstOfTwoEqualKeysWinsAndIsTheOneReplaced) {
@@ -113,6 +118,26 @@ TEST_F(CIniTest, ReadsSeeEveryChangeMadeOnDisk) {
     EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString());
 }
 
+TEST_F(CIniTest, ReadsSeeARewriteInPlaceThatKeepsSizeAndTime) {
+    // What a coarse file-system clock makes of a rewrite within one tick: same inode, same size,
+    // same time stamp.
+    writeGbk("[s]\r\nk=1\r\n");
+    const QByteArray name = QFile::encodeName(path());
+    struct stat before {};
+    ASSERT_EQ(::stat(name.constData(), &before), 0);
+    for (const char* value : {"2", "3", "4"}) {
+        ASSERT_EQ(ini.ReadIniString_("s", "k", path()).size(), 1);
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(7);
+        file.write(value);
+        file.close();
+        const timespec times[2] = {before.st_atim, before.st_mtim};
+        ASSERT_EQ(::utimensat(AT_FDCWD, name.constData(), times, 0), 0);
+        EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString(value));
+    }
+}
+
 TEST_F(CIniTest, AutoAddDotIniAppendsTheEndingOnlyWhenMissing) {
     ASSERT_TRUE(ini.WriteIniString_("s", "k", "v", dir.file("cfg"), true));
     EXPECT_TRUE(QFile::exists(dir.file("cfg.INI")));
@@ -125,7 +150,8 @@ TEST_F(CIniTest, AutoAddDotIniAppendsTheEndingOnlyWhenMissing) {
 
 TEST_F(CIniTest, WritesToReadOnlyFilesOrMissingFoldersFailAndChangeNothing) {
     writeGbk("[s]\r\nk=old\r\n");
-    QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile::setPermissions(path(),
+                          QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     EXPECT_FALSE(ini.WriteIniString_("s", "k", "new", path()));
     EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString("old"));
     EXPECT_FALSE(ini.WriteIniString_("s", "k", "v", dir.file("nofolder/x.INI")));
@@ -134,7 +160,9 @@ TEST_F(CIniTest, WritesToReadOnlyFilesOrMissingFoldersFailAndChangeNothing) {
 TEST_F(CIniTest, ABatchWritesOnceAndReadsSeeThePendingValues) {
     {
         CIni::Batch batch(path());
-        for (int i = 0; i < 500; ++i) ASSERT_TRUE(ini.WriteIniString_("列表", QString::number(i), QString("条目%1").arg(i), path()));
+        for (int i = 0; i < 500; ++i)
+            ASSERT_TRUE(
+                ini.WriteIniString_("列表", QString::number(i), QString("条目%1").arg(i), path()));
         EXPECT_FALSE(QFile::exists(path()));
         EXPECT_EQ(ini.ReadIniString_("列表", "499", path()), QString("条目499"));
     }
@@ -163,7 +191,8 @@ TEST_F(CIniTest, ReadingManyFilesKeepsFewParsedAndNeverLosesAPendingBatch) {
         for (int i = 0; i < 200; ++i) {
             const QString name = QString("列表%1.plist").arg(i);
             writeGbk(QString("[播放列表]\r\n1=/m/%1.piano\r\n").arg(i), name);
-            ASSERT_EQ(ini.ReadIniString_("播放列表", "1", path(name)), QString("/m/%1.piano").arg(i));
+            ASSERT_EQ(ini.ReadIniString_("播放列表", "1", path(name)),
+                      QString("/m/%1.piano").arg(i));
         }
         EXPECT_LE(IniFileCache::documentsHeld(), 40);
         EXPECT_EQ(ini.ReadIniString_("s", "pending", path()), QString("1"));
@@ -172,7 +201,8 @@ TEST_F(CIniTest, ReadingManyFilesKeepsFewParsedAndNeverLosesAPendingBatch) {
     EXPECT_EQ(readGbk(), QString("[s]\r\npending=1\r\n"));
     // A file forgotten on the way is read again as it is now.
     writeGbk("[播放列表]\r\n1=/m/changed.piano\r\n", "列表0.plist");
-    EXPECT_EQ(ini.ReadIniString_("播放列表", "1", path("列表0.plist")), QString("/m/changed.piano"));
+    EXPECT_EQ(ini.ReadIniString_("播放列表", "1", path("列表0.plist")),
+              QString("/m/changed.piano"));
 }
 
 TEST_F(CIniTest, AnInterruptedRewriteLeavesTheOldFileWhole) {
@@ -188,5 +218,86 @@ TEST_F(CIniTest, ZeroCharactersAreRemovedFromValues) {
     dir.write("设置.INI", QByteArray("[s]\r\nk=a\0b\r\n", 12));
     EXPECT_EQ(ini.ReadIniString_("s", "k", path()), QString("ab"));
 }
+
+// Files as other programs and hand editing leave them, read as profile files are read elsewhere.
+struct ReadCase {
+    const char* name;
+    QByteArray file;
+    QString section, key;
+    QString expected;
+};
+
+class CIniReadTest : public CIniTest, public testing::WithParamInterface<ReadCase> {};
+
+TEST_P(CIniReadTest, ReadsTheValue) {
+    dir.write("设置.INI", GetParam().file);
+    EXPECT_EQ(ini.ReadIniString_(GetParam().section, GetParam().key, path()), GetParam().expected);
+}
+
+const QString kFullWidthSpace(QChar(0x3000));
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, CIniReadTest,
+    testing::Values(
+        ReadCase{"LoneCrEndsALine", "[s]\r\nk=abc\rdef=1\r\n", "s", "k", "abc"},
+        ReadCase{"AfterALoneCr", "[s]\r\nk=abc\rdef=1\r\n", "s", "def", "1"},
+        ReadCase{"OldMacintoshFile", "[s]\rk=v\rj=w", "s", "j", "w"},
+        ReadCase{"UnixFile", "[s]\nk=v\n", "s", "k", "v"},
+        ReadCase{"CrBeforeCrLf", "[s]\r\r\nk=v\r\r\n", "s", "k", "v"},
+        ReadCase{"BlanksAndTabsTrimmed", "[s]\r\n\t k \t= \t\"v\" \t\r\n", "s", "k", "v"},
+        ReadCase{"FullWidthSpacesKept", "[s]\r\nk=\xA1\xA1v\xA1\xA1\r\n", "s", "k",
+                 kFullWidthSpace + "v" + kFullWidthSpace},
+        ReadCase{"NamesGivenWithBlanks", "[s]\r\nk=v\r\n", " s\t", "\tk ", "v"},
+        ReadCase{"NoClosingBracketNoSection", "[t]\r\n[s\r\nk=v\r\n", "t", "k", "v"},
+        ReadCase{"NoClosingBracketNothingInIt", "[t]\r\n[s\r\nk=v\r\n", "s", "k", ""},
+        ReadCase{"FourByteCharacters", "[\x81\x37\xAC\x39]\r\n\x82\x37\xCF\x35=\xA8\xA6\r\n", "♫",
+                 "가", "é"}),
+    [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+
+// One write or delete (an empty value deletes the key), and the whole file after it: every other
+// line stays as it was, line end included.
+struct RewriteCase {
+    const char* name;
+    QByteArray file;
+    QString section, key, value;
+    QByteArray expected;
+};
+
+class CIniRewriteTest : public CIniTest, public testing::WithParamInterface<RewriteCase> {};
+
+TEST_P(CIniRewriteTest, LeavesTheFile) {
+    const RewriteCase& c = GetParam();
+    dir.write("设置.INI", c.file);
+    if (c.value.isEmpty())
+        ini.DeleteKeyWord_(c.section, c.key, path());
+    else
+        ASSERT_TRUE(ini.WriteIniString_(c.section, c.key, c.value, path()));
+    EXPECT_EQ(dir.read("设置.INI"), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, CIniRewriteTest,
+    testing::Values(
+        RewriteCase{"KeyWithBlanksReplaces", "[s]\r\nk=1\r\n", "s", "k ", "2", "[s]\r\nk=2\r\n"},
+        RewriteCase{"SectionWithBlanksReplaces", "[s]\r\nk=1\r\n", "\ts ", "k", "2",
+                    "[s]\r\nk=2\r\n"},
+        RewriteCase{"NewNamesLoseTheirBlanks", "", " s ", " k ", "1", "[s]\r\nk=1\r\n"},
+        RewriteCase{"KeyWithBlanksDeletes", "[s]\r\nk=1\r\nj=2\r\n", " s", "k\t", "",
+                    "[s]\r\nj=2\r\n"},
+        RewriteCase{"UnixLineEndsKept", "[s]\nk=1\nj=2\n", "s", "k", "3", "[s]\nk=3\nj=2\n"},
+        RewriteCase{"NewKeyInAUnixFile", "[s]\nk=1\n", "s", "j", "2", "[s]\nk=1\nj=2\n"},
+        RewriteCase{"OldMacintoshLineEndsKept", "[s]\rk=1\rj=2\r", "s", "j", "3",
+                    "[s]\rk=1\rj=3\r"},
+        RewriteCase{"MixedLineEndsKept", "[s]\r\nk=abc\rdef\nj=1\r\n", "s", "k", "x",
+                    "[s]\r\nk=x\rdef\nj=1\r\n"},
+        RewriteCase{"LastLineWithoutEndStaysSo", "[s]\r\nk=1", "s", "k", "2", "[s]\r\nk=2"},
+        RewriteCase{"LastLineWithoutEndGetsOneBeforeANewLine", "[s]\r\nk=1", "s", "j", "2",
+                    "[s]\r\nk=1\r\nj=2\r\n"},
+        RewriteCase{"FullWidthSpacesWrittenAndKept", "[s]\r\nk=\xA1\xA1v\r\nj=1\r\n", "s", "j",
+                    kFullWidthSpace + "2" + kFullWidthSpace,
+                    "[s]\r\nk=\xA1\xA1v\r\nj=\xA1\xA1\x32\xA1\xA1\r\n"},
+        RewriteCase{"NoClosingBracketNoSection", "[s]\r\n[t\r\nk=1\r\n", "s", "k", "2",
+                    "[s]\r\n[t\r\nk=2\r\n"}),
+    [](const testing::TestParamInfo<RewriteCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -23,8 +23,10 @@ TEST(ScoreText, RowsAreCutAtCrLfAndNowhereElse) {
 }
 
 TEST(ScoreText, ScoresAreGbkUnlessTheyStartWithTheUtf8Mark) {
-    const QString text = QStringLiteral("#春花秋月\r\n1+4");
+    const QString text = QStringLiteral("#春花秋月 ♫ 노래\r\n1+4");
     EXPECT_EQ(ScoreText::decode(GbkCodec::encode(text)), text);
+    // Characters GBK cannot hold, as GB18030 writes them.
+    EXPECT_EQ(ScoreText::decode("#\x81\x37\xAC\x39\r\n"), QStringLiteral("#♫\r\n"));
     EXPECT_EQ(ScoreText::decode("\xEF\xBB\xBF" + text.toUtf8()), text);
     // Without the mark UTF-8 bytes are read as GBK: not the same text.
     EXPECT_NE(ScoreText::decode(text.toUtf8()), text);

@@ -17,6 +17,7 @@ bool AudioRestGate::beginPeriod() {
     }
     // Whatever came before this point is in the synthesizer and sounds in this period.
     messagesSeen_ = messages_;
+    ++periodsBegun_;
     return rested;
 }
 
@@ -44,6 +45,11 @@ void AudioRestGate::close() {
 bool AudioRestGate::resting() const {
     const std::lock_guard lock(mutex_);
     return resting_;
+}
+
+unsigned long AudioRestGate::periodsBegun() const {
+    const std::lock_guard lock(mutex_);
+    return periodsBegun_;
 }
 
 bool AudioRestGate::quiet(const float* left, const float* right, int frames) {

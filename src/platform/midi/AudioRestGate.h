@@ -28,6 +28,8 @@ public:
     void close();
     // True while the audio thread waits.
     bool resting() const;
+    // Periods begun so far: the first one begun after a message is the one that sounds it.
+    unsigned long periodsBegun() const;
 
     // The peak test of endPeriod for one period of two channels.
     static bool quiet(const float* left, const float* right, int frames);
@@ -39,6 +41,7 @@ private:
     long quietFrames_ = 0;
     unsigned long messages_ = 0;
     unsigned long messagesSeen_ = 0;
+    unsigned long periodsBegun_ = 0;
     bool closed_ = false;
     bool resting_ = false;
 };

@@ -39,6 +39,8 @@ public:
     bool startAudio(const QStringList& drivers, QString& error);
     // True while the driver's thread sleeps because nothing sounds; the next message wakes it.
     bool audioResting() const { return rest_ && rest_->resting(); }
+    // Audio periods the driver has begun to render; how soon a message is heard shows here.
+    unsigned long audioPeriodsBegun() const { return rest_ ? rest_->periodsBegun() : 0; }
     // The driver that plays, "" when none does.
     QString audioDriver() const { return audioDriver_; }
     // The output latency configured for the playing driver, in milliseconds; 0 without one.

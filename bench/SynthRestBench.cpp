@@ -174,6 +174,8 @@ void measureFirstNote(PrivateSoundServer& server, int rounds) {
         double toRenderMs; // until the audio thread begins the period that sounds the note
     };
     std::vector<Strike> strikes;
+    // The recorder's first samples may hold a click of its own: the first strike comes after them.
+    const std::size_t firstStruck = server.recordedSamples();
     const auto strike = [&](bool afterRest) {
         const unsigned long periods = engine.audioPeriodsBegun();
         const Clock::time_point sent = Clock::now();
@@ -202,7 +204,7 @@ void measureFirstNote(PrivateSoundServer& server, int rounds) {
     // The null sink's monitor hands over what was played up to two seconds late.
     server.record(2500);
     const std::vector<float> samples = server.stopRecording();
-    const std::size_t anchor = onsetFrom(samples, 0);
+    const std::size_t anchor = onsetFrom(samples, firstStruck);
     std::printf("First note after 10 s of rest against a note struck while playing "
                 "(configured stream latency %.2f ms; load average %s):\n",
                 engine.configuredLatencyMs(), loadAverage().constData());

@@ -70,6 +70,8 @@ TEST_F(SoundServerTest, A4StruckOnTheRestingSynthesizerReachesTheSoundServer) {
     ASSERT_TRUE(server.startRecording()) << "the recorder delivered nothing";
     ASSERT_TRUE(restsWithin(*synth->engine(), 10000));
     server.record(200);
+    // The recorder's first samples may hold a click of its own: the note is looked for after them.
+    const std::size_t struck = server.recordedSamples();
     midi.NoteOn(0, 33, 127, 36);
     server.record(800);
     midi.NoteOff(0, 33, 36);
@@ -80,7 +82,7 @@ TEST_F(SoundServerTest, A4StruckOnTheRestingSynthesizerReachesTheSoundServer) {
     const std::vector<float> samples = server.stopRecording();
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
 
-    std::size_t onset = 0;
+    std::size_t onset = struck;
     while (onset < samples.size() && std::abs(samples[onset]) < 0.01f)
         ++onset;
     constexpr std::size_t kWindow = 8192, kStep = 4096, kWindows = 5;

@@ -31,6 +31,8 @@ public:
     bool startRecording();
     // Keeps reading what the sink plays for `ms` milliseconds.
     void record(int ms);
+    // Samples received so far: the sink plays what is struck now no earlier than this.
+    std::size_t recordedSamples() const { return std::size_t(recorded_.size()) / sizeof(float); }
     // Ends the recording; what was recorded, one float per sample.
     std::vector<float> stopRecording();
 

@@ -49,7 +49,8 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     picContainer_ = new BottomContainer(surface);
     keyFilter_ = new PianoKeyFilter(*this, live_, this);
     statusBar_ = new StatusBarView(picContainer_->picStatusBar());
-    connect(&sound_, &SoundSettings::soundOutputNoteChanged, statusBar_, &StatusBarView::showSoundOutputNote);
+    connect(&sound_, &SoundSettings::soundOutputNoteChanged, statusBar_,
+            &StatusBarView::showSoundOutputNote);
     connect(&sound_, &SoundSettings::deviceNote, statusBar_->lblStatus, &QLabel::setText);
     lblShowLRC_ = new QLabel(surface);
     lblShowLRC_->setGeometry(kCaptionGeometry);

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fluid-soundfont-gm timgm6mb-soundfont fonts-wqy-microhei
   pulseaudio pulseaudio-utils desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
-  dpkg-dev file fakeroot
+  dpkg-dev file fakeroot fluidsynth
   xvfb xauth
   # the desktop scenarios: window manager, input, windows, accessibility bus, screen pixels
   openbox xdotool wmctrl x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi imagemagick

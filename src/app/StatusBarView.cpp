@@ -20,7 +20,8 @@ QLabel* badge(const QColor& colour, QWidget* parent) {
     p.drawEllipse(QRectF(1, 1, kIconSize - 2, kIconSize - 2));
     p.setPen(QPen(Qt::white, 1.6));
     p.drawLine(QPointF(kIconSize / 2.0, 4), QPointF(kIconSize / 2.0, kIconSize / 2.0 + 1));
-    p.drawLine(QPointF(kIconSize / 2.0, kIconSize / 2.0 + 1), QPointF(kIconSize - 4.5, kIconSize / 2.0 + 1));
+    p.drawLine(QPointF(kIconSize / 2.0, kIconSize / 2.0 + 1),
+               QPointF(kIconSize - 4.5, kIconSize / 2.0 + 1));
     auto* label = new QLabel(parent);
     label->setPixmap(pixmap);
     return label;
@@ -33,10 +34,19 @@ StatusBarView::StatusBarView(QWidget* picStatusBar) : QObject(picStatusBar) {
     row->setSpacing(4);
     lblStatus = new QLabel(QStringLiteral("准备..."), picStatusBar);
     lblPlayedTime = new QLabel(QStringLiteral("已用时间 / 总时间"), picStatusBar);
+    lblSoundOutput = new QLabel(picStatusBar);
+    lblSoundOutput->setStyleSheet(QStringLiteral("color: #a01010"));
+    lblSoundOutput->hide();
     imgFileIcon = badge(QColor(64, 110, 200), picStatusBar);
     row->addWidget(imgFileIcon, 0, Qt::AlignVCenter);
     row->addWidget(lblStatus, 0, Qt::AlignVCenter);
     row->addStretch(1);
+    row->addWidget(lblSoundOutput, 0, Qt::AlignVCenter);
     row->addWidget(badge(QColor(90, 160, 90), picStatusBar), 0, Qt::AlignVCenter);
     row->addWidget(lblPlayedTime, 0, Qt::AlignVCenter);
+}
+
+void StatusBarView::showSoundOutputNote(const QString& text) {
+    lblSoundOutput->setText(text);
+    lblSoundOutput->setVisible(!text.isEmpty());
 }

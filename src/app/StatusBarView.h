@@ -1,6 +1,7 @@
 #pragma once
-// The contents of the status bar: an icon and the status text at the left, an icon and the
-// played-time text at the right, all centred vertically.
+// The contents of the status bar: an icon and the status text at the left, a standing note on the
+// sound output while there is one, an icon and the played-time text at the right, all centred
+// vertically.
 #include <QWidget>
 
 class QLabel;
@@ -14,4 +15,8 @@ public:
     QLabel* imgFileIcon = nullptr;
     QLabel* lblStatus = nullptr;
     QLabel* lblPlayedTime = nullptr;
+    // Hidden while it has nothing to say.
+    QLabel* lblSoundOutput = nullptr;
+
+    void showSoundOutputNote(const QString& text);
 };

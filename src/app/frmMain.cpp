@@ -52,6 +52,9 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     lblMute_->setGeometry(kDamperGeometry);
     picContainer_ = new BottomContainer(surface);
     statusBar_ = new StatusBarView(picContainer_->picStatusBar());
+    connect(&sound_, &SoundSettings::soundOutputNoteChanged, statusBar_,
+            &StatusBarView::showSoundOutputNote);
+    connect(&sound_, &SoundSettings::deviceNote, statusBar_->lblStatus, &QLabel::setText);
     lblShowLRC_ = new QLabel(surface);
     lblShowLRC_->setObjectName(QStringLiteral("lblShowLRC"));
     lblShowLRC_->setGeometry(kCaptionGeometry);

@@ -1,6 +1,14 @@
 #include "core/SoundSettings.h"
 
-SoundSettings::SoundSettings(MMidiOut& midi, QObject* parent) : QObject(parent), midi_(midi) {}
+SoundSettings::SoundSettings(MMidiOut& midi, QObject* parent) : QObject(parent), midi_(midi) {
+    connect(&midi_, &MMidiOut::failingChanged, this, [this](bool failing) {
+        emit soundOutputNoteChanged(failing ? noSoundOutputText() : QString());
+    });
+}
+
+QString SoundSettings::noSoundOutputText() {
+    return QStringLiteral("没有声音输出：请在“设备”中选择一个设备");
+}
 
 bool SoundSettings::setDevices(const QList<MidiDeviceInfo>& devices) {
     devices_ = devices;
@@ -21,6 +29,14 @@ bool SoundSettings::selectDevice(int listIndex) {
     emit deviceSelected(listIndex);
     midi_.OpenMidiOut(devices_[listIndex].id);
     return true;
+}
+
+void SoundSettings::selectRememberedDevice(int listIndex) {
+    if (selectDevice(listIndex) || !selectDevice(0)) return;
+    const QString missing =
+        listIndex >= 0 ? QStringLiteral("（设备列表第 %1 项）").arg(listIndex + 1) : QString();
+    emit deviceNote(QStringLiteral("找不到上次使用的 MIDI 设备%1，已改用“%2”。")
+                        .arg(missing, devices_[0].name));
 }
 
 bool SoundSettings::selectInstrument(int listIndex) {

@@ -28,6 +28,10 @@ public:
     // Each selector refuses an index outside its list and keeps its state; a valid one runs the
     // selection's work even when it is the present one (the user picked it again).
     bool selectDevice(int listIndex);
+    // The device remembered from an earlier run. When its position is no longer in the list (a
+    // synthesizer unplugged, ports renumbered), entry 0, the built-in synthesizer, is chosen
+    // instead and deviceNote says which one was missing.
+    void selectRememberedDevice(int listIndex);
     bool selectInstrument(int listIndex);
     bool selectChannel(int listIndex);
     bool setPitchShift(int value);
@@ -39,6 +43,9 @@ public:
     int intYindiao() const { return pitchShift_; }
     int intVelocity() const { return velocity_; }
 
+    // What the status bar says while no sound comes out.
+    static QString noSoundOutputText();
+
 signals:
     void devicesChanged();
     void instrumentNamesChanged();
@@ -47,6 +54,11 @@ signals:
     void channelSelected(int listIndex);
     void pitchShiftChanged(int value);
     void velocityChanged(int value);
+    // The status bar's standing note on the sound output: noSoundOutputText while the output
+    // fails, empty once a device opens.
+    void soundOutputNoteChanged(const QString& text);
+    // A one-time note for the status bar about the device chosen.
+    void deviceNote(const QString& text);
 
 private:
     MMidiOut& midi_;

@@ -110,12 +110,13 @@ void ProgramSettings::loadWindowAndSound(const QString& path) {
     read(QStringLiteral("Height"), [&](int v) { geometry.setHeight(v); });
     p_.window.setGeometryTwips(geometry);
 
-    // Each selector refuses a value outside its range and keeps its state.
+    // Each selector refuses a value outside its range and keeps its state, but for the device: one
+    // that is gone gives way to the built-in synthesizer.
     const auto select = [&](const QString& section, const QString& key, auto&& apply) {
         if (const auto value = integerConversion<qint16>(ini.ReadIniString_(section, key, path)))
             apply(*value);
     };
-    select(kLists, kDeviceKey, [&](int v) { p_.sound.selectDevice(v); });
+    select(kLists, kDeviceKey, [&](int v) { p_.sound.selectRememberedDevice(v); });
     select(kLists, kInstrumentKey, [&](int v) { p_.sound.selectInstrument(v); });
     select(kLists, kChannelKey, [&](int v) { p_.sound.selectChannel(v); });
     select(kBars, kPitchKey, [&](int v) { p_.sound.setPitchShift(v); });

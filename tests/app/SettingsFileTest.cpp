@@ -3,11 +3,14 @@
 #include "app/BottomContainer.h"
 #include "app/LibraryController.h"
 #include "app/MainWindowRig.h"
+#include "app/StatusBarView.h"
 #include "controls/Volume.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 namespace {
 
@@ -116,6 +119,41 @@ TEST_F(SettingsFileTest, ALaterStartRestoresWindowSoundChecksAndBarsWithoutChang
     for (auto it = stored.cbegin(); it != stored.cend(); ++it)
         EXPECT_EQ(saved.value(it.key()).toStdString(), it.value().toStdString())
             << it.key().toStdString();
+}
+
+// The remembered device is past the end of the list: the synthesizer plays, the status bar says
+// which device was missing, and the settings then store the synthesizer.
+TEST_F(SettingsFileTest, AVanishedDeviceGivesWayToTheSynthesizerWhichIsThenStored) {
+    Keys keys = laterStart();
+    keys["下拉框/ComDevies.ListIndex"] = "7";
+    writeKeys(kSettings, keys);
+    frmMain& m = start();
+    EXPECT_EQ(m.sound().deviceIndex(), 0);
+    EXPECT_EQ(backend.openedIds, QList<int>{-1});
+    EXPECT_EQ(m.statusBar()->lblStatus->text(),
+              QString("找不到上次使用的 MIDI 设备（设备列表第 8 项），已改用“synth”。"));
+    stop();
+    EXPECT_EQ(readKeys(kSettings).value("下拉框/ComDevies.ListIndex"), QString("0"));
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
+}
+
+// No sound output at all: the first start shows the failed open once, however many notes the
+// sample and the keys then send, and the status bar says so until a device opens.
+TEST_F(SettingsFileTest, WithoutSoundOutputAFirstStartShowsOneBoxAndTheStatusBarTellsWhatToDo) {
+    backend.failOpen = true;
+    frmMain& m = start();
+    QTest::qWait(300);
+    for (int i = 0; i < 20; ++i)
+        m.sound().midi().NoteOn(0, 40 + i, 100, 0);
+    EXPECT_EQ(messages.texts(), QStringList{"error 7"});
+    const QLabel* note = m.statusBar()->lblSoundOutput;
+    EXPECT_EQ(note->text(), SoundSettings::noSoundOutputText());
+    EXPECT_FALSE(note->isHidden());
+    backend.failOpen = false;
+    m.sound().selectDevice(0);
+    EXPECT_TRUE(note->isHidden());
+    EXPECT_EQ(messages.shown.size(), 1);
+    stop();
 }
 
 TEST_F(SettingsFileTest, ARunThatNeverAppliedOptionsKeepsTheirStartValuesAndTheDefaultKeyMap) {

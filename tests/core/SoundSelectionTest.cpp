@@ -86,6 +86,22 @@ TEST_F(SoundSelectionTest, TheLowestKeyAtShiftZeroSendsNothing) {
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+// A device remembered past the end of the list (unplugged, ports renumbered): the synthesizer at
+// entry 0 opens instead, once, and the note names the missing position.
+TEST_F(SoundSelectionTest, ARememberedDeviceThatIsGoneGivesWayToTheSynthesizer) {
+    QStringList notes;
+    QObject::connect(&sound, &SoundSettings::deviceNote,
+                     [&](const QString& text) { notes << text; });
+    backend.openedIds.clear();
+    sound.selectRememberedDevice(2);
+    EXPECT_EQ(sound.deviceIndex(), 0);
+    EXPECT_EQ(backend.openedIds, QList<int>{-1});
+    EXPECT_EQ(notes, QStringList{"找不到上次使用的 MIDI 设备（设备列表第 3 项），已改用“synth”。"});
+    sound.selectRememberedDevice(1);
+    EXPECT_EQ(sound.deviceIndex(), 1);
+    EXPECT_EQ(notes.size(), 1);
+}
+
 TEST(SoundSelection, AnInstrumentWithoutANameStillSendsItsProgramNumber) {
     RecordingMidiBackend backend;
     RecordingMessageSink messages;

@@ -9,6 +9,7 @@ class RecordingMidiBackend : public MidiBackend {
 public:
     static constexpr int kInvalidHandle = 5;
     static constexpr int kOpenFailed = 7;
+    static constexpr int kSendFailed = 9;
 
     struct Sent {
         int status, data1, data2;
@@ -29,6 +30,7 @@ public:
     }
     int sendShortMessage(std::uint32_t message) override {
         if (!isOpen) return kInvalidHandle;
+        if (failSend) return kSendFailed;
         sent.append({int(message & 0xFF), int((message >> 8) & 0xFF), int((message >> 16) & 0xFF)});
         return kNoError;
     }
@@ -41,4 +43,5 @@ public:
     int closeCount = 0;
     bool isOpen = false;
     bool failOpen = false;
+    bool failSend = false;
 };

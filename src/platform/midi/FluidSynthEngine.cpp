@@ -62,7 +62,8 @@ std::unique_ptr<FluidSynthEngine> FluidSynthEngine::create(const Options& option
 }
 
 FluidSynthEngine::~FluidSynthEngine() {
-    // The driver renders from the synthesizer on its own thread: it goes first.
+    // The driver renders from the synthesizer on its own thread: it goes first, woken if it rests.
+    if (rest_) rest_->close();
     if (driver_) delete_fluid_audio_driver(driver_);
     if (synth_) delete_fluid_synth(synth_);
     if (settings_) delete_fluid_settings(settings_);
@@ -83,11 +84,12 @@ bool FluidSynthEngine::loadSoundFont(const QString& path, QString& error) {
 
 bool FluidSynthEngine::startAudio(const QStringList& drivers, QString& error) {
     QStringList refusals;
+    rest_ = std::make_unique<AudioRestGate>(long(kQuietSecondsBeforeRest * sampleRate()));
     for (const QString& name : drivers) {
         const FluidLog log;
         const AlsaErrorSilencer quiet;
         fluid_settings_setstr(settings_, "audio.driver", name.toUtf8().constData());
-        driver_ = new_fluid_audio_driver(settings_, synth_);
+        driver_ = new_fluid_audio_driver2(settings_, &FluidSynthEngine::renderPeriod, this);
         if (driver_) {
             audioDriver_ = name;
             return true;
@@ -113,7 +115,24 @@ double FluidSynthEngine::latencyMs(const QString& driver, int periodSize, int pe
     return sampleRate > 0.0 ? 1000.0 * frames / sampleRate : 0.0;
 }
 
+int FluidSynthEngine::renderPeriod(void* engine, int frames, int, float*[], int channels,
+                                   float* out[]) {
+    auto* self = static_cast<FluidSynthEngine*>(engine);
+    if (channels < 2) return FLUID_FAILED;
+    self->rest_->beginPeriod();
+    fluid_synth_write_float(self->synth_, frames, out[0], 0, 1, out[1], 0, 1);
+    self->rest_->endPeriod(frames, self->activeVoiceCount() == 0 &&
+                                       AudioRestGate::quiet(out[0], out[1], frames));
+    return FLUID_OK;
+}
+
 bool FluidSynthEngine::send(std::uint32_t message) {
+    const bool sent = deliver(message);
+    if (rest_) rest_->wake();
+    return sent;
+}
+
+bool FluidSynthEngine::deliver(std::uint32_t message) {
     const ShortMessage m = ShortMessage::unpack(message);
     if (!m.isChannelMessage()) return false;
     const int c = m.channel();

@@ -1,7 +1,9 @@
 #pragma once
 // A thin owner of one FluidSynth synthesizer: its settings, the synthesizer, the SoundFont and,
 // when asked for, the audio driver that plays it. Without a driver it renders only on request,
-// which is how it is checked without a sound card.
+// which is how it is checked without a sound card. The driver's thread sleeps while nothing sounds.
+#include "platform/midi/AudioRestGate.h"
+
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -10,6 +12,10 @@
 
 class FluidSynthEngine {
 public:
+    // Silence before the driver rests: by then every release and reverb tail has died away
+    // below what 16-bit sound can carry.
+    static constexpr double kQuietSecondsBeforeRest = 0.2;
+
     struct Options {
         double sampleRate = 48000.0;
         // Frames per audio period, and periods in the ALSA ring: small, for a prompt strike.
@@ -31,6 +37,10 @@ public:
     // Tries the drivers in order ("pulseaudio", "alsa", ...); the first one that opens plays
     // the synthesizer from then on. `error` gathers what each refused.
     bool startAudio(const QStringList& drivers, QString& error);
+    // True while the driver's thread sleeps because nothing sounds; the next message wakes it.
+    bool audioResting() const { return rest_ && rest_->resting(); }
+    // Audio periods the driver has begun to render; how soon a message is heard shows here.
+    unsigned long audioPeriodsBegun() const { return rest_ ? rest_->periodsBegun() : 0; }
     // The driver that plays, "" when none does.
     QString audioDriver() const { return audioDriver_; }
     // The output latency configured for the playing driver, in milliseconds; 0 without one.
@@ -48,9 +58,13 @@ public:
 
 private:
     FluidSynthEngine() = default;
+    // The driver's callback: one period of sound, or a sleep until the next message.
+    static int renderPeriod(void* engine, int frames, int, float*[], int channels, float* out[]);
+    bool deliver(std::uint32_t message);
 
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_audio_driver_t* driver_ = nullptr;
     QString audioDriver_;
+    std::unique_ptr<AudioRestGate> rest_; // with the driver
 };

@@ -8,9 +8,11 @@ void PracticeMode::setEnabled(bool on) {
 }
 
 void PracticeMode::expect(int keyIndex, qint32 row) {
+    // A note asked for again after a pause keeps the misses it had.
+    missedDue_ = missedDue_ && row == lastRow_;
     dueKey_ = keyIndex;
     dueRow_ = row;
-    missedDue_ = false;
+    lastRow_ = row;
 }
 
 void PracticeMode::clearDue() {
@@ -26,11 +28,13 @@ bool PracticeMode::strike(int keyIndex) {
         return false;
     }
     if (!missedDue_) ++firstTryHits_;
+    missedDue_ = false;
     clearDue();
     return true;
 }
 
 void PracticeMode::resetCount() {
+    missedDue_ = false;
     firstTryHits_ = 0;
     wrongKeys_ = 0;
 }

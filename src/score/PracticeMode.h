@@ -33,6 +33,8 @@ private:
     bool enabled_ = false;
     int dueKey_ = -1;
     qint32 dueRow_ = -1;
+    // The row asked for last, and whether a wrong key was struck while it was due.
+    qint32 lastRow_ = -1;
     bool missedDue_ = false;
     int firstTryHits_ = 0;
     int wrongKeys_ = 0;

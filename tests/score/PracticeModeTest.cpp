@@ -59,6 +59,7 @@ TEST_F(PracticeModeTest, EachNoteWaitsForItsKeyAndTheRestGoesOnFromTheStrike) {
 TEST_F(PracticeModeTest, PauseAsksForTheWaitingNoteAgainAndSwitchingOffPlaysIt) {
     rig.time.advanceToMs(1000);
     ASSERT_EQ(due(), 39);
+    rig.engine.keyStruck(40);
     rig.engine.Pause();
     EXPECT_EQ(due(), -1);
     rig.engine.keyStruck(39); // nothing is due: neither a hit nor a wrong key
@@ -67,11 +68,14 @@ TEST_F(PracticeModeTest, PauseAsksForTheWaitingNoteAgainAndSwitchingOffPlaysIt) 
     rig.time.advanceToMs(2300);
     EXPECT_EQ(due(), 39);
     EXPECT_EQ(rig.engine.lngCurrentRow(), 2);
-    rig.engine.setPracticeMode(false);
-    rig.time.advanceToMs(2300);
-    EXPECT_EQ(rig.keyboard.callsOf("strike"), QList<Call>({{2300, "strike", 39}}));
+    rig.engine.keyStruck(39); // the miss before the pause still counts: not a first try
     EXPECT_EQ(rig.engine.practice().firstTryHits(), 0);
-    EXPECT_EQ(rig.engine.practice().wrongKeys(), 0);
+    EXPECT_EQ(rig.engine.practice().wrongKeys(), 1);
+    rig.time.advanceToMs(2900);
+    ASSERT_EQ(due(), 41);
+    rig.engine.setPracticeMode(false);
+    rig.time.advanceToMs(2900);
+    EXPECT_EQ(rig.keyboard.callsOf("strike"), QList<Call>({{2900, "strike", 41}}));
 }
 
 TEST_F(PracticeModeTest, ASeekOrStopWhileWaitingEndsTheWait) {

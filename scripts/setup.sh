@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config ninja-build
-  qt6-base-dev libfluidsynth-dev librtmidi-dev libasound2-dev
+  qt6-base-dev libfluidsynth-dev librtmidi-dev libasound2-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fluid-soundfont-gm timgm6mb-soundfont fonts-wqy-microhei
   pulseaudio pulseaudio-utils desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin

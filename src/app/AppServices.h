@@ -10,6 +10,9 @@
 #include "platform/SystemVolume.h"
 #include "platform/TimeSource.h"
 
+#include <functional>
+#include <optional>
+
 struct AppServices {
     AppPaths paths;
     MidiBackend& midi;
@@ -21,4 +24,7 @@ struct AppServices {
     DesktopIntegration& desktop;
     // The desktop's plain-text editor for the edit verb of our file types; "" when there is none.
     QString textEditor = {};
+    // The Caps Lock state as the window system keeps it; where it gives none, the key handling's
+    // own reading stands.
+    std::function<std::optional<bool>()> capsLockState = {};
 };

@@ -4,6 +4,7 @@
 #include "app/frmSplash.h"
 #include "core/VersionInfo.h"
 #include "platform/AlsaMixer.h"
+#include "platform/CapsLockIndicator.h"
 #include "platform/DesktopTextEditor.h"
 #include "platform/QtDesktopShell.h"
 #include "platform/QtFileDialogs.h"
@@ -85,7 +86,7 @@ int run(const QStringList& arguments, const StartOptions& options) {
     DesktopIntegration& desktop = options.desktop ? *options.desktop : xdg;
 
     frmMain main({options.paths, midi, messages, shell, fileDialogs, clock, systemVolume, desktop,
-                  DesktopTextEditor::find()});
+                  DesktopTextEditor::find(), &CapsLockIndicator::read});
     desktopMessages.setOwner(&main);
     desktopDialogs.setOwner(&main);
     main.load([&splash](const QString& text) {

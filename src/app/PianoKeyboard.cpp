@@ -1,6 +1,7 @@
 #include "app/PianoKeyboard.h"
 
 #include "app/AccessiblePianoKeyboard.h"
+#include "app/KeyLabelPainter.h"
 
 #include "core/Twips.h"
 #include "keyboard/KeyGeometry.h"
@@ -75,6 +76,24 @@ QString PianoKeyboard::caption(int keyIndex) const {
     return validKey(keyIndex) ? looks_[keyIndex].caption : QString();
 }
 
+void PianoKeyboard::setLabels(const KeyLabels::Labels& labels) {
+    for (int i = 0; i < NoteTable::kKeyCount; ++i)
+        if (labels_[i] != labels[i]) update(keyRect(i));
+    labels_ = labels;
+}
+
+KeyLabels::Label PianoKeyboard::label(int keyIndex) const {
+    return validKey(keyIndex) ? labels_[keyIndex] : KeyLabels::Label{};
+}
+
+void PianoKeyboard::setDueKey(int keyIndex) {
+    if (!validKey(keyIndex)) keyIndex = -1;
+    if (keyIndex == dueKey_) return;
+    update(keyRect(dueKey_));
+    dueKey_ = keyIndex;
+    update(keyRect(dueKey_));
+}
+
 void PianoKeyboard::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
@@ -91,8 +110,13 @@ void PianoKeyboard::paintKey(QPainter& painter, int keyIndex) const {
     // A struck key takes a tint as well as its sunken edge, so it shows from across the room.
     static const QColor pressedWhite(196, 212, 242);
     static const QColor pressedBlack(58, 72, 112);
+    // The key practice mode waits for, in a colour no other state uses.
+    static const QColor dueWhite(255, 190, 70);
+    static const QColor dueBlack(190, 90, 0);
     if (look.pressed) painter.fillRect(r, black ? pressedBlack : pressedWhite);
+    else if (keyIndex == dueKey_) painter.fillRect(r, black ? dueBlack : dueWhite);
     else painter.fillRect(r, black ? Qt::black : Qt::white);
+    KeyLabelPainter::paint(painter, r, black, look.pressed, labels_[keyIndex]);
 
     if (!look.caption.isEmpty()) {
         // Black text would vanish on a black key.

@@ -4,6 +4,7 @@
 // move with the button held strikes the key it reaches (a glissando), and the release hands the
 // key under the pointer back as released.
 #include "core/NoteTable.h"
+#include "keyboard/KeyLabels.h"
 
 #include <QWidget>
 #include <array>
@@ -30,6 +31,13 @@ public:
     bool isDrawnPressed(int keyIndex) const;
     QString caption(int keyIndex) const;
 
+    // The names on the key faces, drawn under any caption.
+    void setLabels(const KeyLabels::Labels& labels);
+    KeyLabels::Label label(int keyIndex) const;
+    // The key that practice mode waits for takes a colour of its own; -1 marks none.
+    void setDueKey(int keyIndex);
+    int dueKey() const { return dueKey_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -48,5 +56,7 @@ private:
     LiveKeyboard& live_;
     std::array<QRect, NoteTable::kKeyCount> rects_;
     std::array<KeyLook, NoteTable::kKeyCount> looks_{};
+    KeyLabels::Labels labels_{};
+    int dueKey_ = -1;
     bool dragging_ = false;
 };

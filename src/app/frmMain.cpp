@@ -6,8 +6,10 @@
 #include "app/OptionsController.h"
 #include "app/BottomContainer.h"
 #include "app/DamperLabel.h"
+#include "app/KeyLabelController.h"
 #include "app/PianoKeyFilter.h"
 #include "app/PianoKeyboard.h"
+#include "app/PracticeController.h"
 #include "app/SoundPanel.h"
 #include "app/StatusBarView.h"
 #include "app/TransportBar.h"
@@ -72,6 +74,8 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
             &ScoreView::refreshKeyNames);
     // Last, when every control of the window is in place.
     keyFilter_ = new PianoKeyFilter(*this, live_, this);
+    new KeyLabelController(*this);
+    new PracticeController(*this);
 }
 
 // Children go after the members; the recording status view watches the recorder, so it goes first.

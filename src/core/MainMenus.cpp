@@ -27,6 +27,8 @@ MainMenus::MainMenus(QObject* parent)
       mnuPlayCompletedSubs(QStringLiteral("播放完成后"),
                            {{"关机", {}}, {"休眠", {}}, {"退出Tonvale", {}}, {"-", {}}, {"不操作", {}}}),
       mnuTopmostSubs(QStringLiteral("前端显示(&T)"), {{"从不(&N)", {}}, {"始终(&T)", {}}, {"播放时(&P)", {}}}),
+      mnuKeyLabelSubs(QStringLiteral("键名(&K)"),
+                      {{"电脑按键(&C)", {}}, {"简谱音名(&N)", {}}, {"不显示(&H)", {}}}),
       // Its shortcuts are only shown: the main window's key handling runs these commands.
       mnuPopupSubs(QStringLiteral("右键"),
                    {{"播放(&P)", {}}, {"-", {}}, {"搜索(&S)", {}}, {"添加目录(&B)...", {}},
@@ -40,6 +42,11 @@ MainMenus::MainMenus(QObject* parent)
     mnuPlaySubs(8)->setSubmenu(&mnuPlayCompletedSubs);
     mnuViewSubs(5)->setSubmenu(&mnuTopmostSubs);
     mnuScoreBar = mnuViewSubs.append(QStringLiteral("乐谱栏(&N)"));
+    mnuViewSubs.append(QStringLiteral("-"));
+    mnuKeyLabels = mnuViewSubs.append(mnuKeyLabelSubs.caption());
+    mnuKeyLabels->setSubmenu(&mnuKeyLabelSubs);
+    mnuPlaySubs.append(QStringLiteral("-"));
+    mnuPractice = mnuPlaySubs.append(QStringLiteral("跟弹(&T)"));
 }
 
 QList<MenuItem*> MainMenus::rememberedChecks() const {
@@ -50,6 +57,8 @@ QList<MenuItem*> MainMenus::rememberedChecks() const {
     items << mnuVolumeSubs(2);
     for (int i : {0, 1, 2, 4}) items << mnuPlayCompletedSubs(i);
     items << mnuScoreBar;
+    for (int i = 0; i <= 2; ++i) items << mnuKeyLabelSubs(i);
+    items << mnuPractice;
     return items;
 }
 

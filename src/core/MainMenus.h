@@ -20,14 +20,18 @@ public:
     MenuArray mnuVolumeSubs;        // Play 6
     MenuArray mnuPlayCompletedSubs; // Play 8
     MenuArray mnuTopmostSubs;       // View 5
-    // View ▸ 乐谱栏, appended after the entries above.
-    MenuItem* mnuScoreBar = nullptr;
+    MenuArray mnuKeyLabelSubs;      // View ▸ 键名, in the order of KeyLabels::Mode
     // The lists' context menu, never in the menu bar.
     MenuArray mnuPopupSubs;
 
+    // Entries appended after those the commands address by index.
+    MenuItem* mnuScoreBar = nullptr;  // View ▸ 乐谱栏, checkable
+    MenuItem* mnuKeyLabels = nullptr; // View ▸ 键名
+    MenuItem* mnuPractice = nullptr;  // Play ▸ 跟弹, checkable
+
     QList<MenuArray*> menuBar() { return {&mnuFileSubs, &mnuPlaySubs, &mnuViewSubs, &mnuFavoriteSubs, &mnuHelpSubs}; }
-    // The entries whose checks the settings file keeps, in the order it reads them; later
-    // additions at the end.
+    // The entries whose checks the settings file keeps, in the order it reads them: the eighteen
+    // of the original file, then those added since.
     QList<MenuItem*> rememberedChecks() const;
     // Checks `item` and unchecks the other entries of its group (the items given).
     static void checkOnly(MenuItem* item, const QList<MenuItem*>& group);

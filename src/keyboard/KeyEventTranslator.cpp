@@ -3,6 +3,9 @@
 #include "keyboard/VirtualKeyCodes.h"
 
 #include <QHash>
+#include <QSet>
+
+#include <algorithm>
 
 namespace {
 
@@ -128,6 +131,26 @@ int KeyEventTranslator::virtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
         return qtKey == Qt::Key_Less ? 188 : 190;
     }
     return mainKeys().value(qtKey, 0);
+}
+
+QList<int> KeyEventTranslator::virtualKeys() {
+    QSet<int> codes(mainKeys().cbegin(), mainKeys().cend());
+    for (int qtKey = Qt::Key_0; qtKey <= Qt::Key_9; ++qtKey)
+        codes.insert(keypadKey(qtKey));
+    for (int qtKey : {Qt::Key_Asterisk, Qt::Key_Plus, Qt::Key_Minus, Qt::Key_Period, Qt::Key_Slash})
+        codes.insert(keypadKey(qtKey));
+    for (int qtKey = Qt::Key_A; qtKey <= Qt::Key_Z; ++qtKey)
+        codes.insert(qtKey);
+    for (int qtKey = Qt::Key_0; qtKey <= Qt::Key_9; ++qtKey)
+        codes.insert(qtKey);
+    for (int qtKey = Qt::Key_F1; qtKey <= Qt::Key_F24; ++qtKey)
+        codes.insert(virtualKey(qtKey, {}));
+    for (int qtKey : {Qt::Key_Less, Qt::Key_Greater})
+        for (const Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier})
+            codes.insert(virtualKey(qtKey, modifiers));
+    QList<int> sorted(codes.cbegin(), codes.cend());
+    std::sort(sorted.begin(), sorted.end());
+    return sorted;
 }
 
 int KeyEventTranslator::shiftMask(Qt::KeyboardModifiers modifiers) {

@@ -5,6 +5,7 @@
 // changes which key was pressed. Caps Lock cannot be asked of the platform; it is read from the
 // letters typed (an upper-case letter without Shift, or a lower-case one with it, means it is on)
 // and remembered for key events that carry no text.
+#include <QList>
 #include <QString>
 #include <Qt>
 
@@ -23,6 +24,8 @@ public:
     bool capsLockOn() const { return capsLockOn_; }
 
     static int virtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
+    // Every code virtualKey can give, ascending: the keys this platform can press.
+    static QList<int> virtualKeys();
     static int shiftMask(Qt::KeyboardModifiers modifiers);
 
 private:

@@ -30,6 +30,7 @@ void KeyMap::readFile(const QString& path, const NoteTable& notes) {
         // An empty note name would match a stray "=name" line of the file.
         names_[i] = note.isEmpty() ? QString() : ini.ReadIniString_(kSection, note, path);
     }
+    emit changed();
 }
 
 QString KeyMap::strKeyName(int keyIndex) const {
@@ -37,7 +38,9 @@ QString KeyMap::strKeyName(int keyIndex) const {
 }
 
 void KeyMap::setStrKeyName(int keyIndex, const QString& name) {
-    if (keyIndex >= 0 && keyIndex < NoteTable::kKeyCount) names_[keyIndex] = name;
+    if (keyIndex < 0 || keyIndex >= NoteTable::kKeyCount || names_[keyIndex] == name) return;
+    names_[keyIndex] = name;
+    emit changed();
 }
 
 int KeyMap::keyIndexOfName(const QString& name) const {

@@ -4,11 +4,15 @@
 #include "core/AppPaths.h"
 #include "core/NoteTable.h"
 
+#include <QObject>
 #include <QString>
 #include <array>
 
-class KeyMap {
+class KeyMap : public QObject {
+    Q_OBJECT
 public:
+    explicit KeyMap(QObject* parent = nullptr) : QObject(parent) {}
+
     static constexpr int kDefaultKeyMapResource = 105;
 
     static QString defaultFilePath(const AppPaths& paths);
@@ -28,6 +32,10 @@ public:
     int keyIndexOfName(const QString& name) const;
     // The piano key of a pressed computer key, or -1.
     int lookup(int keyCode, bool capsLockOn) const;
+
+signals:
+    // An entry changed; reading a file counts as one change.
+    void changed();
 
 private:
     std::array<QString, NoteTable::kKeyCount> names_;

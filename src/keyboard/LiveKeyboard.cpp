@@ -23,6 +23,7 @@ void LiveKeyboard::StrikeKey(int keyIndex) {
                     sound_.intYindiao());
         intLastKey_ = keyIndex;
         isAgain = false;
+        emit noteStruck(keyIndex);
     }
     emit restartRecordingStopwatch();
 }
@@ -41,7 +42,7 @@ void LiveKeyboard::drawKeyReleased(int keyIndex) {
 
 void LiveKeyboard::pointerPressed(int keyIndex) {
     if (!validKey(keyIndex)) return;
-    isAgain = false;
+    isAgain = pressesAlwaysSound_;
     StrikeKey(keyIndex);
 }
 

@@ -37,6 +37,9 @@ public:
     // The pointer: a press on a key (the button really held, so isAgain is cleared) and its first
     // strike; every later position over a key while the button is held goes to StrikeKey.
     void pointerPressed(int keyIndex);
+    // Practice mode: a pointer press sounds even the key struck last, so that a repeated note of
+    // the score can be played by pressing its key again.
+    void setPressesAlwaysSound(bool on) { pressesAlwaysSound_ = on; }
     // The button released over a key: that key is drawn released and handed to the recorder.
     void pointerReleased(int keyIndex);
     // The pointer moved over the damper: silences the keyboard unless a score is playing.
@@ -60,6 +63,8 @@ public:
 signals:
     void keyPressedLook(int keyIndex);
     void keyReleasedLook(int keyIndex);
+    // A strike sounded this key, whoever struck it.
+    void noteStruck(int keyIndex);
     // Keyboard playing with the pointer following: move the pointer onto the key.
     void pointerFollowRequested(int keyIndex);
     void restartRecordingStopwatch();
@@ -82,6 +87,7 @@ private:
     Conditions conditions_;
     int intLastKey_ = 0;
     int intKeyDownIndex_ = -1;
+    bool pressesAlwaysSound_ = false;
     // The key a computer key struck and whose release the recorder still waits for; -1 once it
     // was handed over or another key was struck since.
     int awaitingRelease_ = -1;

@@ -47,7 +47,9 @@ std::optional<qint32> PlaybackEngine::openScore(const QString& path,
 
     // The interval changes with the score, so the grid starts again with Play.
     endHoldEarly();
+    endWait(false);
     switchTimerOff();
+    practice_.resetCount();
     ++loadCount_;
     // Nothing can fail from here on: the old score goes first, so that two never share memory.
     score_ = Score();
@@ -84,6 +86,7 @@ void PlaybackEngine::reportUnreadable(const QString& text) {
 
 void PlaybackEngine::setLngCurrentRow(qint32 row) {
     endHoldEarly();
+    endWait(false);
     lngCurrentRow_ = std::max<qint32>(0, row);
 }
 
@@ -97,13 +100,16 @@ void PlaybackEngine::Play() {
 
 void PlaybackEngine::Pause() {
     endHoldEarly();
+    endWait(true);
     switchTimerOff();
     keyboard_.ResetKeyboard();
 }
 
 void PlaybackEngine::Stop() {
     endHoldEarly();
+    endWait(false);
     switchTimerOff();
+    practice_.resetCount();
     lngCurrentRow_ = 0;
     setCaption(QString());
     keyboard_.ResetKeyboard();
@@ -111,6 +117,7 @@ void PlaybackEngine::Stop() {
 
 void PlaybackEngine::CloseScore() {
     endHoldEarly();
+    endWait(false);
     switchTimerOff();
     lngCurrentRow_ = 0;
     lngTotalRow_ = 0;
@@ -146,8 +153,10 @@ void PlaybackEngine::onPlayTimer() {
     if (inTick_ || holding_ || slotTime(slot) <= holdEnd_) return scheduleFrom(slot + 1);
     const quint64 generation = timerGeneration_;
     tick(slot);
-    // The tick may have switched the timer off or restarted it on a new grid (a new score).
-    if (timerRunning_ && generation == timerGeneration_) scheduleFrom(slot + 1);
+    // The tick may have switched the timer off or restarted it on a new grid (a new score), or
+    // wait for a strike.
+    if (timerRunning_ && generation == timerGeneration_ && !practice_.isWaiting())
+        scheduleFrom(slot + 1);
 }
 
 void PlaybackEngine::tick(qint64 slot) {
@@ -164,6 +173,7 @@ void PlaybackEngine::tick(qint64 slot) {
         ScoreTiming::holdMilliseconds(score_.MaxDurationCode, row.DurationCode, score_.interval);
     if (row.isNote()) {
         applyChangesBefore(lngCurrentRow_);
+        if (practice_.enabled()) return awaitStrike(key);
         keyboard_.StrikeKey(key);
         if (hold >= 1) return beginHold(slot, hold, key);
         finishTick(key);
@@ -201,6 +211,53 @@ void PlaybackEngine::endHoldEarly() {
     if (timerRunning_) scheduleFrom(0);
 }
 
+void PlaybackEngine::awaitStrike(int keyIndex) {
+    practice_.expect(keyIndex, lngCurrentRow_);
+    playTimer_->stop();
+    publishDue();
+    refreshPlayedTime();
+}
+
+void PlaybackEngine::keyStruck(int keyIndex) {
+    const qint32 row = practice_.dueRow();
+    if (!practice_.strike(keyIndex)) return;
+    publishDue();
+    // The note's length runs from the strike, on a grid that starts there. The key is the user's:
+    // its look follows the user's release, not the end of the note.
+    gridStart_ = time_.now();
+    const qint32 hold =
+        row < score_.rowCount()
+            ? ScoreTiming::holdMilliseconds(score_.MaxDurationCode, score_.rows[row].DurationCode,
+                                            score_.interval)
+            : 0;
+    if (hold >= 1)
+        beginHold(0, hold, -1);
+    else
+        finishTick(-1);
+    scheduleFrom(1);
+}
+
+void PlaybackEngine::endWait(bool replayRow) {
+    if (!practice_.isWaiting()) return;
+    if (replayRow) lngCurrentRow_ = practice_.dueRow() - 1;
+    practice_.clearDue();
+    publishDue();
+    // The play timer rested while the note waited.
+    if (timerRunning_) scheduleFrom(0);
+}
+
+void PlaybackEngine::setPracticeMode(bool on) {
+    if (on == practice_.enabled()) return;
+    // A note that waits is played as playback plays it.
+    endWait(true);
+    practice_.setEnabled(on);
+}
+
+void PlaybackEngine::publishDue() {
+    emit dueKeyChanged(practice_.dueKey());
+    emit dueRowChanged(practice_.dueRow());
+}
+
 void PlaybackEngine::onHoldEnd() {
     if (!holding_) return;
     holding_ = false;
@@ -234,6 +291,11 @@ void PlaybackEngine::switchPlayedTimeMode() {
 }
 
 void PlaybackEngine::endOfScore() {
+    // Told after the playing list has moved on, so that the next score's messages do not hide it.
+    const QString practiceSummary = practice_.enabled() ? practice_.summary() : QString();
+    const auto tellSummary = qScopeGuard([this, practiceSummary] {
+        if (!practiceSummary.isEmpty()) emit statusChanged(practiceSummary);
+    });
     const quint64 loadsBefore = loadCount_;
     const EndOfScore::Decision decision = EndOfScore::decide(listMode_, playingList_, uniform_);
     switch (decision.kind) {

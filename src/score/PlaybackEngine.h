@@ -11,11 +11,17 @@
 // at most one late tick fires and the grid is rejoined. Pause, Stop, a seek, a new load or Close
 // during a hold take effect at once and end the hold early; the tick then finishes on the next
 // turn of the event loop against the state it finds. A tick never overlaps another.
+//
+// Practice mode: a note row strikes nothing; the play timer rests until the user strikes the
+// row's key (keyStruck). The note's length then starts from that strike, on a grid that starts
+// there. Pause, Stop, a seek, a new load or Close while waiting end the wait; Pause goes back to
+// before the waiting row, so that Play asks for that note again.
 #include "core/NoteTable.h"
 #include "core/SoundSettings.h"
 #include "platform/MessageSink.h"
 #include "score/EndOfScore.h"
 #include "score/KeyboardPort.h"
+#include "score/PracticeMode.h"
 #include "score/Score.h"
 #include "score/ScoreParser.h"
 #include "platform/TimeSource.h"
@@ -78,6 +84,13 @@ public:
     // Numbers in [0, 1) for the random mode.
     void setRandomSource(std::function<double()> uniform) { uniform_ = std::move(uniform); }
 
+    // Switching practice off while a note waits plays that note as playback does.
+    void setPracticeMode(bool on);
+    const PracticeMode& practice() const { return practice_; }
+    // A key the user struck (computer keyboard, pointer or any other road into the strike): in
+    // practice mode the due note goes on when it is its key; any other key only counts as wrong.
+    void keyStruck(int keyIndex);
+
 signals:
     void statusChanged(const QString& text);
     void captionChanged(const QString& text);
@@ -96,6 +109,9 @@ signals:
     void playEntryRequested(const QString& entry);
     // The completion action "退出Tonvale": unload the main window.
     void exitRequested();
+    // Practice mode: the key and the row that wait to be struck; -1 when none.
+    void dueKeyChanged(int keyIndex);
+    void dueRowChanged(int row);
 
 private:
     using Nanos = std::chrono::nanoseconds;
@@ -107,6 +123,10 @@ private:
     void onHoldEnd();
     void finishTick(int releaseKey);
     void endHoldEarly();
+    void awaitStrike(int keyIndex);
+    // Ends a wait for a strike; `replayRow`: the next tick plays the waiting row again.
+    void endWait(bool replayRow);
+    void publishDue();
     void switchTimerOff();
     void scheduleFrom(qint64 slot);
     Nanos slotTime(qint64 slot) const;
@@ -146,4 +166,5 @@ private:
     EndOfScore::CompletionAction completion_ = EndOfScore::CompletionAction::Nothing;
     const PlayingListView* playingList_ = nullptr;
     std::function<double()> uniform_;
+    PracticeMode practice_;
 };

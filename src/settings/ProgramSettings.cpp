@@ -12,6 +12,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -89,6 +90,7 @@ void ProgramSettings::LoadSettings() {
         applyFirstStart();
     else if (const auto stored = OptionsSection::read(path))
         loadOptions(*stored);
+    keepOneKeyLabelChoice();
 
     followMenuChecks();
     applyViewState();
@@ -179,6 +181,13 @@ void ProgramSettings::followMenuChecks() {
     p_.engine.setListMode(EndOfScore::ListMode(firstChecked(m.mnuPlayListSubs, {0, 1, 2, 3, 4})));
     p_.engine.setCompletionAction(
         EndOfScore::CompletionAction(firstChecked(m.mnuPlayCompletedSubs, {0, 1, 2, 4})));
+}
+
+// A first start, or a file from before the key names, shows the computer keys.
+void ProgramSettings::keepOneKeyLabelChoice() {
+    const MenuArray& labels = p_.menus.mnuKeyLabelSubs;
+    const int chosen = std::max(firstChecked(labels, {0, 1, 2}), 0);
+    MainMenus::checkOnly(labels(chosen), {labels(0), labels(1), labels(2)});
 }
 
 void ProgramSettings::applyViewState() {

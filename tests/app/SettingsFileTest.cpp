@@ -22,7 +22,8 @@ const QStringList kCheckKeys{
     "状态栏(&S)",         "从不(&N)",     "始终(&T)",     "播放时(&P)",
     "循环播放(&C)",       "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)",
     "单个循环播放",       "静音(&M)",     "关机",         "休眠",
-    "退出Tonvale",        "不操作",       "乐谱栏(&N)"};
+    "退出Tonvale",        "不操作",       "乐谱栏(&N)",   "电脑按键(&C)",
+    "简谱音名(&N)",       "不显示(&H)",   "跟弹(&T)"};
 
 // A settings file as a run without options leaves it: the window at 3000, 1500, 9000 × 4500
 // twips, the second device, instrument 5, channel 3, the status bar and "始终(&T)" checked.
@@ -38,6 +39,7 @@ Keys laterStart() {
     keys["菜单复选否/始终(&T)"] = "1";
     keys["菜单复选否/顺序播放(&O)"] = "1";
     keys["菜单复选否/不操作"] = "1";
+    keys["菜单复选否/电脑按键(&C)"] = "1";
     return keys;
 }
 
@@ -57,7 +59,7 @@ TEST_F(SettingsFileTest, AFirstStartAndTheFilesItLeavesAfterShutdownKeyByKey) {
     QStringList checked;
     for (const MenuItem* item : m.menus().rememberedChecks())
         if (item->checked()) checked << item->caption();
-    EXPECT_EQ(checked, (QStringList{"播放时(&P)", "循环播放(&C)", "不操作"}));
+    EXPECT_EQ(checked, (QStringList{"播放时(&P)", "循环播放(&C)", "不操作", "电脑按键(&C)"}));
     EXPECT_EQ(m.windowSettings().volSystemVolume()->volume(), 930);
     EXPECT_EQ(m.windowSettings().volSystemVolume()->toolTip(), QString("100%"));
     EXPECT_EQ(volume.positions.last(), 930);

@@ -12,7 +12,8 @@ TEST(MainMenus, TheRememberedChecksAreKeyedByTheirCaptionsInReadingOrder) {
     EXPECT_EQ(captions, (QStringList{"每次退出时自动清除", "进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)",
                                      "状态栏(&S)", "从不(&N)", "始终(&T)", "播放时(&P)", "循环播放(&C)",
                                      "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放", "静音(&M)",
-                                     "关机", "休眠", "退出Tonvale", "不操作", "乐谱栏(&N)"}));
+                                     "关机", "休眠", "退出Tonvale", "不操作", "乐谱栏(&N)",
+                                     "电脑按键(&C)", "简谱音名(&N)", "不显示(&H)", "跟弹(&T)"}));
 }
 
 TEST(MainMenus, IndexesNameTheEntriesTheCommandsUse) {
@@ -26,6 +27,10 @@ TEST(MainMenus, IndexesNameTheEntriesTheCommandsUse) {
     EXPECT_EQ(menus.mnuPopupSubs.count(), 17);
     EXPECT_EQ(menus.mnuFileSubs(11), nullptr);
     EXPECT_TRUE(menus.mnuPlayCompletedSubs(3)->isSeparator());
+    // Entries added since come after all of these.
+    EXPECT_EQ(menus.mnuViewSubs.indexOf(menus.mnuKeyLabels), 9);
+    EXPECT_EQ(menus.mnuKeyLabels->submenu(), &menus.mnuKeyLabelSubs);
+    EXPECT_EQ(menus.mnuPlaySubs.indexOf(menus.mnuPractice), 10);
 }
 
 TEST(MainMenus, DisabledEntriesDoNotTriggerAndArraysReportTheIndex) {

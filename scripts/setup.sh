@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libfluidsynth-dev librtmidi-dev libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fluid-soundfont-gm timgm6mb-soundfont fonts-wqy-microhei
-  pulseaudio pulseaudio-utils desktop-file-utils
+  pulseaudio pulseaudio-utils desktop-file-utils fluidsynth
   xvfb xauth
 )
 

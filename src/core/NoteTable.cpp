@@ -1,6 +1,7 @@
 #include "core/NoteTable.h"
 
 #include "core/CIni.h"
+#include "core/IniDocument.h"
 
 #include <QStringList>
 
@@ -17,6 +18,12 @@ void NoteTable::LoadNoteMap(const AppPaths& paths) {
     WriteDefaultFile(kNoteMapResource, path, true, true);
     const CIni ini;
     for (int i = 0; i < kKeyCount; ++i) names_[i] = ini.ReadIniString_(kSection, QString::number(i), path);
+}
+
+void NoteTable::loadEmbeddedNames() {
+    const IniDocument map = IniDocument::parse(DefaultFileBytes(kNoteMapResource));
+    for (int i = 0; i < kKeyCount; ++i)
+        names_[i] = map.value(kSection, QString::number(i)).value_or(QString());
 }
 
 QString NoteTable::strNoteName(int keyIndex) const {

@@ -15,6 +15,8 @@ public:
     // and reads the 88 names from it.
     void LoadNoteMap(const AppPaths& paths);
     static QString noteMapPath(const AppPaths& paths);
+    // The same names from the embedded map, touching no file: for work without a data folder.
+    void loadEmbeddedNames();
 
     // "" when the map lacks the key or `keyIndex` is outside 0..87.
     QString strNoteName(int keyIndex) const;

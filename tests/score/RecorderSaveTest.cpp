@@ -38,7 +38,8 @@ TEST_F(RecorderSave, TheFileHoldsHeaderCaptionAndNotesInGbkWithCrLf) {
     ASSERT_EQ(dialogs.asked.size(), 1);
     EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("保存录制文件..."));
     EXPECT_EQ(dialogs.asked[0].filter,
-              QStringLiteral("Qor_Tonvale乐谱文件(*.piano)|*.piano|所有文件(*.*)|*.*"));
+              QStringLiteral(
+                  "Qor_Tonvale乐谱文件(*.piano)|*.piano|MIDI 文件(*.mid)|*.mid|所有文件(*.*)|*.*"));
     EXPECT_EQ(dialogs.asked[0].defaultSuffix, QStringLiteral("piano"));
     const QByteArray bytes = folder.read("song.piano");
     EXPECT_EQ(bytes, expectedTwoNotes());

@@ -6,7 +6,6 @@
 #include "midi/SmfReader.h"
 #include "midi/SmfWriter.h"
 
-#include <QCoreApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -61,10 +60,4 @@ BENCHMARK(BM_ImportTenThousandNotes)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

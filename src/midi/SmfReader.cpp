@@ -189,19 +189,10 @@ Result read(const QByteArray& bytes) {
 }
 
 Result readFile(const QString& path) {
-    ScoreFile::ReadResult whole = ScoreFile::readWhole(path, kMaxFileBytes, false);
-    Result result;
-    switch (whole.error) {
-    case ScoreFile::ReadError::None:
-        return read(whole.bytes);
-    case ScoreFile::ReadError::TooLarge:
-        result.error = Error::TooLarge;
-        break;
-    default:
-        result.error = Error::Unreadable;
-        break;
-    }
-    return result;
+    const ScoreFile::ReadResult whole = ScoreFile::readWhole(path, kMaxFileBytes, false);
+    if (whole.error == ScoreFile::ReadError::None) return read(whole.bytes);
+    return {{},
+            whole.error == ScoreFile::ReadError::TooLarge ? Error::TooLarge : Error::Unreadable};
 }
 
 QString errorText(Error error) {

@@ -19,6 +19,15 @@ constexpr double kShortestStretch = 1.0 / 64;
 // A rest longer than this (a dotted whole, give or take the rounding of the sums) is written as
 // whole rests and the rest of it.
 constexpr double kLongestRest = 1.5 + 1e-9;
+// Whole rests written for one silence at most: a longer one is cut (and a file of absurd gaps
+// gives no endless score).
+constexpr int kMostWholeRests = 64;
+// A row that ends further behind the file than this holds more than any code can (a note longer
+// than a breve, a silence cut): the rest of its time is dropped, so that the rows after it keep
+// their own lengths.
+constexpr double kLongestLag = 1.0;
+// Rows of a score at most, far below the size limit of score files: the melody stops there.
+constexpr qsizetype kMostRows = 1'000'000;
 
 struct Metre {
     int numerator = 4;
@@ -130,19 +139,23 @@ QString scoreText(const SmfFile& file, int track, const NoteTable& notes, const 
     // Each row gets the code nearest to the time left until its end, so that rounding never
     // accumulates: the rows stay within half a code of the file's times.
     QString body;
+    qsizetype rows = 0;
     QList<int> used;
     double written = stretches.first().start;
     const auto add = [&](int note, const DurationCode::Code& code) {
         body += rowText(notes, note, code);
+        ++rows;
         if (!used.contains(code.sixfold)) used.append(code.sixfold);
         written += code.wholeNotes();
     };
-    for (qsizetype i = 0; i < stretches.size(); ++i) {
+    for (qsizetype i = 0; i < stretches.size() && rows < kMostRows; ++i) {
         const double until = i + 1 < stretches.size() ? stretches[i + 1].start : end;
-        if (stretches[i].note < 0)
-            while (until - written > kLongestRest)
-                add(-1, DurationCode::nearest(1.0));
+        for (int rests = 0;
+             stretches[i].note < 0 && until - written > kLongestRest && rests < kMostWholeRests;
+             ++rests)
+            add(-1, DurationCode::nearest(1.0));
         add(stretches[i].note, DurationCode::nearest(until - written));
+        if (until - written > kLongestLag) written = until;
     }
 
     QString text;

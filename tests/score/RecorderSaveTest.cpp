@@ -1,4 +1,6 @@
 #include "RecorderFixture.h"
+#include "midi/MelodyLine.h"
+#include "midi/SmfReader.h"
 #include "platform/GbkCodec.h"
 #include "score/AppendTextToFile.h"
 
@@ -28,6 +30,17 @@ protected:
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     }
 };
+
+TEST_F(RecorderSave, AMidiNameWritesTheRecordingAsAMidiFileOfItsNotes) {
+    recordTwoNotes();
+    dialogs.answers << folder.file("song.mid");
+    recorder.SaveFromStatusClick();
+    const SmfReader::Result read = SmfReader::read(folder.read("song.mid"));
+    ASSERT_EQ(read.error, SmfReader::Error::None);
+    EXPECT_EQ(MelodyLine::noteCount(read.file.tracks.value(0)), 2);
+    EXPECT_FALSE(recorder.IsRecording());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
 
 TEST_F(RecorderSave, TheFileHoldsHeaderCaptionAndNotesInGbkWithCrLf) {
     recordTwoNotes();

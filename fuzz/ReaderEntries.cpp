@@ -10,6 +10,8 @@
 #include "library/IniListCount.h"
 #include "library/PlaylistFile.h"
 #include "platform/GbkCodec.h"
+#include "midi/MidiImport.h"
+#include "midi/SmfReader.h"
 #include "score/ScoreCheck.h"
 #include "score/ScoreFile.h"
 #include "score/ScoreInfo.h"
@@ -234,6 +236,32 @@ QString keyNames(const QByteArray& bytes) {
         const int found = map.keyIndexOfName(name);
         if (!name.isEmpty() && (found < 0 || found > i))
             return QStringLiteral("key %1 is not found by its name").arg(i);
+    }
+    return {};
+}
+
+QString midi(const QByteArray& bytes) {
+    const SmfReader::Result read = SmfReader::read(bytes);
+    if (read.error != SmfReader::Error::None) return {};
+    if (read.file.tracks.isEmpty()) return QStringLiteral("a file without tracks was taken");
+    const QList<MidiImport::TrackChoice> choices = MidiImport::tracksWithNotes(read.file);
+    const int choice = MidiImport::preferredChoice(choices);
+    if (choice < 0) return {};
+    const QString text =
+        MidiImport::scoreText(read.file, choices[choice].track, noteTable(), QStringLiteral("t"));
+    if (text.isEmpty()) return {};
+    ScoreWideValues wide;
+    Score score;
+    ScoreParser::parse(text, noteTable(), wide, score);
+    // Five header rows, then only notes and rests, each with a positive code.
+    if (score.rows.size() < 6) return QStringLiteral("%1 rows").arg(score.rows.size());
+    if (wide.TempoBpm < 1 || wide.BeatUnit < 1) return QStringLiteral("tempo or metre missing");
+    for (qsizetype i = 5; i < score.rows.size(); ++i) {
+        const ScoreRow& row = score.rows[i];
+        if ((!row.isNote() && row.KeyIndex != ScoreRow::kRest) || !(row.DurationCode > 0))
+            return QStringLiteral("row %1 is \"%2\"").arg(i).arg(row.NoteText);
+        if (!(row.DurationCode < score.MaxDurationCode))
+            return QStringLiteral("row %1 has the tick's code").arg(i);
     }
     return {};
 }

@@ -13,4 +13,5 @@ QString score(const QByteArray& bytes);       // the score loader: rows, timing,
 QString scoreInfo(const QByteArray& bytes);   // the tooltip text and the bounded row read
 QString listFiles(const QByteArray& bytes);   // playlist and favorites files
 QString keyNames(const QByteArray& bytes);    // key-code names and key-map files
+QString midi(const QByteArray& bytes);        // MIDI files and the melody import
 } // namespace ReaderEntries

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-180}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(iniDocument iniFile score scoreInfo listFiles keyNames)
+[ ${#targets[@]} -eq 0 ] && targets=(iniDocument iniFile score scoreInfo listFiles keyNames midi)
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DTONVALE_FUZZ=ON -DTONVALE_BUILD_TESTS=OFF -DTONVALE_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)" --target "${targets[@]/#/fuzz_}"

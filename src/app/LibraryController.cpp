@@ -54,7 +54,8 @@ void LibraryController::wireFileMenu() {
     connect(menus.mnuFileSubs(6), &MenuItem::triggered, this, [this] { commands_.saveCopy(); });
     connect(menus.mnuFileSubs(8), &MenuItem::triggered, this,
             [this] { showProperties(main_.engine().score().strPlayingFile); });
-    for (int i : {3, 6, 8}) menus.mnuFileSubs(i)->setEnabled(false);
+    for (int i : {3, 6, 8, int(MainMenus::kFileExportMidi)})
+        menus.mnuFileSubs(i)->setEnabled(false);
     // "清除播放列表": the list goes, and with it the score.
     connect(menus.mnuPlayListSubs(6), &MenuItem::triggered, this, [this] {
         main_.playingList().clear();

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/LibraryController.h"
+#include "app/MidiFileWiring.h"
 #include "app/LibraryMenus.h"
 #include "app/MenuBarView.h"
 #include "app/OptionsController.h"
@@ -68,6 +69,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     library_ = new LibraryController(*this, menuBarView_->popupMenu(), &DesktopTextEditor::find);
     libraryMenus_ = new LibraryMenus(*this, *menuBarView_);
     wireLibrary();
+    new MidiFileWiring(*this);
     settings_ = new MainWindowSettings(*this);
     optionsController_ = new OptionsController(*this);
     connect(optionsController_, &OptionsController::closed, scoreView_,

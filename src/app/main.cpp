@@ -1,4 +1,5 @@
 #include "app/MStart.h"
+#include "app/MidiCommandLine.h"
 #include "platform/WindowSystemChoice.h"
 #include "score/CheckCommand.h"
 
@@ -22,6 +23,7 @@ int checkScores(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--check") == 0) return checkScores(argc, argv);
+    if (const std::optional<int> converted = MidiCommandLine::run(argc, argv)) return *converted;
     WindowSystemChoice::preferX11UnderWayland(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tonvale"));

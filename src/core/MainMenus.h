@@ -6,6 +6,9 @@
 class MainMenus : public QObject {
     Q_OBJECT
 public:
+    // Entries added after the File menu's original ones, whose indexes stay as they were.
+    enum FileItem { kFileExportMidi = 11 };
+
     explicit MainMenus(QObject* parent = nullptr);
 
     // Top level, in menu-bar order.

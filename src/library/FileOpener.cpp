@@ -4,6 +4,7 @@
 #include "library/ListEntry.h"
 #include "library/MOthers.h"
 #include "library/PlaylistFile.h"
+#include "midi/MidiOpener.h"
 #include "score/PlaybackEngine.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,11 @@ qint32 FileOpener::playAllFiles(const QString& strFileName, bool blnRestart, boo
         return *rows;
     }
     if (IsPlaylistFile(entry.path)) return LoadPlaylistFile(entry.path);
+    // A MIDI file plays as the score made of it, which takes its place in the lists.
+    if (IsMidiFile(entry.path) && midi_) {
+        const QString score = midi_->importForPlaying(entry.path);
+        return score.isEmpty() ? engine_.lngTotalRow() : playAllFiles(score, true, blnAddRecent);
+    }
     messages_.show(fileError(QStringLiteral("错误：未知文件格式！")));
     return engine_.lngTotalRow();
 }

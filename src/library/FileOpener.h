@@ -8,6 +8,7 @@
 #include "score/PlayingListView.h"
 #include "settings/ProgramOptions.h"
 
+class MidiOpener;
 class PlaybackEngine;
 
 class FileOpener : public QObject, public PlayingListView {
@@ -24,6 +25,10 @@ public:
     // the top of the whole list. A list that is still empty, or whose top entry names a missing
     // file, shows the missing-file message and loads nothing.
     qint32 LoadPlaylistFile(const QString& path);
+
+    // What turns a MIDI file into a score for playAllFiles; without one a MIDI file is of an
+    // unknown format. It must outlive this object or be unset first.
+    void setMidiOpener(MidiOpener* midi) { midi_ = midi; }
 
     // The window caption of the main window as designed; the title option builds on it.
     void setSavedCaption(const QString& caption) { savedCaption_ = caption; }
@@ -48,5 +53,6 @@ private:
     const ProgramOptions& options_;
     MessageSink& messages_;
     QString savedCaption_;
+    MidiOpener* midi_ = nullptr;
     int intPlayingIndex_ = 0;
 };

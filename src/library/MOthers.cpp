@@ -16,6 +16,11 @@ bool IsPlaylistFile(const QString& text) {
     return endsWithNoCase(text, QLatin1StringView(".plist"));
 }
 
+bool IsMidiFile(const QString& text) {
+    return endsWithNoCase(text, QLatin1StringView(".mid")) ||
+           endsWithNoCase(text, QLatin1StringView(".midi"));
+}
+
 std::optional<QString> TitleCaption(int intTitleOption, const QString& savedCaption,
                                     const QString& strPlayingFile) {
     const QString name = fileBaseName(strPlayingFile);

@@ -31,17 +31,8 @@ qint32 PlaybackEngine::LoadScore(const QString& path, bool resetPosition) {
 std::optional<qint32> PlaybackEngine::openScore(const QString& path,
                                                 std::optional<qint32> startRow) {
     ScoreFile::ReadResult file = ScoreFile::readWhole(path);
-    switch (file.error) {
-    case ScoreFile::ReadError::None:
-        break;
-    case ScoreFile::ReadError::Unreadable:
-        reportUnreadable(QStringLiteral("错误：无法读取乐谱文件！请确认文件可以访问！"));
-        return std::nullopt;
-    case ScoreFile::ReadError::TooLarge:
-        reportUnreadable(QStringLiteral("错误：乐谱文件太大（超过 16 MB），无法打开！"));
-        return std::nullopt;
-    case ScoreFile::ReadError::NotText:
-        reportUnreadable(QStringLiteral("错误：该文件不是文本格式的乐谱，无法打开！"));
+    if (file.error != ScoreFile::ReadError::None) {
+        reportUnreadable(ScoreFile::errorText(file.error));
         return std::nullopt;
     }
 
@@ -61,13 +52,8 @@ std::optional<qint32> PlaybackEngine::openScore(const QString& path,
     ScoreParser::parse(text, notes_, wide_, loaded);
     if (startRow) lngCurrentRow_ = std::max<qint32>(0, *startRow);
     emit statusChanged(QStringLiteral("估计播放时间..."));
-    loaded.tickLength = ScoreTiming::tickLength(wide_, loaded.MaxDurationCode);
-    loaded.RowEndTimes =
-        ScoreTiming::rowEndTimes(loaded.rows, loaded.MaxDurationCode, loaded.tickLength);
-    loaded.TotalTimeText =
-        FormatPlayTime(loaded.RowEndTimes.isEmpty() ? 0.0f : loaded.RowEndTimes.last() / 1000.0f);
+    ScoreTiming::analyse(loaded, wide_);
     loaded.strPlayingFile = path;
-    loaded.interval = ScoreTiming::timerInterval(loaded.tickLength);
     score_ = std::move(loaded);
     lngTotalRow_ = score_.rowCount();
 
@@ -142,7 +128,8 @@ void PlaybackEngine::scheduleFrom(qint64 slot) {
     slot = std::max<qint64>(slot, (time_.now() - gridStart_) / interval);
     // Slots due during a hold, its end included, are dropped.
     if (holdEnd_ >= gridStart_)
-        slot = std::max<qint64>(slot, (holdEnd_ - gridStart_) / interval + 1);
+        slot = std::max<qint64>(
+            slot, ScoreTiming::firstSlotAfter(holdEnd_ - gridStart_, score_.interval));
     nextSlot_ = slot;
     playTimer_->startAt(slotTime(slot));
 }

@@ -2,6 +2,8 @@
 
 #include "core/AtomicFile.h"
 #include "core/VersionInfo.h"
+#include "library/MOthers.h"
+#include "midi/MidiConversion.h"
 #include "score/AppendTextToFile.h"
 
 #include <QCoreApplication>
@@ -42,7 +44,7 @@ QString Recorder::saveDialogTitle() {
 }
 QString Recorder::saveDialogFilter() {
     return QStringLiteral("Qor_Tonvale乐谱文件(*.piano)|*.piano") +
-           QStringLiteral("|所有文件(*.*)|*.*");
+           QStringLiteral("|MIDI 文件(*.mid)|*.mid") + QStringLiteral("|所有文件(*.*)|*.*");
 }
 
 void Recorder::StartRecording() {
@@ -97,9 +99,12 @@ void Recorder::DropRecording() {
 }
 
 bool Recorder::SaveRecording(const QString& path, bool overwrite) const {
-    if (overwrite && QFileInfo::exists(path) && !AtomicFile::isReadOnly(path)) QFile::remove(path);
     const QString text = strRecordHead_ + QLatin1Char('#') +
                          QString::fromUtf8(VersionInfo::legalNotice) + kCrLf + strRecordBody_;
+    // A MIDI file sounds as the recording's score would play.
+    if (IsMidiFile(path))
+        return MidiConversion::writeMidi(path, MidiConversion::scoreMidi(text, notes_)).isEmpty();
+    if (overwrite && QFileInfo::exists(path) && !AtomicFile::isReadOnly(path)) QFile::remove(path);
     return AppendTextToFile(path, text);
 }
 

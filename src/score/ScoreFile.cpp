@@ -16,7 +16,7 @@ bool openRegular(QFile& file) {
 
 } // namespace
 
-ReadResult readWhole(const QString& path, qint64 maxBytes) {
+ReadResult readWhole(const QString& path, qint64 maxBytes, bool requireText) {
     QFile file(path);
     if (!openRegular(file)) return {{}, ReadError::Unreadable};
     // The file may grow between the size check and the read, so the limit is enforced on the read.
@@ -25,8 +25,22 @@ ReadResult readWhole(const QString& path, qint64 maxBytes) {
     result.bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError) return {{}, ReadError::Unreadable};
     if (result.bytes.size() > maxBytes) return {{}, ReadError::TooLarge};
-    if (result.bytes.contains('\0')) return {{}, ReadError::NotText};
+    if (requireText && result.bytes.contains('\0')) return {{}, ReadError::NotText};
     return result;
+}
+
+QString errorText(ReadError error) {
+    switch (error) {
+    case ReadError::None:
+        break;
+    case ReadError::Unreadable:
+        return QStringLiteral("错误：无法读取乐谱文件！请确认文件可以访问！");
+    case ReadError::TooLarge:
+        return QStringLiteral("错误：乐谱文件太大（超过 16 MB），无法打开！");
+    case ReadError::NotText:
+        return QStringLiteral("错误：该文件不是文本格式的乐谱，无法打开！");
+    }
+    return {};
 }
 
 QByteArray readLeadingRows(const QString& path, int rowCount, qint64 maxBytes) {

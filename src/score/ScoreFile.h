@@ -18,9 +18,13 @@ struct ReadResult {
 };
 
 // The whole file; anything but a regular file (a pipe, a device) is Unreadable. A NUL byte
-// never occurs in GBK or UTF-8 text, so a file holding one is not a score (a picture, an
-// archive, UTF-16 text).
-ReadResult readWhole(const QString& path, qint64 maxBytes = kMaxScoreBytes);
+// never occurs in GBK or UTF-8 text, so with `requireText` a file holding one is not a score (a
+// picture, an archive, UTF-16 text).
+ReadResult readWhole(const QString& path, qint64 maxBytes = kMaxScoreBytes,
+                     bool requireText = true);
+
+// The message a user sees when a score cannot be opened; empty for None.
+QString errorText(ReadError error);
 
 // The bytes of the first `rowCount` rows (each with its CR LF), or fewer when the file is
 // shorter; reads at most `maxBytes`, cutting a longer last row there. Empty on any failure.

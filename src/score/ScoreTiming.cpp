@@ -1,6 +1,7 @@
 #include "score/ScoreTiming.h"
 
 #include "core/NumberText.h"
+#include "score/PlayTimeText.h"
 
 #include <limits>
 
@@ -38,6 +39,18 @@ qint32 holdMilliseconds(float maxDurationCode, float durationCode, qint32 interv
     float k = maxDurationCode / durationCode - 1.0f;
     if (k == 0) k = maxDurationCode / durationCode;
     return std::max<qint32>(0, NumberText::roundToInt32(double(k) * interval));
+}
+
+qint64 firstSlotAfter(std::chrono::nanoseconds elapsed, qint32 interval) {
+    return elapsed / std::chrono::nanoseconds(std::chrono::milliseconds(interval)) + 1;
+}
+
+void analyse(Score& score, const ScoreWideValues& wide) {
+    score.tickLength = tickLength(wide, score.MaxDurationCode);
+    score.RowEndTimes = rowEndTimes(score.rows, score.MaxDurationCode, score.tickLength);
+    score.TotalTimeText =
+        FormatPlayTime(score.RowEndTimes.isEmpty() ? 0.0f : score.RowEndTimes.last() / 1000.0f);
+    score.interval = timerInterval(score.tickLength);
 }
 
 } // namespace ScoreTiming

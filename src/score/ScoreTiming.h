@@ -3,6 +3,8 @@
 // every row and the hold of a note. All results are finite, whatever the score holds.
 #include "score/ScoreParser.h"
 
+#include <chrono>
+
 namespace ScoreTiming {
 
 // The pace used when a score gives none ("$0", a negative tempo, or no tempo row ever seen).
@@ -27,5 +29,13 @@ QList<float> rowEndTimes(const QList<ScoreRow>& rows, float maxDurationCode, flo
 // intervals, or one interval for the shortest code; 0 (no hold) when d is not positive.
 // Saturates at the largest signed 32-bit count (about 24 days).
 qint32 holdMilliseconds(float maxDurationCode, float durationCode, qint32 interval);
+
+// The first slot of the play timer's grid strictly after `elapsed` from the grid's start: the
+// slot of the tick that follows a hold ending then (slots due during a hold, its end included,
+// are dropped).
+qint64 firstSlotAfter(std::chrono::nanoseconds elapsed, qint32 interval);
+
+// The figures a load works out after parsing: tick, interval, row end times and total time.
+void analyse(Score& score, const ScoreWideValues& wide);
 
 } // namespace ScoreTiming

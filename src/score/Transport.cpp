@@ -205,7 +205,8 @@ void Transport::setPlayMenuChecks(bool playChecked) {
 }
 
 void Transport::setPlayMenusEnabled(bool enabled) {
-    for (int i : {3, 6, 8}) menus_.mnuFileSubs(i)->setEnabled(enabled);
+    for (int i : {3, 6, 8, int(MainMenus::kFileExportMidi)})
+        menus_.mnuFileSubs(i)->setEnabled(enabled);
     for (int i : {0, 1, 2}) menus_.mnuPlaySubs(i)->setEnabled(enabled);
 }
 

@@ -5,6 +5,7 @@
 #include "library/ListBar.h"
 #include "library/ListBox.h"
 #include "library/PlaylistFile.h"
+#include "midi/SmfWriter.h"
 #include "platform/GbkCodec.h"
 #include "platform/SteadyTimeSource.h"
 #include "support/RecordingDesktopIntegration.h"
@@ -104,9 +105,33 @@ TEST_F(LibraryWindowTest, OpenWithTheFavoritesActiveAddsToBothListsAndEnablesThe
     main().menus().mnuFileSubs(0)->trigger();
     EXPECT_EQ(main().favorites().count(), 2);
     EXPECT_EQ(main().playingList().entries(), QStringList{chosen});
-    for (int i : {3, 6, 8}) EXPECT_TRUE(main().menus().mnuFileSubs(i)->enabled()) << i;
+    for (int i : {3, 6, 8, int(MainMenus::kFileExportMidi)})
+        EXPECT_TRUE(main().menus().mnuFileSubs(i)->enabled()) << i;
     main().menus().mnuFileSubs(3)->trigger();
-    for (int i : {3, 6, 8}) EXPECT_FALSE(main().menus().mnuFileSubs(i)->enabled()) << i;
+    for (int i : {3, 6, 8, int(MainMenus::kFileExportMidi)})
+        EXPECT_FALSE(main().menus().mnuFileSubs(i)->enabled()) << i;
+}
+
+TEST_F(LibraryWindowTest, AMidiFileOpensAsItsScoreAndTheScoreExportsAsMidi) {
+    SmfWriter out(480);
+    out.channelMessage(0, 0x90, 60, 100);
+    out.channelMessage(480, 0x80, 60, 0);
+    out.channelMessage(480, 0x90, 64, 100);
+    out.channelMessage(960, 0x80, 64, 0);
+    folder.write("曲.mid", out.finish());
+    dialogs.openAnswers << QStringList{folder.file("曲.mid")};
+    main().menus().mnuFileSubs(0)->trigger();
+    const QString imported = folder.paths().dataPath() + "MIDI/曲.piano";
+    EXPECT_EQ(main().engine().score().strPlayingFile, imported);
+    EXPECT_EQ(main().playingList().entries(), QStringList{imported});
+    EXPECT_EQ(main().engine().score().rows.size(), 7);
+
+    dialogs.answers << folder.file("出.mid");
+    main().menus().mnuFileSubs(MainMenus::kFileExportMidi)->trigger();
+    ASSERT_EQ(dialogs.asked.size(), 1);
+    EXPECT_EQ(dialogs.asked[0].defaultSuffix, QString("mid"));
+    EXPECT_TRUE(folder.read("出.mid").startsWith("MThd"));
+    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST_F(LibraryWindowTest, ClearingThePlayingListClosesTheScoreAndLetsItBeAddedAgain) {

@@ -25,7 +25,9 @@ TEST(MainMenus, IndexesNameTheEntriesTheCommandsUse) {
     EXPECT_EQ(menus.mnuPopupSubs(16)->caption(), QString("编辑乐谱(&E)"));
     EXPECT_EQ(menus.mnuHelpSubs(8)->caption(), QString("关于(&A)..."));
     EXPECT_EQ(menus.mnuPopupSubs.count(), 17);
-    EXPECT_EQ(menus.mnuFileSubs(11), nullptr);
+    EXPECT_EQ(menus.mnuFileSubs(MainMenus::kFileExportMidi)->caption(),
+              QString("导出为 MIDI 文件(&M)..."));
+    EXPECT_EQ(menus.mnuFileSubs(12), nullptr);
     EXPECT_TRUE(menus.mnuPlayCompletedSubs(3)->isSeparator());
     // Entries added since come after all of these.
     EXPECT_EQ(menus.mnuViewSubs.indexOf(menus.mnuKeyLabels), 9);

@@ -34,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Readers, CorpusReplay,
                                          Reader{"score", ReaderEntries::score},
                                          Reader{"scoreInfo", ReaderEntries::scoreInfo},
                                          Reader{"listFiles", ReaderEntries::listFiles},
-                                         Reader{"keyNames", ReaderEntries::keyNames}),
+                                         Reader{"keyNames", ReaderEntries::keyNames},
+                                         Reader{"midi", ReaderEntries::midi}),
                          [](const testing::TestParamInfo<Reader>& info) {
                              return std::string(info.param.name);
                          });

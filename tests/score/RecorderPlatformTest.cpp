@@ -3,14 +3,14 @@
 #include "score/Recorder.h"
 
 #include <algorithm>
-#include <limits>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
 TEST(RecorderFileDialogs, TheScoreFilterBecomesQtNameFilters) {
     EXPECT_EQ(QtFileDialogs::nameFilters(Recorder::saveDialogFilter()),
-              QStringList({"Qor_Tonvale乐谱文件(*.piano)", "所有文件(*.*)"}));
+              QStringList({"Qor_Tonvale乐谱文件(*.piano)", "MIDI 文件(*.mid)", "所有文件(*.*)"}));
 }
 
 TEST(RecorderFileDialogs, DescriptionsWithoutPatternsGetThem) {

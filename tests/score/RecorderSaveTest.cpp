@@ -1,4 +1,6 @@
 #include "RecorderFixture.h"
+#include "midi/MelodyLine.h"
+#include "midi/SmfReader.h"
 #include "platform/GbkCodec.h"
 #include "score/AppendTextToFile.h"
 
@@ -29,6 +31,17 @@ protected:
     }
 };
 
+TEST_F(RecorderSave, AMidiNameWritesTheRecordingAsAMidiFileOfItsNotes) {
+    recordTwoNotes();
+    dialogs.answers << folder.file("song.mid");
+    recorder.SaveFromStatusClick();
+    const SmfReader::Result read = SmfReader::read(folder.read("song.mid"));
+    ASSERT_EQ(read.error, SmfReader::Error::None);
+    EXPECT_EQ(MelodyLine::noteCount(read.file.tracks.value(0)), 2);
+    EXPECT_FALSE(recorder.IsRecording());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
 TEST_F(RecorderSave, TheFileHoldsHeaderCaptionAndNotesInGbkWithCrLf) {
     recordTwoNotes();
     dialogs.answers << folder.file("song.piano");
@@ -38,7 +51,8 @@ TEST_F(RecorderSave, TheFileHoldsHeaderCaptionAndNotesInGbkWithCrLf) {
     ASSERT_EQ(dialogs.asked.size(), 1);
     EXPECT_EQ(dialogs.asked[0].title, QStringLiteral("保存录制文件..."));
     EXPECT_EQ(dialogs.asked[0].filter,
-              QStringLiteral("Qor_Tonvale乐谱文件(*.piano)|*.piano|所有文件(*.*)|*.*"));
+              QStringLiteral(
+                  "Qor_Tonvale乐谱文件(*.piano)|*.piano|MIDI 文件(*.mid)|*.mid|所有文件(*.*)|*.*"));
     EXPECT_EQ(dialogs.asked[0].defaultSuffix, QStringLiteral("piano"));
     const QByteArray bytes = folder.read("song.piano");
     EXPECT_EQ(bytes, expectedTwoNotes());

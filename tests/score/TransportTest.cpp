@@ -66,7 +66,8 @@ TEST(Transport, LoadingAScorePlaysIt) {
     expectShown(t, kPlaying);
     EXPECT_EQ(enabled.size(), 1);
     EXPECT_TRUE(t.transport.buttonsEnabled());
-    for (int i : {3, 6, 8}) EXPECT_TRUE(t.menus.mnuFileSubs(i)->enabled()) << i;
+    for (int i : {3, 6, 8, int(MainMenus::kFileExportMidi)})
+        EXPECT_TRUE(t.menus.mnuFileSubs(i)->enabled()) << i;
     for (int i : {0, 1, 2}) EXPECT_TRUE(t.menus.mnuPlaySubs(i)->enabled()) << i;
     // Nothing in the playing list to add to the favorites.
     EXPECT_FALSE(t.menus.mnuFavoriteSubs(0)->enabled());
@@ -215,7 +216,8 @@ TEST(Transport, CloseLeavesNoScore) {
     EXPECT_EQ(barValue.size(), 1);
     EXPECT_EQ(t.rig.engine.lngCurrentRow(), 0);
     EXPECT_TRUE(t.rig.engine.caption().isEmpty());
-    for (int i : {3, 6, 8}) EXPECT_FALSE(t.menus.mnuFileSubs(i)->enabled()) << i;
+    for (int i : {3, 6, 8, int(MainMenus::kFileExportMidi)})
+        EXPECT_FALSE(t.menus.mnuFileSubs(i)->enabled()) << i;
     for (int i : {0, 1, 2}) EXPECT_FALSE(t.menus.mnuPlaySubs(i)->enabled()) << i;
     EXPECT_FALSE(t.menus.mnuFavoriteSubs(0)->enabled());
     // A menu opening or closing now presses nothing.

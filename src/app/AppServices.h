@@ -7,6 +7,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageSink.h"
 #include "platform/MidiBackend.h"
+#include "platform/MidiInputBackend.h"
 #include "platform/SystemVolume.h"
 #include "platform/TimeSource.h"
 
@@ -21,4 +22,6 @@ struct AppServices {
     DesktopIntegration& desktop;
     // The desktop's plain-text editor for the edit verb of our file types; "" when there is none.
     QString textEditor = {};
+    // The system's MIDI input ports; null leaves the window without a MIDI keyboard.
+    MidiInputBackend* midiInput = nullptr;
 };

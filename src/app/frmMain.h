@@ -25,6 +25,8 @@
 class LibraryController;
 class LibraryMenus;
 class MenuBarView;
+class MidiInputBox;
+class MidiKeyboardInput;
 class OptionsController;
 class BottomContainer;
 class QLabel;
@@ -113,6 +115,8 @@ private:
     FileOpener opener_;
     Transport transport_;
     SoundPanel* soundPanel_ = nullptr;
+    MidiKeyboardInput* midiInput_ = nullptr;
+    MidiInputBox* midiInputBox_ = nullptr;
     PianoKeyboard* keyboard_ = nullptr;
     DamperLabel* lblMute_ = nullptr;
     BottomContainer* picContainer_ = nullptr;

@@ -8,7 +8,8 @@ MainMenus::MainMenus(QObject* parent)
                    {"-", {}}, {"属性(&P)", "Ctrl+P"}, {"-", {}}, {"退出(&X)", {}}}),
       mnuPlaySubs(QStringLiteral("播放(&P)"),
                   {{"播放/暂停(&P)  空格", {}}, {"停止(&S)", {}}, {"转到(&G)...", {}}, {"-", {}},
-                   {"播放列表(&L)", {}}, {"-", {}}, {"音量(&U)", {}}, {"-", {}}, {"播放完成后", {}}}),
+                   {"播放列表(&L)", {}}, {"-", {}}, {"音量(&U)", {}}, {"-", {}}, {"播放完成后", {}},
+                   {"-", {}}, {"复音演奏(和弦)(&Y)", {}}}),
       mnuViewSubs(QStringLiteral("查看(&V)"),
                   {{"进度栏(&P)", {}}, {"控制栏(&C)", {}}, {"播放列表+收藏夹(&L)", "Ctrl+L"},
                    {"状态栏(&S)", {}}, {"-", {}}, {"前端显示(&T)", {}}, {"选项(&O)...", {}}}),
@@ -48,6 +49,7 @@ QList<MenuItem*> MainMenus::rememberedChecks() const {
     for (int i = 0; i <= 4; ++i) items << mnuPlayListSubs(i);
     items << mnuVolumeSubs(2);
     for (int i : {0, 1, 2, 4}) items << mnuPlayCompletedSubs(i);
+    items << mnuPlaySubs(PlayPolyphonic);
     return items;
 }
 

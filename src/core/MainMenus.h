@@ -6,6 +6,9 @@
 class MainMenus : public QObject {
     Q_OBJECT
 public:
+    // Entries of the Play menu added after its first nine.
+    enum PlayEntry { PlayPolyphonic = 10 };
+
     explicit MainMenus(QObject* parent = nullptr);
 
     // Top level, in menu-bar order.
@@ -24,7 +27,7 @@ public:
     MenuArray mnuPopupSubs;
 
     QList<MenuArray*> menuBar() { return {&mnuFileSubs, &mnuPlaySubs, &mnuViewSubs, &mnuFavoriteSubs, &mnuHelpSubs}; }
-    // The eighteen entries whose checks the settings file keeps, in the order it reads them.
+    // The nineteen entries whose checks the settings file keeps, in the order it reads them.
     QList<MenuItem*> rememberedChecks() const;
     // Checks `item` and unchecks the other entries of its group (the items given).
     static void checkOnly(MenuItem* item, const QList<MenuItem*>& group);

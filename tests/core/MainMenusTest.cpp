@@ -8,11 +8,13 @@ namespace {
 TEST(MainMenus, TheRememberedChecksAreKeyedByTheirCaptionsInReadingOrder) {
     MainMenus menus;
     QStringList captions;
-    for (const MenuItem* item : menus.rememberedChecks()) captions << item->caption();
-    EXPECT_EQ(captions, (QStringList{"每次退出时自动清除", "进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)",
-                                     "状态栏(&S)", "从不(&N)", "始终(&T)", "播放时(&P)", "循环播放(&C)",
-                                     "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放", "静音(&M)",
-                                     "关机", "休眠", "退出Tonvale", "不操作"}));
+    for (const MenuItem* item : menus.rememberedChecks())
+        captions << item->caption();
+    EXPECT_EQ(captions, (QStringList{"每次退出时自动清除", "进度栏(&P)", "控制栏(&C)",
+                                     "播放列表+收藏夹(&L)", "状态栏(&S)", "从不(&N)", "始终(&T)",
+                                     "播放时(&P)", "循环播放(&C)", "随机播放(&R)", "顺序播放(&O)",
+                                     "单个播放(&S)", "单个循环播放", "静音(&M)", "关机", "休眠",
+                                     "退出Tonvale", "不操作", "复音演奏(和弦)(&Y)"}));
 }
 
 TEST(MainMenus, IndexesNameTheEntriesTheCommandsUse) {
@@ -48,7 +50,8 @@ TEST(MainMenus, DynamicEntriesGrowAndShrinkAtTheEnd) {
     menus.mnuFavoriteSubs.truncate(3);
     EXPECT_EQ(menus.mnuFavoriteSubs.count(), 3);
     EXPECT_EQ(changes.size(), 3);
-    MainMenus::checkOnly(menus.mnuTopmostSubs(1), {menus.mnuTopmostSubs(0), menus.mnuTopmostSubs(1), menus.mnuTopmostSubs(2)});
+    MainMenus::checkOnly(menus.mnuTopmostSubs(1), {menus.mnuTopmostSubs(0), menus.mnuTopmostSubs(1),
+                                                   menus.mnuTopmostSubs(2)});
     EXPECT_TRUE(menus.mnuTopmostSubs(1)->checked());
     EXPECT_FALSE(menus.mnuTopmostSubs(0)->checked());
 }

@@ -43,6 +43,19 @@ std::unique_ptr<RtMidiOut> RtMidiPorts::openClient(std::string& errorText) {
     return nullptr;
 }
 
+std::unique_ptr<RtMidiIn> RtMidiPorts::openInputClient() {
+    const AlsaErrorSilencer quietAlsa;
+    const CerrCapture quietRtMidi;
+    try {
+        auto client = std::make_unique<RtMidiIn>(RtMidi::LINUX_ALSA, "Tonvale");
+        client->setErrorCallback([](RtMidiError::Type, const std::string&, void*) {}, nullptr);
+        return client;
+    } catch (const RtMidiError&) {
+    } catch (const std::exception&) {
+    }
+    return nullptr;
+}
+
 QStringList RtMidiPorts::outputNames() {
     std::string errorText;
     const std::unique_ptr<RtMidiOut> client = openClient(errorText);

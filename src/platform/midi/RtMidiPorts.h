@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+class RtMidiIn;
 class RtMidiOut;
 
 class RtMidiPorts {
@@ -14,4 +15,6 @@ public:
     // A sequencer client for output whose later errors go to `errorText` instead of the console
     // or an exception; null, with the reason in `errorText`, when there is no sequencer.
     static std::unique_ptr<RtMidiOut> openClient(std::string& errorText);
+    // A sequencer client for input whose later errors are dropped; null without a sequencer.
+    static std::unique_ptr<RtMidiIn> openInputClient();
 };

@@ -7,11 +7,11 @@
 MidiInputBox::MidiInputBox(MidiKeyboardInput& input, QWidget* panel)
     : QObject(panel), input_(input) {
     auto* label = new QLabel(QStringLiteral("MIDI 输入∶"), panel);
-    label->setGeometry(486, 44, 70, 24);
+    label->setGeometry(486, 69, 70, 21);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     ComMidiIn = new QComboBox(panel);
     ComMidiIn->setObjectName(QStringLiteral("ComMidiIn"));
-    ComMidiIn->setGeometry(560, 44, 146, 24);
+    ComMidiIn->setGeometry(560, 69, 156, 21);
     showChoices();
     connect(&input_, &MidiKeyboardInput::choicesChanged, this, &MidiInputBox::showChoices);
     connect(&input_, &MidiKeyboardInput::chosen, this, [this](int index) {

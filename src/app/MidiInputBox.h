@@ -1,6 +1,7 @@
 #pragma once
-// The "MIDI 输入" list of the sound panel: "无" and the system's MIDI input ports. The ports are
-// listed again every two seconds, so a keyboard plugged in appears and one unplugged is let go.
+// The "MIDI 输入" list of the sound panel, in the strip between the lyric caption and the keys:
+// "无" and the system's MIDI input ports. The ports are listed again every two seconds, so a
+// keyboard plugged in appears and one unplugged is let go.
 #include "keyboard/MidiKeyboardInput.h"
 
 #include <QObject>

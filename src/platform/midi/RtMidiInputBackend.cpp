@@ -13,13 +13,7 @@ RtMidiInputBackend::~RtMidiInputBackend() {
 
 QStringList RtMidiInputBackend::portNames() {
     if (!client_) client_ = RtMidiPorts::openInputClient();
-    if (!client_) return {};
-    const AlsaErrorSilencer quietAlsa;
-    QStringList names;
-    const unsigned count = client_->getPortCount();
-    for (unsigned i = 0; i < count; ++i)
-        names.append(QString::fromStdString(client_->getPortName(i)));
-    return names;
+    return client_ ? RtMidiPorts::portNames(*client_) : QStringList();
 }
 
 bool RtMidiInputBackend::open(int portIndex, MessageHandler handler) {

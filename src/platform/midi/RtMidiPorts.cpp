@@ -59,11 +59,14 @@ std::unique_ptr<RtMidiIn> RtMidiPorts::openInputClient() {
 QStringList RtMidiPorts::outputNames() {
     std::string errorText;
     const std::unique_ptr<RtMidiOut> client = openClient(errorText);
-    if (!client) return {};
+    return client ? portNames(*client) : QStringList();
+}
+
+QStringList RtMidiPorts::portNames(RtMidi& client) {
     const AlsaErrorSilencer quietAlsa;
     QStringList names;
-    const unsigned count = client->getPortCount();
+    const unsigned count = client.getPortCount();
     for (unsigned i = 0; i < count; ++i)
-        names.append(QString::fromStdString(client->getPortName(i)));
+        names.append(QString::fromStdString(client.getPortName(i)));
     return names;
 }

@@ -68,7 +68,7 @@ void MidiKeyboardInput::message(const std::vector<unsigned char>& bytes) {
         live_.externalKeyDown(keyIndex, data2);
     else if (status == kNoteOn || status == kNoteOff)
         live_.externalKeyUp(keyIndex);
-    else if (status == kControlChange && data1 == kSustainController)
+    else if (status == kControlChange && data1 == PolyphonicNotes::kSustainController)
         live_.setPedal(data2 >= kPedalDownFrom);
 }
 

@@ -13,7 +13,6 @@ class MidiKeyboardInput : public QObject {
 public:
     // The MIDI note of the lowest on-screen key, the A of an 88-key piano.
     static constexpr int kLowestNote = 21;
-    static constexpr int kSustainController = 64;
 
     MidiKeyboardInput(MidiInputBackend& backend, LiveKeyboard& live, QObject* parent = nullptr);
 

@@ -7,6 +7,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/MessageSink.h"
 #include "platform/MidiBackend.h"
+#include "platform/MidiInputBackend.h"
 #include "platform/SystemVolume.h"
 #include "platform/TimeSource.h"
 
@@ -27,4 +28,6 @@ struct AppServices {
     // The Caps Lock state as the window system keeps it; where it gives none, the key handling's
     // own reading stands.
     std::function<std::optional<bool>()> capsLockState = {};
+    // The system's MIDI input ports; null leaves the window without a MIDI keyboard.
+    MidiInputBackend* midiInput = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "platform/SteadyTimeSource.h"
 #include "platform/SystemMidiBackend.h"
 #include "platform/XdgDesktopIntegration.h"
+#include "platform/midi/RtMidiInputBackend.h"
 #include "settings/clsVolume.h"
 #include "platform/TerminationSignals.h"
 
@@ -85,8 +86,11 @@ int run(const QStringList& arguments, const StartOptions& options) {
                               XdgDesktopIntegration::thisProgram());
     DesktopIntegration& desktop = options.desktop ? *options.desktop : xdg;
 
+    // A MIDI keyboard plays only the program's own sound system, never a test's.
+    RtMidiInputBackend systemMidiInput;
     frmMain main({options.paths, midi, messages, shell, fileDialogs, clock, systemVolume, desktop,
-                  DesktopTextEditor::find(), &CapsLockIndicator::read});
+                  DesktopTextEditor::find(), &CapsLockIndicator::read,
+                  options.midi ? nullptr : &systemMidiInput});
     desktopMessages.setOwner(&main);
     desktopDialogs.setOwner(&main);
     main.load([&splash](const QString& text) {

@@ -30,7 +30,8 @@ bool PianoKeyFilter::eventFilter(QObject* watched, QEvent* event) {
             translator_.keyPressed(key->key(), key->modifiers(), key->text(), key->isAutoRepeat());
         if (stroke.code == 0) return false;
         live_.Form_KeyDown(stroke.code, stroke.shift, translator_.capsLockOn());
-        if (live_.intKeyDownIndex() < 0 && !LiveKeyboard::isSpecialKey(stroke.code, stroke.shift))
+        if (live_.intKeyDownIndex() < 0 && !LiveKeyboard::isSpecialKey(stroke.code, stroke.shift) &&
+            !live_.isPedalKey(stroke.code, translator_.capsLockOn()))
             return false;
         heldKeys_.insert(stroke.code);
         return true;

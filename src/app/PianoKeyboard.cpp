@@ -147,7 +147,7 @@ void PianoKeyboard::mousePressEvent(QMouseEvent* event) {
 
 void PianoKeyboard::mouseMoveEvent(QMouseEvent* event) {
     if (!dragging_) return;
-    live_.StrikeKey(keyAt(event->position().toPoint()));
+    live_.pointerMoved(keyAt(event->position().toPoint()));
 }
 
 void PianoKeyboard::mouseReleaseEvent(QMouseEvent* event) {

@@ -4,6 +4,7 @@
 #include "app/MidiFileWiring.h"
 #include "app/LibraryMenus.h"
 #include "app/MenuBarView.h"
+#include "app/MidiInputBox.h"
 #include "app/OptionsController.h"
 #include "app/BottomContainer.h"
 #include "app/DamperLabel.h"
@@ -23,6 +24,7 @@
 #include "core/Twips.h"
 #include "core/Instruments.h"
 #include "platform/DesktopTextEditor.h"
+#include "settings/OptionsSection.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -48,6 +50,10 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     setCentralWidget(surface);
     soundPanel_ = new SoundPanel(sound_, surface);
     soundPanel_->setGeometry(0, 0, twipsToPixels(designedWidth), kSoundPanelHeight);
+    if (services_.midiInput) {
+        midiInput_ = new MidiKeyboardInput(*services_.midiInput, live_, this);
+        midiInputBox_ = new MidiInputBox(*midiInput_, soundPanel_);
+    }
     menuBarView_ = new MenuBarView(menus_, menuBar(), this);
     connect(menus_.mnuFileSubs(10), &MenuItem::triggered, this, &QWidget::close);
     keyboard_ = new PianoKeyboard(live_, surface);
@@ -58,6 +64,9 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     connect(&sound_, &SoundSettings::soundOutputNoteChanged, statusBar_,
             &StatusBarView::showSoundOutputNote);
     connect(&sound_, &SoundSettings::deviceNote, statusBar_->lblStatus, &QLabel::setText);
+    if (midiInput_)
+        connect(midiInput_, &MidiKeyboardInput::statusMessage, statusBar_->lblStatus,
+                &QLabel::setText);
     lblShowLRC_ = new QLabel(surface);
     lblShowLRC_->setObjectName(QStringLiteral("lblShowLRC"));
     lblShowLRC_->setGeometry(kCaptionGeometry);
@@ -92,6 +101,9 @@ void frmMain::wireRecorder() {
             [this] { frmRecordSetting::Start(recorder_, sound_, this); });
     connect(&live_, &LiveKeyboard::restartRecordingStopwatch, &recorder_, &Recorder::restartStopwatch);
     connect(&live_, &LiveKeyboard::recordKeyRelease, &recorder_, &Recorder::RecordKeyRelease);
+    connect(&live_, &LiveKeyboard::recordKeyStruck, &recorder_, &Recorder::keyStruck);
+    connect(&live_, &LiveKeyboard::recordHeldKeyRelease, &recorder_,
+            &Recorder::RecordHeldKeyRelease);
     connect(&live_, &LiveKeyboard::requestStopRecording, &recorder_, &Recorder::DropRecording);
 }
 
@@ -103,7 +115,14 @@ void frmMain::wireEngine() {
     keys.deleteSelectedEnabled = [this] { return menus_.mnuPopupSubs(6)->enabled(); };
     keys.deleteAllEnabled = [this] { return menus_.mnuPopupSubs(7)->enabled(); };
     keys.organizeFavoritesEnabled = [this] { return menus_.mnuPopupSubs(14)->enabled(); };
+    MenuItem* polyphonic = menus_.mnuPlaySubs(MainMenus::PlayPolyphonic);
+    keys.polyphonic = [polyphonic] { return polyphonic->checked(); };
     live_.setConditions(keys);
+    // Switching the mode leaves no note of the other mode sounding.
+    connect(polyphonic, &MenuItem::triggered, this, [this, polyphonic] {
+        polyphonic->setChecked(!polyphonic->checked());
+        live_.ResetKeyboard();
+    });
     connect(&live_, &LiveKeyboard::requestPlayPause, menus_.mnuPlaySubs(0), &MenuItem::trigger);
     connect(&engine_, &PlaybackEngine::captionChanged, lblShowLRC_, &QLabel::setText);
     connect(&engine_, &PlaybackEngine::playedTimeTextChanged, statusBar_->lblPlayedTime, &QLabel::setText);
@@ -217,6 +236,7 @@ void frmMain::load(const StatusReporter& status) {
 
     status(QStringLiteral("应用 程序配置……"));
     settings_->LoadSettings();
+    if (midiInput_) midiInput_->load(OptionsSection::settingsPath(services_.paths));
 }
 
 void frmMain::unload() {
@@ -225,6 +245,10 @@ void frmMain::unload() {
     libraryMenus_->clearRecentFilesIfConfigured();
     midi_.CloseMidiOut();
     settings_->SaveSettings(isMinimized());
+    if (midiInput_) {
+        midiInput_->save(OptionsSection::settingsPath(services_.paths));
+        services_.midiInput->close();
+    }
 }
 
 void frmMain::openFromCommandLine(const QString& path) { opener_.playAllFiles(path, true, true); }

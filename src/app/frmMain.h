@@ -26,6 +26,8 @@
 class LibraryController;
 class LibraryMenus;
 class MenuBarView;
+class MidiInputBox;
+class MidiKeyboardInput;
 class OptionsController;
 class BottomContainer;
 class QLabel;
@@ -118,6 +120,8 @@ private:
     FileOpener opener_;
     Transport transport_;
     SoundPanel* soundPanel_ = nullptr;
+    MidiKeyboardInput* midiInput_ = nullptr;
+    MidiInputBox* midiInputBox_ = nullptr;
     PianoKeyboard* keyboard_ = nullptr;
     DamperLabel* lblMute_ = nullptr;
     BottomContainer* picContainer_ = nullptr;

@@ -9,7 +9,8 @@ MainMenus::MainMenus(QObject* parent)
                    {"导出为 MIDI 文件(&M)...", {}}}),
       mnuPlaySubs(QStringLiteral("播放(&P)"),
                   {{"播放/暂停(&P)  空格", {}}, {"停止(&S)", {}}, {"转到(&G)...", {}}, {"-", {}},
-                   {"播放列表(&L)", {}}, {"-", {}}, {"音量(&U)", {}}, {"-", {}}, {"播放完成后", {}}}),
+                   {"播放列表(&L)", {}}, {"-", {}}, {"音量(&U)", {}}, {"-", {}}, {"播放完成后", {}},
+                   {"-", {}}, {"复音演奏(和弦)(&Y)", {}}}),
       mnuViewSubs(QStringLiteral("查看(&V)"),
                   {{"进度栏(&P)", {}}, {"控制栏(&C)", {}}, {"播放列表+收藏夹(&L)", "Ctrl+L"},
                    {"状态栏(&S)", {}}, {"-", {}}, {"前端显示(&T)", {}}, {"选项(&O)...", {}}}),
@@ -46,7 +47,6 @@ MainMenus::MainMenus(QObject* parent)
     mnuViewSubs.append(QStringLiteral("-"));
     mnuKeyLabels = mnuViewSubs.append(mnuKeyLabelSubs.caption());
     mnuKeyLabels->setSubmenu(&mnuKeyLabelSubs);
-    mnuPlaySubs.append(QStringLiteral("-"));
     mnuPractice = mnuPlaySubs.append(QStringLiteral("跟弹(&T)"));
 }
 
@@ -60,6 +60,7 @@ QList<MenuItem*> MainMenus::rememberedChecks() const {
     items << mnuScoreBar;
     for (int i = 0; i <= 2; ++i) items << mnuKeyLabelSubs(i);
     items << mnuPractice;
+    items << mnuPlaySubs(PlayPolyphonic);
     return items;
 }
 

@@ -8,6 +8,8 @@ class MainMenus : public QObject {
 public:
     // Entries added after the File menu's original ones, whose indexes stay as they were.
     enum FileItem { kFileExportMidi = 11 };
+    // Entries of the Play menu added after its first nine.
+    enum PlayEntry { PlayPolyphonic = 10 };
 
     explicit MainMenus(QObject* parent = nullptr);
 

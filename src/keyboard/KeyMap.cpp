@@ -6,6 +6,7 @@
 namespace {
 const QString kSection = QStringLiteral("键码");
 const QString kExtension = QStringLiteral(".KeyCode");
+const QString kPedalEntry = QStringLiteral("延音踏板");
 } // namespace
 
 QString KeyMap::defaultFilePath(const AppPaths& paths) {
@@ -30,6 +31,7 @@ void KeyMap::readFile(const QString& path, const NoteTable& notes) {
         // An empty note name would match a stray "=name" line of the file.
         names_[i] = note.isEmpty() ? QString() : ini.ReadIniString_(kSection, note, path);
     }
+    pedalKeyName_ = ini.ReadIniString_(kSection, kPedalEntry, path);
     emit changed();
 }
 
@@ -52,4 +54,8 @@ int KeyMap::keyIndexOfName(const QString& name) const {
 
 int KeyMap::lookup(int keyCode, bool capsLockOn) const {
     return keyIndexOfName(KeyCodeToName(keyCode, capsLockOn));
+}
+
+bool KeyMap::isPedalKey(int keyCode, bool capsLockOn) const {
+    return !pedalKeyName_.isEmpty() && KeyCodeToName(keyCode, capsLockOn) == pedalKeyName_;
 }

@@ -33,10 +33,16 @@ public:
     // The piano key of a pressed computer key, or -1.
     int lookup(int keyCode, bool capsLockOn) const;
 
+    // The computer key of the sustain pedal; "" (the default) for none.
+    QString pedalKeyName() const { return pedalKeyName_; }
+    void setPedalKeyName(const QString& name) { pedalKeyName_ = name; }
+    bool isPedalKey(int keyCode, bool capsLockOn) const;
+
 signals:
     // An entry changed; reading a file counts as one change.
     void changed();
 
 private:
     std::array<QString, NoteTable::kKeyCount> names_;
+    QString pedalKeyName_;
 };

@@ -10,17 +10,20 @@ bool validKey(int keyIndex) {
 
 LiveKeyboard::LiveKeyboard(SoundSettings& sound, const KeyMap& keyMap,
                            const ProgramOptions& options, QObject* parent)
-    : QObject(parent), sound_(sound), keyMap_(keyMap), options_(options) {}
+    : QObject(parent), sound_(sound), keyMap_(keyMap), options_(options), poly_(sound) {}
 
 void LiveKeyboard::StrikeKey(int keyIndex) {
+    strike(keyIndex, sound_.intVelocity());
+}
+
+void LiveKeyboard::strike(int keyIndex, int velocity) {
     if (!validKey(keyIndex)) return;
     if (keyIndex != awaitingRelease_) awaitingRelease_ = -1;
     emit keyPressedLook(keyIndex);
     if (keyIndex != intLastKey_ || isAgain) {
         MMidiOut& midi = sound_.midi();
         midi.NoteOff(sound_.channel(), NoteTable::baseNote(intLastKey_), sound_.intYindiao());
-        midi.NoteOn(sound_.channel(), NoteTable::baseNote(keyIndex), sound_.intVelocity(),
-                    sound_.intYindiao());
+        midi.NoteOn(sound_.channel(), NoteTable::baseNote(keyIndex), velocity, sound_.intYindiao());
         intLastKey_ = keyIndex;
         isAgain = false;
         emit noteStruck(keyIndex);
@@ -34,6 +37,8 @@ void LiveKeyboard::ResetKeyboard() {
         midi.NoteOff(sound_.channel(), NoteTable::baseNote(i), sound_.intYindiao());
         emit keyReleasedLook(i);
     }
+    poly_.forgetAll();
+    pointerKey_ = -1;
 }
 
 void LiveKeyboard::drawKeyReleased(int keyIndex) {
@@ -42,11 +47,33 @@ void LiveKeyboard::drawKeyReleased(int keyIndex) {
 
 void LiveKeyboard::pointerPressed(int keyIndex) {
     if (!validKey(keyIndex)) return;
-    isAgain = pressesAlwaysSound_;
+    if (polyphonic()) {
+        polyRelease(pointerKey_);
+        pointerKey_ = keyIndex;
+        polyStrike(keyIndex, sound_.intVelocity());
+        return;
+    }
+        isAgain = pressesAlwaysSound_;
     StrikeKey(keyIndex);
 }
 
+void LiveKeyboard::pointerMoved(int keyIndex) {
+    if (!polyphonic()) {
+        StrikeKey(keyIndex);
+        return;
+    }
+    if (keyIndex == pointerKey_) return;
+    polyRelease(pointerKey_);
+    pointerKey_ = validKey(keyIndex) ? keyIndex : -1;
+    if (pointerKey_ >= 0) polyStrike(pointerKey_, sound_.intVelocity());
+}
+
 void LiveKeyboard::pointerReleased(int keyIndex) {
+    if (polyphonic()) {
+        polyRelease(pointerKey_);
+        pointerKey_ = -1;
+        return;
+    }
     if (!validKey(keyIndex)) return;
     drawKeyReleased(keyIndex);
     emit recordKeyRelease(keyIndex);
@@ -57,24 +84,76 @@ void LiveKeyboard::damperTouched() {
 }
 
 void LiveKeyboard::Form_KeyDown(int keyCode, int shift, bool capsLockOn) {
+    if (keyMap_.isPedalKey(keyCode, capsLockOn)) setPedal(true);
     intKeyDownIndex_ = keyMap_.lookup(keyCode, capsLockOn);
     if (intKeyDownIndex_ >= 0) {
         if (blnMouseFollow()) emit pointerFollowRequested(intKeyDownIndex_);
-        StrikeKey(intKeyDownIndex_);
-        awaitingRelease_ = intKeyDownIndex_;
-        // A keyboard press never holds the pointer button: the same key strikes again next time.
-        isAgain = true;
+        keyDown(intKeyDownIndex_, sound_.intVelocity());
     }
     runSpecialKeys(keyCode, shift);
 }
 
+void LiveKeyboard::keyDown(int keyIndex, int velocity) {
+    if (polyphonic()) {
+        // The auto-repeat of a key held down does not strike it again.
+        if (!poly_.isDown(keyIndex)) polyStrike(keyIndex, velocity);
+        return;
+    }
+    strike(keyIndex, velocity);
+    awaitingRelease_ = keyIndex;
+    // A keyboard press never holds the pointer button: the same key strikes again next time.
+    isAgain = true;
+}
+
 void LiveKeyboard::Form_KeyUp(int keyCode, int, bool capsLockOn) {
+    if (keyMap_.isPedalKey(keyCode, capsLockOn)) setPedal(false);
+    if (polyphonic()) {
+        polyRelease(keyMap_.lookup(keyCode, capsLockOn));
+        return;
+    }
     drawKeyReleased(intKeyDownIndex_);
     // Only the release of the computer key whose note sounds ends that note in a recording.
     if (awaitingRelease_ >= 0 && keyMap_.lookup(keyCode, capsLockOn) == awaitingRelease_) {
         emit recordKeyRelease(awaitingRelease_);
         awaitingRelease_ = -1;
     }
+}
+
+void LiveKeyboard::externalKeyDown(int keyIndex, int velocity) {
+    if (validKey(keyIndex)) keyDown(keyIndex, velocity);
+}
+
+void LiveKeyboard::externalKeyUp(int keyIndex) {
+    if (!validKey(keyIndex)) return;
+    if (polyphonic()) {
+        polyRelease(keyIndex);
+        return;
+    }
+    drawKeyReleased(keyIndex);
+    if (keyIndex == awaitingRelease_) {
+        emit recordKeyRelease(keyIndex);
+        awaitingRelease_ = -1;
+    }
+}
+
+void LiveKeyboard::setPedal(bool down) {
+    if (down && !polyphonic()) return;
+    poly_.setPedal(down);
+}
+
+void LiveKeyboard::polyStrike(int keyIndex, int velocity) {
+    emit keyPressedLook(keyIndex);
+    poly_.strike(keyIndex, velocity);
+    emit noteStruck(keyIndex);
+    emit restartRecordingStopwatch();
+    emit recordKeyStruck(keyIndex);
+}
+
+void LiveKeyboard::polyRelease(int keyIndex) {
+    if (!validKey(keyIndex) || !poly_.isDown(keyIndex)) return;
+    emit keyReleasedLook(keyIndex);
+    poly_.release(keyIndex);
+    emit recordHeldKeyRelease(keyIndex);
 }
 
 bool LiveKeyboard::isSpecialKey(int keyCode, int shift) {

@@ -1,10 +1,13 @@
 #pragma once
 // Live playing: the one strike operation shared by the pointer, the computer keyboard and the
 // score playback, the reset of all keys, and the main window's key handling with its special
-// keys. The piano is monophonic: a strike first silences the key struck before. It draws nothing
-// itself; the keyboard widget follows keyPressedLook and keyReleasedLook.
+// keys. The piano is monophonic unless polyphonic playing is on: a strike first silences the key
+// struck before. Polyphonic playing only changes what the user plays live; a score always plays
+// through StrikeKey. It draws nothing itself; the keyboard widget follows keyPressedLook and
+// keyReleasedLook.
 #include "core/SoundSettings.h"
 #include "keyboard/KeyMap.h"
+#include "keyboard/PolyphonicNotes.h"
 #include "settings/ProgramOptions.h"
 
 #include <QObject>
@@ -20,6 +23,7 @@ public:
         std::function<bool()> deleteSelectedEnabled;    // list menu: delete the selected entries
         std::function<bool()> deleteAllEnabled;         // list menu: delete all entries
         std::function<bool()> organizeFavoritesEnabled; // list menu: organise favorites
+        std::function<bool()> polyphonic;               // live keys sound until released
     };
 
     LiveKeyboard(SoundSettings& sound, const KeyMap& keyMap, const ProgramOptions& options,
@@ -30,7 +34,7 @@ public:
     // that key and sounds this one. Every call restarts the recording stopwatch. An index outside
     // 0..87 is ignored.
     void StrikeKey(int keyIndex);
-    // Silences and draws released every key; intLastKey stays.
+    // Silences and draws released every key and lifts the sustain pedal; intLastKey stays.
     void ResetKeyboard();
     void drawKeyReleased(int keyIndex);
 
@@ -40,6 +44,8 @@ public:
     // Practice mode: a pointer press sounds even the key struck last, so that a repeated note of
     // the score can be played by pressing its key again.
     void setPressesAlwaysSound(bool on) { pressesAlwaysSound_ = on; }
+    // The held button over another position: a glissando step (keyIndex -1 off the keys).
+    void pointerMoved(int keyIndex);
     // The button released over a key: that key is drawn released and handed to the recorder.
     void pointerReleased(int keyIndex);
     // The pointer moved over the damper: silences the keyboard unless a score is playing.
@@ -51,6 +57,16 @@ public:
     // Keys with a command of their own (Esc, Space, F3, Ctrl+B, Delete, F12), whether or not the
     // command is available at the moment.
     static bool isSpecialKey(int keyCode, int shift);
+
+    // A key of a MIDI keyboard goes down or up, as a computer key of the map does.
+    void externalKeyDown(int keyIndex, int velocity);
+    void externalKeyUp(int keyIndex);
+    // The sustain pedal; it holds notes only in polyphonic playing.
+    void setPedal(bool down);
+    bool polyphonic() const { return holds(conditions_.polyphonic); }
+    bool isPedalKey(int keyCode, bool capsLockOn) const {
+        return keyMap_.isPedalKey(keyCode, capsLockOn);
+    }
 
     int intLastKey() const { return intLastKey_; }
     int intKeyDownIndex() const { return intKeyDownIndex_; }
@@ -69,6 +85,9 @@ signals:
     void pointerFollowRequested(int keyIndex);
     void restartRecordingStopwatch();
     void recordKeyRelease(int keyIndex);
+    // Polyphonic playing: each key is timed from its own strike to its own release.
+    void recordKeyStruck(int keyIndex);
+    void recordHeldKeyRelease(int keyIndex);
     void requestStopRecording();
     void requestPlayPause();
     void requestSearch();
@@ -79,6 +98,10 @@ signals:
 
 private:
     void runSpecialKeys(int keyCode, int shift);
+    void strike(int keyIndex, int velocity);
+    void keyDown(int keyIndex, int velocity);
+    void polyStrike(int keyIndex, int velocity);
+    void polyRelease(int keyIndex);
     static bool holds(const std::function<bool()>& condition) { return condition && condition(); }
 
     SoundSettings& sound_;
@@ -91,4 +114,7 @@ private:
     // The key a computer key struck and whose release the recorder still waits for; -1 once it
     // was handed over or another key was struck since.
     int awaitingRelease_ = -1;
+    PolyphonicNotes poly_;
+    // Polyphonic playing: the key under the held pointer button, or -1.
+    int pointerKey_ = -1;
 };

@@ -73,9 +73,22 @@ void Recorder::restartStopwatch() {
 }
 
 void Recorder::RecordKeyRelease(int keyIndex) {
+    appendRow(keyIndex, clock_.nowNanoseconds() - stopwatchStart_);
+}
+
+void Recorder::keyStruck(int keyIndex) {
+    if (keyIndex >= 0 && keyIndex < NoteTable::kKeyCount)
+        keyStruckAt_[std::size_t(keyIndex)] = clock_.nowNanoseconds();
+}
+
+void Recorder::RecordHeldKeyRelease(int keyIndex) {
+    if (keyIndex < 0 || keyIndex >= NoteTable::kKeyCount) return;
+    appendRow(keyIndex, clock_.nowNanoseconds() - keyStruckAt_[std::size_t(keyIndex)]);
+}
+
+void Recorder::appendRow(int keyIndex, qint64 heldNanoseconds) {
     if (!isRecording_ || keyIndex < 0 || keyIndex >= NoteTable::kKeyCount) return;
-    const float code = durationCode(clock_.nowNanoseconds() - stopwatchStart_, intRecordVelocity_,
-                                    intRecordRhythm_);
+    const float code = durationCode(heldNanoseconds, intRecordVelocity_, intRecordRhythm_);
     strRecordBody_ += notes_.strNoteName(keyIndex) + QLatin1Char('+') + formatCode(code) + kCrLf;
 }
 

@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
 
 class Recorder : public QObject {
     Q_OBJECT
@@ -38,6 +39,9 @@ public:
     void restartStopwatch();
     // A key released while recording adds its note row; keys outside 0..87 add nothing.
     void RecordKeyRelease(int keyIndex);
+    // Polyphonic playing: the row of a released key holds the time since that key's own strike.
+    void keyStruck(int keyIndex);
+    void RecordHeldKeyRelease(int keyIndex);
     // The click on the status text: asks for a file and saves. A cancelled dialog or a failed
     // write (reported, naming the file) keeps the recording going.
     void SaveFromStatusClick();
@@ -66,6 +70,7 @@ signals:
 
 private:
     void setRecording(bool recording);
+    void appendRow(int keyIndex, qint64 heldNanoseconds);
 
     const NoteTable& notes_;
     const MonotonicClock& clock_;
@@ -77,4 +82,5 @@ private:
     int intRecordVelocity_ = kDefaultVelocity;
     int intRecordRhythm_ = kDefaultRhythm;
     qint64 stopwatchStart_ = 0;
+    std::array<qint64, NoteTable::kKeyCount> keyStruckAt_{};
 };

@@ -23,7 +23,8 @@ const QStringList kCheckKeys{
     "循环播放(&C)",       "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)",
     "单个循环播放",       "静音(&M)",     "关机",         "休眠",
     "退出Tonvale",        "不操作",       "乐谱栏(&N)",   "电脑按键(&C)",
-    "简谱音名(&N)",       "不显示(&H)",   "跟弹(&T)"};
+    "简谱音名(&N)",       "不显示(&H)",   "跟弹(&T)",
+    "复音演奏(和弦)(&Y)"};
 
 // A settings file as a run without options leaves it: the window at 3000, 1500, 9000 × 4500
 // twips, the second device, instrument 5, channel 3, the status bar and "始终(&T)" checked.

@@ -13,7 +13,8 @@ TEST(MainMenus, TheRememberedChecksAreKeyedByTheirCaptionsInReadingOrder) {
                                      "状态栏(&S)", "从不(&N)", "始终(&T)", "播放时(&P)", "循环播放(&C)",
                                      "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放", "静音(&M)",
                                      "关机", "休眠", "退出Tonvale", "不操作", "乐谱栏(&N)",
-                                     "电脑按键(&C)", "简谱音名(&N)", "不显示(&H)", "跟弹(&T)"}));
+                                     "电脑按键(&C)", "简谱音名(&N)", "不显示(&H)", "跟弹(&T)",
+                                     "复音演奏(和弦)(&Y)"}));
 }
 
 TEST(MainMenus, IndexesNameTheEntriesTheCommandsUse) {
@@ -32,7 +33,7 @@ TEST(MainMenus, IndexesNameTheEntriesTheCommandsUse) {
     // Entries added since come after all of these.
     EXPECT_EQ(menus.mnuViewSubs.indexOf(menus.mnuKeyLabels), 9);
     EXPECT_EQ(menus.mnuKeyLabels->submenu(), &menus.mnuKeyLabelSubs);
-    EXPECT_EQ(menus.mnuPlaySubs.indexOf(menus.mnuPractice), 10);
+    EXPECT_EQ(menus.mnuPlaySubs.indexOf(menus.mnuPractice), 11);
 }
 
 TEST(MainMenus, DisabledEntriesDoNotTriggerAndArraysReportTheIndex) {
@@ -55,7 +56,8 @@ TEST(MainMenus, DynamicEntriesGrowAndShrinkAtTheEnd) {
     menus.mnuFavoriteSubs.truncate(3);
     EXPECT_EQ(menus.mnuFavoriteSubs.count(), 3);
     EXPECT_EQ(changes.size(), 3);
-    MainMenus::checkOnly(menus.mnuTopmostSubs(1), {menus.mnuTopmostSubs(0), menus.mnuTopmostSubs(1), menus.mnuTopmostSubs(2)});
+    MainMenus::checkOnly(menus.mnuTopmostSubs(1), {menus.mnuTopmostSubs(0), menus.mnuTopmostSubs(1),
+                                                   menus.mnuTopmostSubs(2)});
     EXPECT_TRUE(menus.mnuTopmostSubs(1)->checked());
     EXPECT_FALSE(menus.mnuTopmostSubs(0)->checked());
 }

@@ -39,7 +39,7 @@ class SpecialKeysTest : public LiveKeyboardFixture,
 TEST_P(SpecialKeysTest, RunTheirCommandsUnderTheirConditions) {
     const bool on = GetParam().enabled;
     const auto condition = [on] { return on; };
-    live.setConditions({condition, condition, condition, condition, condition});
+    live.setConditions({condition, condition, condition, condition, condition, {}});
     CommandLog log(live);
     live.Form_KeyDown(GetParam().code, GetParam().shift, false);
     EXPECT_EQ(log.fired.join(QLatin1Char(' ')), QString::fromLatin1(GetParam().commands));

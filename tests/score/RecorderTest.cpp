@@ -132,6 +132,18 @@ TEST_F(RecorderState, TheTimeCountsFromTheLastStrike) {
     EXPECT_EQ(recorder.strRecordBody(), "4+8.0" + kCrLf);
 }
 
+TEST_F(RecorderState, AChordTimesEachKeyFromItsOwnStrike) {
+    begin();
+    recorder.keyStruck(39);
+    clock.advanceMs(500);
+    recorder.keyStruck(44);
+    clock.advanceMs(500);
+    recorder.RecordHeldKeyRelease(39);
+    clock.advanceMs(1500);
+    recorder.RecordHeldKeyRelease(44);
+    EXPECT_EQ(recorder.strRecordBody(), "1+4.0\r\n4+2.0\r\n");
+}
+
 TEST_F(RecorderState, TheSameKeyTwiceRecordsTwoRows) {
     begin();
     play(39, 1000);

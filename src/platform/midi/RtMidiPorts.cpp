@@ -43,14 +43,30 @@ std::unique_ptr<RtMidiOut> RtMidiPorts::openClient(std::string& errorText) {
     return nullptr;
 }
 
+std::unique_ptr<RtMidiIn> RtMidiPorts::openInputClient() {
+    const AlsaErrorSilencer quietAlsa;
+    const CerrCapture quietRtMidi;
+    try {
+        auto client = std::make_unique<RtMidiIn>(RtMidi::LINUX_ALSA, "Tonvale");
+        client->setErrorCallback([](RtMidiError::Type, const std::string&, void*) {}, nullptr);
+        return client;
+    } catch (const RtMidiError&) {
+    } catch (const std::exception&) {
+    }
+    return nullptr;
+}
+
 QStringList RtMidiPorts::outputNames() {
     std::string errorText;
     const std::unique_ptr<RtMidiOut> client = openClient(errorText);
-    if (!client) return {};
+    return client ? portNames(*client) : QStringList();
+}
+
+QStringList RtMidiPorts::portNames(RtMidi& client) {
     const AlsaErrorSilencer quietAlsa;
     QStringList names;
-    const unsigned count = client->getPortCount();
+    const unsigned count = client.getPortCount();
     for (unsigned i = 0; i < count; ++i)
-        names.append(QString::fromStdString(client->getPortName(i)));
+        names.append(QString::fromStdString(client.getPortName(i)));
     return names;
 }

@@ -21,7 +21,12 @@ void KeyMap::LoadKeyMaps(const AppPaths& paths, const NoteTable& notes, bool use
     const QString defaultPath = defaultFilePath(paths);
     WriteDefaultFile(kDefaultKeyMapResource, defaultPath, true, true);
     readFile(defaultPath, notes);
-    if (useUserMap) readFile(userFilePath(paths), notes);
+    // The pedal is only ever assigned in the user's file, so it is read even before the options
+    // have been applied once.
+    if (useUserMap)
+        readFile(userFilePath(paths), notes);
+    else
+        pedalKeyName_ = readPedalKeyName(userFilePath(paths));
 }
 
 void KeyMap::readFile(const QString& path, const NoteTable& notes) {
@@ -31,8 +36,21 @@ void KeyMap::readFile(const QString& path, const NoteTable& notes) {
         // An empty note name would match a stray "=name" line of the file.
         names_[i] = note.isEmpty() ? QString() : ini.ReadIniString_(kSection, note, path);
     }
-    pedalKeyName_ = ini.ReadIniString_(kSection, kPedalEntry, path);
+    pedalKeyName_ = readPedalKeyName(path);
     emit changed();
+}
+
+QString KeyMap::readPedalKeyName(const QString& path) {
+    return CIni().ReadIniString_(kSection, kPedalEntry, path);
+}
+
+void KeyMap::writePedalKeyName(const QString& name, const QString& path) {
+    const CIni ini;
+    // An empty value would read back as "no pedal" anyway; leaving no line keeps the file tidy.
+    if (name.isEmpty())
+        ini.DeleteKeyWord_(kSection, kPedalEntry, path);
+    else
+        ini.WriteIniString_(kSection, kPedalEntry, name, path);
 }
 
 QString KeyMap::strKeyName(int keyIndex) const {

@@ -19,7 +19,8 @@ public:
     static QString userFilePath(const AppPaths& paths);
 
     // Rewrites the default map from the embedded copy and reads it; then, when `useUserMap`,
-    // replaces every entry from the user's file, so a note missing there becomes unassigned.
+    // replaces every entry from the user's file, so a note missing there becomes unassigned. The
+    // pedal always comes from the user's file.
     void LoadKeyMaps(const AppPaths& paths, const NoteTable& notes, bool useUserMap);
     // Reads all 88 entries of one key-map file; a key whose note name is unknown gets "".
     void readFile(const QString& path, const NoteTable& notes);
@@ -37,6 +38,10 @@ public:
     QString pedalKeyName() const { return pedalKeyName_; }
     void setPedalKeyName(const QString& name) { pedalKeyName_ = name; }
     bool isPedalKey(int keyCode, bool capsLockOn) const;
+    // The pedal entry of a key-map file; "" when it has none.
+    static QString readPedalKeyName(const QString& path);
+    // Stores the pedal entry; an empty name removes it.
+    static void writePedalKeyName(const QString& name, const QString& path);
 
 signals:
     // An entry changed; reading a file counts as one change.

@@ -1,5 +1,6 @@
 #include "settings/KeyMapPage.h"
 
+#include "settings/KeyMapEditor.h"
 #include "settings/KeyPictureLayout.h"
 
 #include <QFontDatabase>
@@ -21,19 +22,8 @@ QPoint origin() {
 } // namespace
 
 KeyMapPage::KeyMapPage(QWidget* parent) : QWidget(parent) {
-    QFont boxFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    boxFont.setPixelSize(10);
     for (int i = 0; i < NoteTable::kKeyCount; ++i) {
-        auto* box = new QLineEdit(this);
-        box->setReadOnly(true);
-        box->setFont(boxFont);
-        box->setAlignment(Qt::AlignCenter);
-        box->setStyleSheet(kBoxLook);
-        box->setGeometry(KeyPictureLayout::boxRect(i).translated(origin()));
-        box->setContextMenuPolicy(Qt::NoContextMenu);
-        box->setAttribute(Qt::WA_InputMethodEnabled, false);
-        box->installEventFilter(this);
-        txtKeyAscii[i] = box;
+        txtKeyAscii[i] = addBox(KeyPictureLayout::boxRect(i));
 
         auto* label = new QLabel(this);
         label->setGeometry(KeyPictureLayout::keyRect(i).translated(origin()));
@@ -43,12 +33,39 @@ KeyMapPage::KeyMapPage(QWidget* parent) : QWidget(parent) {
     // Black keys lie on top of the white ones, so their labels take the clicks there.
     for (int i = 0; i < NoteTable::kKeyCount; ++i)
         if (NoteTable::isBlackKey(i)) lblToKey[i]->raise();
+
+    auto* pedalCaption = new QLabel(QStringLiteral("延音踏板"), this);
+    pedalCaption->setAlignment(Qt::AlignCenter);
+    pedalCaption->setGeometry(KeyPictureLayout::pedalCaptionRect().translated(origin()));
+    txtPedal = addBox(KeyPictureLayout::pedalBoxRect());
+    pedalCaption->setBuddy(txtPedal);
+}
+
+QLineEdit* KeyMapPage::addBox(const QRect& where) {
+    QFont boxFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    boxFont.setPixelSize(10);
+    auto* box = new QLineEdit(this);
+    box->setReadOnly(true);
+    box->setFont(boxFont);
+    box->setAlignment(Qt::AlignCenter);
+    box->setStyleSheet(kBoxLook);
+    box->setGeometry(where.translated(origin()));
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    box->installEventFilter(this);
+    return box;
+}
+
+QLineEdit* KeyMapPage::box(int index) const {
+    if (index == KeyMapEditor::kPedalBox) return txtPedal;
+    return index >= 0 && index < NoteTable::kKeyCount ? txtKeyAscii[index] : nullptr;
 }
 
 void KeyMapPage::setKeyText(int keyIndex, const QString& name) {
-    if (keyIndex < 0 || keyIndex >= NoteTable::kKeyCount) return;
-    txtKeyAscii[keyIndex]->setText(name);
-    txtKeyAscii[keyIndex]->setToolTip(name);
+    QLineEdit* target = box(keyIndex);
+    if (!target) return;
+    target->setText(name);
+    target->setToolTip(name);
 }
 
 void KeyMapPage::setMarked(int keyIndex) {
@@ -68,6 +85,7 @@ QSize KeyMapPage::sizeHint() const {
 }
 
 bool KeyMapPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtPedal) return boxEvent(KeyMapEditor::kPedalBox, event);
     for (int i = 0; i < NoteTable::kKeyCount; ++i) {
         if (watched == txtKeyAscii[i]) return boxEvent(i, event);
         if (watched == lblToKey[i]) {

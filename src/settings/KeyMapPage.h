@@ -1,6 +1,7 @@
 #pragma once
-// The key page's widgets: the drawn keyboard, a transparent label over every key and a read-only
-// name box per key. It reports clicks and released keys and shows what the model tells it.
+// The key page's widgets: the drawn keyboard, a transparent label over every key, a read-only
+// name box per key and one for the sustain pedal, numbered KeyMapEditor::kPedalBox. It reports
+// clicks and released keys and shows what the model tells it.
 #include "core/NoteTable.h"
 #include "keyboard/KeyEventTranslator.h"
 
@@ -17,6 +18,7 @@ public:
 
     std::array<QLabel*, NoteTable::kKeyCount> lblToKey{};
     std::array<QLineEdit*, NoteTable::kKeyCount> txtKeyAscii{};
+    QLineEdit* txtPedal = nullptr;
 
     void setKeyText(int keyIndex, const QString& name);
     // Gives label `keyIndex` the border and takes it from all others; -1 clears every border.
@@ -37,6 +39,8 @@ protected:
 
 private:
     bool boxEvent(int keyIndex, QEvent* event);
+    QLineEdit* addBox(const QRect& where);
+    QLineEdit* box(int index) const;
 
     KeyEventTranslator translator_;
     int marked_ = -1;

@@ -72,6 +72,18 @@ QRect boxRect(int keyIndex) {
     return centredBox(key.center().x(), keysTop(r) + kWhiteHeight + kBoxGap);
 }
 
+QRect pedalCaptionRect() {
+    constexpr int r = kRows - 1;
+    const int right = rowLeft(r) + (kRowStarts[r + 1] - kRowStarts[r]) * kWhiteWidth;
+    // The caption and the box together, centred beside the row's keys.
+    const int top = keysTop(r) + (kWhiteHeight - 2 * kBoxHeight - kBoxGap) / 2;
+    return centredBox(right + kWhiteWidth / 2, top);
+}
+
+QRect pedalBoxRect() {
+    return pedalCaptionRect().translated(0, kBoxHeight + kBoxGap);
+}
+
 QSize size() {
     return {kWidestRow * kWhiteWidth, kRows * kRowHeight - kRowGap};
 }

@@ -2,7 +2,8 @@
 // Where the key page draws the 88 keys, their labels and their name boxes: the keyboard cut into
 // four rows of whole octave groups (cut between E and F, where no black key lies), each row with
 // the boxes of its black keys above it and those of its white keys below it, every box centred
-// on its key and as wide as a white key, so that no two boxes meet.
+// on its key and as wide as a white key, so that no two boxes meet. The pedal's caption and box
+// fill the space the shorter last row leaves at its right.
 #include <QRect>
 #include <QSize>
 
@@ -22,6 +23,9 @@ int row(int keyIndex);
 QRect keyRect(int keyIndex);
 // The name box of a key: above a black key, below a white one.
 QRect boxRect(int keyIndex);
+// The pedal's caption and, below it, its box.
+QRect pedalCaptionRect();
+QRect pedalBoxRect();
 // The whole picture with its boxes.
 QSize size();
 } // namespace KeyPictureLayout

@@ -42,8 +42,8 @@ void OptionsModel::load(bool aboutRequested) {
         setAlphaText(values_.alphaText);
         keys_.load(false);
     }
-    for (int i = 0; i < NoteTable::kKeyCount; ++i)
-        emit keyTextChanged(i, keys_.text(i));
+    for (int b = 0; b < KeyMapEditor::kBoxCount; ++b)
+        emit keyTextChanged(b, keys_.text(b));
     ShowPage(aboutRequested ? AboutPage : values_.intCurrentTab);
     baseline_ = {host_.caption(), values_};
 }
@@ -173,8 +173,8 @@ void OptionsModel::restoreDefaults() {
             setCheck(OptionValues::Check(c), defaults.checks[c]);
     } else if (values_.intCurrentTab == KeyPage) {
         keys_.restoreDefaults();
-        for (int i = 0; i < NoteTable::kKeyCount; ++i)
-            emit keyTextChanged(i, keys_.text(i));
+        for (int b = 0; b < KeyMapEditor::kBoxCount; ++b)
+            emit keyTextChanged(b, keys_.text(b));
     } else {
         return;
     }

@@ -48,7 +48,8 @@ public:
     void selectPlayList(int index);
     void setCheck(OptionValues::Check check, bool on);
 
-    // The key page: a click on a label or into a box, and a key released in box `keyIndex`.
+    // The key page: a click on a label or into a box, and a key released in box `keyIndex`
+    // (KeyMapEditor::kPedalBox is the pedal's).
     void clickKeyLabel(int keyIndex);
     void clickKeyBox(int keyIndex);
     bool captureKey(int keyIndex, int keyCode, bool capsLockOn);
@@ -66,6 +67,7 @@ signals:
     void titleOptionChanged(int index);
     void playListOptionChanged(int index);
     void checkChanged(int check, bool on);
+    // `keyIndex` 0..87 or KeyMapEditor::kPedalBox.
     void keyTextChanged(int keyIndex, const QString& name);
     void markedKeyChanged(int keyIndex);
     void pageShown(int index);

@@ -370,4 +370,48 @@ TEST_F(OptionsModelTest, AnEmptyBoxLeavesTheEarlierEntryOfTheUserMap) {
     EXPECT_FALSE(userKeyMapBytes().contains("b2 / #1=")) << "an empty box writes nothing";
 }
 
+// --- the sustain pedal's box --------------------------------------------------------------
+
+TEST_F(OptionsModelTest, AKeyCannotBeBothANoteAndThePedal) {
+    open();
+    constexpr int pedal = KeyMapEditor::kPedalBox;
+    EXPECT_FALSE(model->captureKey(pedal, 'Z', true)) << "key 3 shows Z";
+    EXPECT_EQ(messages.shown.last().text, QStringLiteral("警告：该键值(Z)已经被占用！"));
+    EXPECT_EQ(host.map.pedalKeyName(), QString());
+    EXPECT_FALSE(model->applyEnabled());
+
+    ASSERT_TRUE(model->captureKey(pedal, 118, false));
+    EXPECT_EQ(host.map.pedalKeyName(), QStringLiteral("F7")) << "the running map follows";
+    EXPECT_FALSE(model->captureKey(40, 118, false));
+    EXPECT_EQ(messages.shown.last().text, QStringLiteral("警告：该键值(F7)已经被占用！"));
+    EXPECT_EQ(host.map.strKeyName(40), QStringLiteral("截屏"));
+}
+
+TEST_F(OptionsModelTest, TheAppliedPedalIsReadAtTheNextStartAndClearedByTheDefaults) {
+    open();
+    ASSERT_TRUE(model->captureKey(KeyMapEditor::kPedalBox, 118, false));
+    model->apply();
+    EXPECT_TRUE(userKeyMapBytes().contains("\xd1\xd3\xd2\xf4\xcc\xa4\xb0\xe5=F7\r\n"));
+    for (const bool gate : {false, true}) {
+        KeyMap restarted;
+        restarted.LoadKeyMaps(folder.paths(), host.notes, gate);
+        EXPECT_TRUE(restarted.isPedalKey(118, false)) << gate;
+    }
+
+    model->close();
+    open();
+    EXPECT_EQ(model->keys().text(KeyMapEditor::kPedalBox), QStringLiteral("F7"));
+    model->ShowPage(OptionsModel::KeyPage);
+    model->restoreDefaults();
+    EXPECT_EQ(host.map.pedalKeyName(), QString());
+    model->close();
+    EXPECT_EQ(host.map.pedalKeyName(), QStringLiteral("F7")) << "closing reverts the pedal too";
+    open();
+    model->ShowPage(OptionsModel::KeyPage);
+    model->restoreDefaults();
+    model->apply();
+    EXPECT_FALSE(userKeyMapBytes().contains("\xd1\xd3\xd2\xf4\xcc\xa4\xb0\xe5"))
+        << "a cleared pedal leaves no entry, not an empty one";
+}
+
 } // namespace

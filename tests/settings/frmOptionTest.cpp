@@ -147,6 +147,25 @@ TEST_F(frmOptionTest, AKeyIsCapturedOnReleaseInItsBox) {
     EXPECT_TRUE(form.btnApply->isEnabled());
 }
 
+TEST_F(frmOptionTest, ThePedalBoxCapturesAKeyAndCoversNoKeyOrBox) {
+    frmOption& form = open();
+    click(form.picForButton[2]);
+    QLineEdit* pedal = form.keyPage->txtPedal;
+    ASSERT_TRUE(pedal->isVisible());
+    EXPECT_EQ(pedal->text(), QString());
+    for (int i = 0; i < NoteTable::kKeyCount; ++i) {
+        EXPECT_FALSE(pedal->geometry().intersects(box(i)->geometry())) << i;
+        EXPECT_FALSE(pedal->geometry().intersects(form.keyPage->lblToKey[i]->geometry())) << i;
+    }
+    click(pedal);
+    QTest::keyClick(pedal, Qt::Key_Z); // a note's key
+    EXPECT_EQ(messages.shown.last().text, QStringLiteral("警告：该键值(z)已经被占用！"));
+    QTest::keyClick(pedal, Qt::Key_F7);
+    EXPECT_EQ(pedal->text(), QStringLiteral("F7"));
+    EXPECT_EQ(host.map.pedalKeyName(), QStringLiteral("F7"));
+    EXPECT_TRUE(form.btnApply->isEnabled());
+}
+
 TEST_F(frmOptionTest, TabEscapeAndAccessKeysInABoxAreKeysToCapture) {
     frmOption& form = open();
     click(form.picForButton[2]);

@@ -183,6 +183,14 @@ TEST_F(SettingsFileTest, ARunThatNeverAppliedOptionsKeepsTheirStartValuesAndTheD
     EXPECT_EQ(desktop.registeredMimeTypes().size(), 2);
 }
 
+TEST_F(SettingsFileTest, ThePedalOfTheUsersKeyMapIsReadEvenBeforeOptionsWereApplied) {
+    writeKeys(kSettings, laterStart());
+    writeKeys("INI/按键设置.KeyCode", {{"键码/1", "Q"}, {"键码/延音踏板", "F7"}});
+    frmMain& m = start();
+    EXPECT_TRUE(m.keyMap().isPedalKey(118, false));
+    EXPECT_EQ(m.keyMap().strKeyName(39), QString("a")) << "the notes wait for the gate";
+}
+
 TEST_F(SettingsFileTest, WithTheGateTheOptionsAndTheUsersKeyMapAreRead) {
     Keys keys = withGate(laterStart());
     keys.insert("选项窗体/标题栏单选框", "2");

@@ -8,7 +8,7 @@ if(failed)
   message(FATAL_ERROR "the install failed")
 endif()
 set(expected bin/tonvale share/applications/tonvale.desktop share/mime/packages/tonvale.xml
-    share/doc/Tonvale/帮助.html)
+    share/doc/Tonvale/帮助.html share/doc/Tonvale/screenshot.png)
 foreach(size 16 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/tonvale.png
        share/icons/hicolor/${size}x${size}/mimetypes/application-x-tonvale-piano.png

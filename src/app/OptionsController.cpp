@@ -17,7 +17,6 @@ void OptionsController::open(bool aboutRequested) {
     const frmOption::Services dialog{services.paths, services.messages, services.shell,
                                      QCoreApplication::applicationFilePath()};
     frmOption::Start(*this, dialog, aboutRequested, &main_);
-    emit closed();
 }
 
 ProgramOptions& OptionsController::options() {

@@ -25,10 +25,6 @@ public:
     void SetTransparency(qint16 percent) override;
     void applyAssociations(const std::array<bool, 2>& blnAssociate) override;
 
-signals:
-    // The dialog closed: the key map may have changed.
-    void closed();
-
 private:
     frmMain& main_;
     QString designCaption_;

@@ -81,8 +81,8 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     new MidiFileWiring(*this);
     settings_ = new MainWindowSettings(*this);
     optionsController_ = new OptionsController(*this);
-    connect(optionsController_, &OptionsController::closed, scoreView_,
-            &ScoreView::refreshKeyNames);
+    // The keys under the notes follow the key map as it changes (Apply, defaults, a file read).
+    connect(&keyMap_, &KeyMap::changed, scoreView_, &ScoreView::refreshKeyNames);
     // Last, when every control of the window is in place.
     keyFilter_ = new PianoKeyFilter(*this, live_, this);
     new KeyLabelController(*this);

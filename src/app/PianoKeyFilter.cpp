@@ -29,7 +29,8 @@ bool PianoKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         const auto stroke =
             translator_.keyPressed(key->key(), key->modifiers(), key->text(), key->isAutoRepeat());
         if (stroke.code == 0) return false;
-        live_.Form_KeyDown(stroke.code, stroke.shift, translator_.capsLockOn());
+        live_.Form_KeyDown(stroke.code, stroke.shift, translator_.capsLockOn(),
+                           key->isAutoRepeat());
         if (live_.intKeyDownIndex() < 0 && !LiveKeyboard::isSpecialKey(stroke.code, stroke.shift) &&
             !live_.isPedalKey(stroke.code, translator_.capsLockOn()))
             return false;

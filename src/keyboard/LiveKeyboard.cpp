@@ -16,7 +16,7 @@ void LiveKeyboard::StrikeKey(int keyIndex) {
     strike(keyIndex, sound_.intVelocity());
 }
 
-void LiveKeyboard::strike(int keyIndex, int velocity) {
+void LiveKeyboard::strike(int keyIndex, int velocity, bool autoRepeat) {
     if (!validKey(keyIndex)) return;
     if (keyIndex != awaitingRelease_) awaitingRelease_ = -1;
     emit keyPressedLook(keyIndex);
@@ -26,7 +26,7 @@ void LiveKeyboard::strike(int keyIndex, int velocity) {
         midi.NoteOn(sound_.channel(), NoteTable::baseNote(keyIndex), velocity, sound_.intYindiao());
         intLastKey_ = keyIndex;
         isAgain = false;
-        emit noteStruck(keyIndex);
+        if (!autoRepeat) emit noteStruck(keyIndex);
     }
     emit restartRecordingStopwatch();
 }
@@ -83,23 +83,23 @@ void LiveKeyboard::damperTouched() {
     if (!holds(conditions_.scorePlaying)) ResetKeyboard();
 }
 
-void LiveKeyboard::Form_KeyDown(int keyCode, int shift, bool capsLockOn) {
+void LiveKeyboard::Form_KeyDown(int keyCode, int shift, bool capsLockOn, bool autoRepeat) {
     if (keyMap_.isPedalKey(keyCode, capsLockOn)) setPedal(true);
     intKeyDownIndex_ = keyMap_.lookup(keyCode, capsLockOn);
     if (intKeyDownIndex_ >= 0) {
         if (blnMouseFollow()) emit pointerFollowRequested(intKeyDownIndex_);
-        keyDown(intKeyDownIndex_, sound_.intVelocity());
+        keyDown(intKeyDownIndex_, sound_.intVelocity(), autoRepeat);
     }
     runSpecialKeys(keyCode, shift);
 }
 
-void LiveKeyboard::keyDown(int keyIndex, int velocity) {
+void LiveKeyboard::keyDown(int keyIndex, int velocity, bool autoRepeat) {
     if (polyphonic()) {
         // The auto-repeat of a key held down does not strike it again.
         if (!poly_.isDown(keyIndex)) polyStrike(keyIndex, velocity);
         return;
     }
-    strike(keyIndex, velocity);
+    strike(keyIndex, velocity, autoRepeat);
     awaitingRelease_ = keyIndex;
     // A keyboard press never holds the pointer button: the same key strikes again next time.
     isAgain = true;

@@ -51,8 +51,9 @@ public:
     // The pointer moved over the damper: silences the keyboard unless a score is playing.
     void damperTouched();
 
-    // The main window's key-down (auto-repeats included) and key-up; `shift` is a ShiftMask.
-    void Form_KeyDown(int keyCode, int shift, bool capsLockOn);
+    // The main window's key-down (auto-repeats included) and key-up; `shift` is a ShiftMask. An
+    // auto-repeat strikes as a press does but is no new note for whoever counts notes struck.
+    void Form_KeyDown(int keyCode, int shift, bool capsLockOn, bool autoRepeat = false);
     void Form_KeyUp(int keyCode, int shift, bool capsLockOn);
     // Keys with a command of their own (Esc, Space, F3, Ctrl+B, Delete, F12), whether or not the
     // command is available at the moment.
@@ -79,7 +80,7 @@ public:
 signals:
     void keyPressedLook(int keyIndex);
     void keyReleasedLook(int keyIndex);
-    // A strike sounded this key, whoever struck it.
+    // A strike sounded this key, whoever struck it; a held key's auto-repeat is not one.
     void noteStruck(int keyIndex);
     // Keyboard playing with the pointer following: move the pointer onto the key.
     void pointerFollowRequested(int keyIndex);
@@ -98,8 +99,8 @@ signals:
 
 private:
     void runSpecialKeys(int keyCode, int shift);
-    void strike(int keyIndex, int velocity);
-    void keyDown(int keyIndex, int velocity);
+    void strike(int keyIndex, int velocity, bool autoRepeat = false);
+    void keyDown(int keyIndex, int velocity, bool autoRepeat = false);
     void polyStrike(int keyIndex, int velocity);
     void polyRelease(int keyIndex);
     static bool holds(const std::function<bool()>& condition) { return condition && condition(); }

@@ -100,6 +100,16 @@ TEST_F(LiveKeyboardTest, TheSameComputerKeyTwiceSoundsTwice) {
     EXPECT_EQ(live.intKeyDownIndex(), 39);
 }
 
+// Practice mode counts the notes struck: a key held down strikes again with every repeat, but
+// only its press is a note.
+TEST_F(LiveKeyboardTest, AnAutoRepeatSoundsAgainButIsNoNewNoteStruck) {
+    QSignalSpy struck(&live, &LiveKeyboard::noteStruck);
+    live.Form_KeyDown('A', 0, false);
+    live.Form_KeyDown('A', 0, false, true);
+    EXPECT_EQ(backend.sent, (QList<Sent>{off(35), on(72), off(72), on(72)}));
+    EXPECT_EQ(struck.count(), 1);
+}
+
 TEST_F(LiveKeyboardTest, CapsLockChoosesTheOctaveAndShiftDoesNot) {
     live.Form_KeyDown('A', ShiftMask::Shift, true);
     EXPECT_EQ(live.intKeyDownIndex(), 75);

@@ -53,7 +53,7 @@ void LiveKeyboard::pointerPressed(int keyIndex) {
         polyStrike(keyIndex, sound_.intVelocity());
         return;
     }
-        isAgain = pressesAlwaysSound_;
+    isAgain = pressesAlwaysSound_;
     StrikeKey(keyIndex);
 }
 

@@ -81,7 +81,9 @@ bool settledAt(const Signature& s, qint64 readAtNs) {
 QByteArray readBytes(const QString& path, const Signature& s) {
     if (!s.exists || s.size > kMaxFileBytes) return {};
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(kMaxFileBytes) : QByteArray();
+    // read(kMaxFileBytes) would allocate the whole limit on every read of a young file.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return {};
+    return file.readAll();
 }
 
 // Takes `bytes`, read at `readAtNs` from the version `s`, as what the entry holds.

@@ -4,7 +4,7 @@
 # Install it with: sudo apt install ./build-package/tonvale_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh --tests
 build_dir=${BUILD_DIR:-build-package}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
   -DTONVALE_BUILD_TESTS=OFF -DTONVALE_BUILD_BENCH=OFF "$@" >/dev/null

@@ -7,7 +7,7 @@
 # screenshot of each failing scenario there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh --tests
 program=""
 args=()
 while [ $# -gt 0 ]; do

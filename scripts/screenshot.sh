@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-screenshot.png}")
 wait=${2:-3}
 for tool in import xdotool openbox; do
-  command -v $tool >/dev/null || { echo "needs $tool (scripts/setup.sh installs it)"; exit 1; }
+  command -v $tool >/dev/null || { echo "needs $tool (scripts/setup.sh --tests installs it)"; exit 1; }
 done
 folder=$(mktemp -d)
 runtime=$(mktemp -d)

@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, when any is missing.
+# Installs the Debian packages that building and running need, when any is missing; with
+# --tests also those of the tests, the benchmarks, the desktop scenarios and the package.
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config ninja-build
   qt6-base-dev libfluidsynth-dev librtmidi-dev libasound2-dev libx11-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fluid-soundfont-gm timgm6mb-soundfont fonts-wqy-microhei
-  pulseaudio pulseaudio-utils desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
-  dpkg-dev file fakeroot fluidsynth
-  xvfb xauth
-  # the desktop scenarios: window manager, input, windows, accessibility bus, screen pixels
-  openbox xdotool wmctrl x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi imagemagick
+  fluid-soundfont-gm fonts-wqy-microhei
 )
+if [ "${1:-}" = "--tests" ]; then
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    timgm6mb-soundfont
+    pulseaudio pulseaudio-utils desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
+    dpkg-dev file fakeroot fluidsynth
+    xvfb xauth
+    # the desktop scenarios: window manager, input, windows, accessibility bus, screen pixels
+    openbox xdotool wmctrl x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi imagemagick
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -14,13 +14,13 @@ TEST(VolumeModel, StartsAt520AndClampsTo0To930) {
     }
 }
 
-struct PressCase {
+struct VolumePressCase {
     double x;
     bool moves;
     int volume;
 };
 
-struct VolumePressTest : testing::TestWithParam<PressCase> {};
+struct VolumePressTest : testing::TestWithParam<VolumePressCase> {};
 
 TEST_P(VolumePressTest, ThePointerRange75To1005MapsTo0To930) {
     VolumeModel volume;
@@ -30,11 +30,11 @@ TEST_P(VolumePressTest, ThePointerRange75To1005MapsTo0To930) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Presses, VolumePressTest,
-                         testing::Values(PressCase{74, false, 520}, // within w/2 of the left end
-                                         PressCase{1006, false, 520}, PressCase{75, true, 0},
-                                         PressCase{1005, true, 930}, PressCase{595, false, 520},
-                                         PressCase{100.5, true, 26}, // 25.5 rounds to the even 26
-                                         PressCase{101.5, true, 26}));
+                         testing::Values(VolumePressCase{74, false, 520}, // within w/2 of the left end
+                                         VolumePressCase{1006, false, 520}, VolumePressCase{75, true, 0},
+                                         VolumePressCase{1005, true, 930}, VolumePressCase{595, false, 520},
+                                         VolumePressCase{100.5, true, 26}, // 25.5 rounds to the even 26
+                                         VolumePressCase{101.5, true, 26}));
 
 TEST(VolumeModel, DraggingFollowsThePointerAndHoldsAtTheEnds) {
     VolumeModel volume;

@@ -1,0 +1,84 @@
+// The program's command line as a shell runs it: the built program, no display, no Qt platform.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Outcome runTonvale(const QStringList& arguments) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TONVALE_PROGRAM), arguments);
+    if (!program.waitForFinished(60000)) return {};
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(CommandLine, HelpAndVersionRunWithoutADisplayAndAnUnknownOptionIsAUsageError) {
+    const Outcome help = runTonvale({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* form : {"--check FILE...", "--export-midi IN.piano OUT.mid",
+                             "--import-midi IN.mid OUT.piano", "--help", "--version"})
+        EXPECT_TRUE(help.out.contains(QLatin1String(form))) << form;
+
+    const Outcome version = runTonvale({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith(QStringLiteral("tonvale 1."))) << version.out.toStdString();
+
+    const Outcome unknown = runTonvale({QStringLiteral("--frobnicate")});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("--frobnicate")));
+    EXPECT_EQ(runTonvale({QStringLiteral("--export-midi"), QStringLiteral("only-one")}).exitCode, 2);
+}
+
+TEST(CommandLine, AConversionNeverWritesOverItsInputAndTellsAFolderFromAMissingFile) {
+    QTemporaryDir dir;
+    const QString score = dir.filePath(QStringLiteral("a.piano"));
+    const QByteArray text = "%0\r\n!C\r\n?4/4\r\n$120\r\n1+4\r\n2+4";
+    QFile file(score);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    const QString link = dir.filePath(QStringLiteral("link.mid"));
+    ASSERT_TRUE(QFile::link(score, link));
+
+    for (const QString& out : {score, link, dir.filePath(QStringLiteral("./a.piano"))}) {
+        const Outcome same = runTonvale({QStringLiteral("--export-midi"), score, out});
+        EXPECT_EQ(same.exitCode, 1) << out.toStdString();
+        EXPECT_TRUE(same.err.contains(QStringLiteral("输入文件"))) << same.err.toStdString();
+    }
+    EXPECT_EQ(contents(score), text);
+
+    const Outcome folder = runTonvale({QStringLiteral("--import-midi"), dir.path(),
+                                       dir.filePath(QStringLiteral("out.piano"))});
+    EXPECT_EQ(folder.exitCode, 1);
+    EXPECT_TRUE(folder.err.contains(QStringLiteral("文件夹"))) << folder.err.toStdString();
+    const Outcome missing = runTonvale({QStringLiteral("--import-midi"),
+                                        dir.filePath(QStringLiteral("none.mid")),
+                                        dir.filePath(QStringLiteral("out.piano"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("不存在")));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.piano"))));
+
+    const QString midi = dir.filePath(QStringLiteral("a.mid"));
+    EXPECT_EQ(runTonvale({QStringLiteral("--export-midi"), score, midi}).exitCode, 0);
+    EXPECT_TRUE(contents(midi).startsWith("MThd"));
+}
+
+} // namespace

@@ -17,6 +17,9 @@ if [ "${1:-}" = "--tests" ]; then
     xvfb xauth
     # the desktop scenarios: window manager, input, windows, accessibility bus, screen pixels
     openbox xdotool wmctrl x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi imagemagick
+    # ... and a Wayland session: compositor, its X server, and Qt's Wayland plugin that the
+    # program must pass over there
+    weston xwayland qt6-wayland
   )
 fi
 

@@ -1,6 +1,7 @@
-"""A desktop for one scenario: an X server with a window manager, a session bus with the
-accessibility bus, optionally a sound server with a recorded silent sink, and the program started
-from a fresh folder of its own, as a person starts it.
+"""A desktop for one scenario: an X server with a window manager, or a Wayland compositor running on
+one with Xwayland for X clients; a session bus with the accessibility bus, optionally a sound
+server with a recorded silent sink, and the program started from a fresh folder of its own, as a
+person starts it.
 
 Everything started here carries a marker in its environment, so that the clean-up finds and ends
 every process of the run, daemons the services spawned included, whatever way the scenario ended.
@@ -16,6 +17,7 @@ import time
 
 MARKER = "TONVALE_DESKTOP_RUN"
 SCREEN = "1280x800x24"
+WAYLAND_SOCKET = "wayland-0"  # in the run's own runtime folder
 
 
 class ScenarioFailure(AssertionError):
@@ -91,16 +93,21 @@ def _processes_with_marker(value):
 class Desktop:
     """One desktop session. Use as a context manager; `start_program` starts the program."""
 
-    def __init__(self, program, root, sound=True, displays=range(70, 80)):
+    def __init__(self, program, root, sound=True, displays=range(70, 80), wayland=False):
         """`root` is an empty folder of the run: it holds the program folder, the home folder and
-        the recordings, and its path marks the run's processes."""
+        the recordings, and its path marks the run's processes. `wayland` makes it a Wayland
+        session instead of an X11 one."""
         self.program = os.path.realpath(program)
         self.sound = sound
+        self.wayland = wayland
         self.displays = displays
         self.root = root
         self.folder = os.path.join(self.root, "program")
         self.env = {}
         self.children = []
+        # Where the session reads its keyboard and pointer: the X server of an X11 session; the
+        # X server the compositor runs on, for a Wayland session.
+        self.input_display = None
         self.app = None
         self.recording = None
         self._a11y = None
@@ -150,9 +157,9 @@ class Desktop:
                 f.write("pcm.!default { type hw card 99 }\n")
 
     def _start_display(self):
-        """An X server with the window manager on the first display number that is free and
-        works; a number that fails to come up (a server on it went away just now and took the
-        new one's socket) is passed over."""
+        """An X server with the window manager (or the Wayland compositor) on the first display
+        number that is free and works; a number that fails to come up (a server on it went away
+        just now and took the new one's socket) is passed over."""
         problems = []
         for number in self.displays:
             if not self._display_free(number):
@@ -164,8 +171,9 @@ class Desktop:
             with os.fdopen(read) as ready:
                 announced = ready.readline().strip()
             if announced and server.poll() is None:
-                self.env["DISPLAY"] = f":{announced}"
-                manager = self._start_window_manager()
+                self.env["DISPLAY"] = self.input_display = f":{announced}"
+                manager = self._start_compositor() if self.wayland else \
+                    self._start_window_manager()
                 if manager is None:
                     return
                 problems.append(manager)
@@ -175,7 +183,7 @@ class Desktop:
                     process.wait()
             if len(problems) >= 3:
                 break
-        raise ScenarioFailure("no X display with a window manager: " + "; ".join(problems) if
+        raise ScenarioFailure("no X display with a window manager: " + "\n".join(problems) if
                               problems else "no free X display among :%d-:%d" %
                               (self.displays[0], self.displays[-1]))
 
@@ -202,6 +210,50 @@ class Desktop:
         except ScenarioFailure:
             with open(log_path, errors="replace") as log:
                 return f"{self.env['DISPLAY']}: exit {manager.poll()}: {log.read().strip()}"
+
+    def _start_compositor(self):
+        """Starts a Wayland compositor as a window of the X server, with Xwayland for X clients;
+        None when it runs, else what went wrong. The X server stands in for the machine's
+        keyboard and pointer: the compositor reads them as its seat's, so a key pressed there
+        reaches the program through the compositor and Xwayland as a person's does. (Weston's
+        headless backend has no seat: no window ever gets the keyboard, and Xwayland 22.1
+        crashes on a pointer motion sent to it through XTEST, and on a key once a window is
+        shown.) Weston takes the first free X display number for Xwayland and names it in its
+        log."""
+        log_path = os.path.join(self.root, "weston.log")
+        with open(os.path.join(self.root, "weston.out"), "w") as out:
+            compositor = self._spawn(
+                ["weston", "--backend=x11-backend.so", "--use-pixman", "--xwayland",
+                 f"--socket={WAYLAND_SOCKET}", "--width=1280", "--height=800", "--idle-time=0",
+                 "--no-config", f"--log={log_path}"], stdout=out, stderr=out)
+
+        def xwayland_display():
+            if compositor.poll() is not None:
+                return "ended"
+            with open(log_path, errors="replace") as log:
+                found = re.search(r"xserver listening on display (:\d+)", log.read())
+            return found and found.group(1)
+
+        try:
+            display = wait_for("the compositor's X server", xwayland_display, 20)
+        except ScenarioFailure:
+            display = "ended"
+        if display != "ended":
+            self.env.update(WAYLAND_DISPLAY=WAYLAND_SOCKET, XDG_SESSION_TYPE="wayland",
+                            DISPLAY=display)
+            try:
+                # The first X client starts Xwayland; it is up once weston's window manager has
+                # named itself on it.
+                wait_for("Xwayland with weston's window manager", lambda: "window id" in
+                         self.x("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), 20)
+                return None
+            except ScenarioFailure:
+                pass
+        said = []
+        for name in ("weston.log", "weston.out"):
+            with open(os.path.join(self.root, name), errors="replace") as f:
+                said.append(f.read()[-2000:].strip())
+        return f"{self.input_display}: weston, exit {compositor.poll()}:\n" + "\n".join(said)
 
     def _start_buses(self):
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
@@ -284,7 +336,11 @@ class Desktop:
         return path
 
     def start_program(self, *args):
-        env = dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        """Starts the program; in a Wayland session with the session's environment alone, so that
+        the program chooses its window system itself."""
+        env = dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+        if not self.wayland:
+            env["QT_QPA_PLATFORM"] = "xcb"
         log = open(os.path.join(self.root, "program.log"), "a")
         self.app = subprocess.Popen([os.path.join(self.folder, os.path.basename(self.program)),
                                      *args], env=env, start_new_session=True,
@@ -306,8 +362,9 @@ class Desktop:
         return self.app is not None and self.app.poll() is None
 
     # ----- X: windows, input, pixels --------------------------------------------------------
-    def x(self, *argv, check=False):
-        result = subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=15)
+    def x(self, *argv, check=False, display=None):
+        env = dict(self.env, DISPLAY=display) if display else self.env
+        result = subprocess.run(argv, env=env, capture_output=True, text=True, timeout=15)
         if check and result.returncode != 0:
             raise ScenarioFailure(f"{' '.join(argv)}: {result.stderr.strip()}")
         return result.stdout
@@ -317,6 +374,9 @@ class Desktop:
         stacking = self.x("xprop", "-root", "_NET_CLIENT_LIST_STACKING")
         ids = re.findall(r"0x[0-9a-f]+", stacking)
         pid = str(self.app.pid) if self.app else None
+        if self.wayland and pid:
+            # Weston's window manager keeps no client list: the program's windows, in no order.
+            ids = [hex(int(w)) for w in self.x("xdotool", "search", "--pid", pid).split()]
         result = []
         for wid in ids:
             props = self.x("xprop", "-id", wid, "_NET_WM_PID", "_NET_WM_NAME", "WM_STATE")
@@ -353,21 +413,26 @@ class Desktop:
         out = self.x("xdotool", "getactivewindow").strip()
         return int(out) if out.isdigit() else None
 
+    def input(self, *argv):
+        """Real input through XTEST (an xdotool command) where the session reads its keyboard
+        and pointer, to whichever window has the focus. (Under weston the accessible extents are
+        where the program asked its window to be, not where the compositor put it.)"""
+        self.x("xdotool", *argv, check=True, display=self.input_display)
+
     def key(self, *keys, delay_ms=60):
-        """Real key presses through XTEST, to whichever window has the focus."""
-        self.x("xdotool", "key", "--delay", str(delay_ms), *keys, check=True)
+        self.input("key", "--delay", str(delay_ms), *keys)
 
     def key_down(self, key):
-        self.x("xdotool", "keydown", key, check=True)
+        self.input("keydown", key)
 
     def key_up(self, key):
-        self.x("xdotool", "keyup", key, check=True)
+        self.input("keyup", key)
 
     def click(self, x, y, button=1):
-        self.x("xdotool", "mousemove", "--sync", str(x), str(y), "click", str(button), check=True)
+        self.input("mousemove", "--sync", str(x), str(y), "click", str(button))
 
     def move_pointer(self, x, y):
-        self.x("xdotool", "mousemove", "--sync", str(x), str(y), check=True)
+        self.input("mousemove", "--sync", str(x), str(y))
 
     def pixels(self, x, y, width, height):
         """The screen's pixels in a rectangle as [(r, g, b)], read with ImageMagick."""

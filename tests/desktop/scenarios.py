@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Desktop scenarios: the program started as a person starts it, on an X desktop with a window
-manager, played with real key presses and listened to through a recorded sound server.
+manager or in a Wayland session, played with real key presses and listened to through a recorded
+sound server.
 
     scenarios.py [--program PATH] [--list] [NAME ...]
 
@@ -34,10 +35,11 @@ HEARD = 150
 SCENARIOS = {}
 
 
-def scenario(sound=True, time_limit=90):
+def scenario(sound=True, time_limit=90, wayland=False):
     def register(function):
         function.sound = sound
         function.time_limit = time_limit
+        function.wayland = wayland
         SCENARIOS[function.__name__] = function
         return function
     return register
@@ -433,10 +435,32 @@ def recording_status_text_stays_readable(d):
           "the status text cannot be read after the recording was dropped")
 
 
+@scenario(wayland=True)
+def wayland_session_runs_through_xwayland(d):
+    """In a Wayland session with Xwayland beside the compositor, the program started without a
+    window system named talks X11 by itself (staying on top, transparency and moving the window
+    need it): its main window is an X client of Xwayland, the compositor gives it the keyboard,
+    and a key pressed there is heard."""
+    d.write_settings()
+    d.start_recording()
+    d.start_program()
+    try:
+        wid = started(d)
+    except ScenarioFailure:
+        check(d.running(), f"the program ended with {d.app.returncode}")
+        check(d.windows(), "the program shows no window on Xwayland: it did not choose X11")
+        raise
+    wait_for("the compositor to give the main window the keyboard",
+             lambda: d.active_window() == wid, 10)
+    mark = d.recorded_length()
+    d.key("a")
+    heard_after(d, mark, "the key A to sound a note")
+
+
 # ----- running --------------------------------------------------------------------------------
 def run_child(name, program, root):
     function = SCENARIOS[name]
-    with Desktop(program, root, sound=function.sound) as d:
+    with Desktop(program, root, sound=function.sound, wayland=function.wayland) as d:
         try:
             function(d)
         except BaseException:

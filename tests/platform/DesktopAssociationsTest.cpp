@@ -1,6 +1,7 @@
 // The association logic over the real desktop integration, in a home folder of its own.
 #include "platform/XdgDesktopIntegration.h"
 #include "settings/FileAssociations.h"
+#include "support/EnvironmentGuard.h"
 #include "support/TempProgramFolder.h"
 
 #include <QDirIterator>
@@ -11,15 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct EnvironmentGuard {
-    explicit EnvironmentGuard(const char* name)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {}
-    ~EnvironmentGuard() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
 
 struct DesktopAssociationsTest : testing::Test {
     DesktopAssociationsTest() {

@@ -1,16 +1,11 @@
 #include "platform/DesktopTextEditor.h"
+#include "support/EnvironmentGuard.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct PathGuard {
-    PathGuard() : old(qgetenv("PATH")) {}
-    ~PathGuard() { qputenv("PATH", old); }
-    QByteArray old;
-};
 
 void makeExecutable(const QString& path) {
     QFile file(path);
@@ -21,7 +16,7 @@ void makeExecutable(const QString& path) {
 }
 
 TEST(DesktopTextEditor, TakesTheFirstEditorOnThePath) {
-    PathGuard guard;
+    EnvironmentGuard guard("PATH");
     QTemporaryDir first, second;
     makeExecutable(second.filePath("gedit"));
     makeExecutable(first.filePath("mousepad"));
@@ -31,7 +26,7 @@ TEST(DesktopTextEditor, TakesTheFirstEditorOnThePath) {
 }
 
 TEST(DesktopTextEditor, NoneInstalledGivesNothing) {
-    PathGuard guard;
+    EnvironmentGuard guard("PATH");
     QTemporaryDir empty;
     qputenv("PATH", empty.path().toUtf8());
     EXPECT_EQ(DesktopTextEditor::find(), QString());

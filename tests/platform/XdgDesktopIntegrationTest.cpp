@@ -2,6 +2,7 @@
 
 #include "core/AppPaths.h"
 #include "platform/IcoContainer.h"
+#include "support/EnvironmentGuard.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -215,19 +216,23 @@ TEST_F(XdgDesktopIntegrationTest, TheMimeDatabaseLearnsAndForgetsTheType) {
     EXPECT_FALSE(read(data("mime/globs2")).contains("x-tonvale"));
 }
 
-TEST(XdgDesktopIntegration, AMissingToolIsPassedOver) {
-    XdgDesktopIntegration::runInstalledTool("tonvale-no-such-tool", {"x"});
-    SUCCEED();
-}
+// The real tool runner on a PATH where the first refresh tool is missing and the second is a
+// stand-in that notes how it was called: the missing one is passed over, the rest goes on.
+TEST_F(XdgDesktopIntegrationTest, AMissingToolIsPassedOver) {
+    EnvironmentGuard pathGuard("PATH");
+    const QString tools = home.filePath("bin");
+    const QString calledWith = home.filePath("called-with");
+    write("bin/update-desktop-database",
+          "#!/bin/sh\necho \"$@\" > '" + calledWith.toUtf8() + "'\n");
+    QFile::setPermissions(tools + "/update-desktop-database",
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    qputenv("PATH", tools.toUtf8());
 
-struct EnvironmentGuard {
-    explicit EnvironmentGuard(const char* name)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {}
-    ~EnvironmentGuard() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
+    XdgDesktopIntegration(data("").chopped(1), {"tonvale", "Tonvale", "", EmbeddedIconBytes(104)})
+        .apply({scoreType(icon("piano.ico"))});
+    EXPECT_TRUE(QFile::exists(data("mime/packages/application-x-tonvale-piano.xml")));
+    EXPECT_EQ(read(calledWith).toStdString(), (data("applications") + '\n').toStdString());
+}
 
 TEST(XdgDesktopIntegration, TheUserDataFolderFollowsXdgDataHomeElseHome) {
     EnvironmentGuard home("HOME"), xdg("XDG_DATA_HOME");

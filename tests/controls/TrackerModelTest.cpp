@@ -25,6 +25,10 @@ struct ValueCase {
     double thumb;
 };
 
+void PrintTo(const ValueCase& c, std::ostream* os) {
+    *os << "set " << c.set;
+}
+
 struct TrackerValueTest : TrackerModelTest, testing::WithParamInterface<ValueCase> {};
 
 TEST_P(TrackerValueTest, IsClampedAndPlacesTheThumbRoundedHalfToEven) {
@@ -71,6 +75,10 @@ struct PressCase {
     double thumb;
     int value;
 };
+
+void PrintTo(const PressCase& c, std::ostream* os) {
+    *os << "at " << c.x;
+}
 
 struct TrackerPressTest : TrackerModelTest, testing::WithParamInterface<PressCase> {};
 

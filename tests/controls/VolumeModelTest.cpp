@@ -20,6 +20,10 @@ struct VolumePressCase {
     int volume;
 };
 
+void PrintTo(const VolumePressCase& c, std::ostream* os) {
+    *os << "at " << c.x;
+}
+
 struct VolumePressTest : testing::TestWithParam<VolumePressCase> {};
 
 TEST_P(VolumePressTest, ThePointerRange75To1005MapsTo0To930) {

@@ -234,6 +234,10 @@ struct ReadCase {
     QString expected;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class CIniReadTest : public CIniTest, public testing::WithParamInterface<ReadCase> {};
 
 TEST_P(CIniReadTest, ReadsTheValue) {
@@ -259,7 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"NoClosingBracketNothingInIt", "[t]\r\n[s\r\nk=v\r\n", "s", "k", ""},
         ReadCase{"FourByteCharacters", "[\x81\x37\xAC\x39]\r\n\x82\x37\xCF\x35=\xA8\xA6\r\n", "♫",
                  "가", "é"}),
-    [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+    testing::PrintToStringParamName());
 
 // One write or delete (an empty value deletes the key), and the whole file after it: every other
 // line stays as it was, line end included.
@@ -269,6 +273,10 @@ struct RewriteCase {
     QString section, key, value;
     QByteArray expected;
 };
+
+void PrintTo(const RewriteCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CIniRewriteTest : public CIniTest, public testing::WithParamInterface<RewriteCase> {};
 
@@ -305,6 +313,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "[s]\r\nk=\xA1\xA1v\r\nj=\xA1\xA1\x32\xA1\xA1\r\n"},
         RewriteCase{"NoClosingBracketNoSection", "[s]\r\n[t\r\nk=1\r\n", "s", "k", "2",
                     "[s]\r\n[t\r\nk=2\r\n"}),
-    [](const testing::TestParamInfo<RewriteCase>& info) { return std::string(info.param.name); });
+    testing::PrintToStringParamName());
 
 } // namespace

@@ -107,6 +107,10 @@ struct LocaleCase {
     const char* name; // the name afterwards, starting from "start"
 };
 
+void PrintTo(const LocaleCase& c, std::ostream* os) {
+    *os << c.locale;
+}
+
 class GetUserLanguageTest : public testing::TestWithParam<LocaleCase> {};
 
 TEST_P(GetUserLanguageTest, MapsTheLocale) {
@@ -122,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LocaleCase{"en_US", 2, "English"}, LocaleCase{"en_GB", 2, "English"},
                     LocaleCase{"de_DE", 0, "start"}, LocaleCase{"ja_JP", 0, "start"},
                     LocaleCase{"C", 0, "start"}),
-    [](const testing::TestParamInfo<LocaleCase>& info) { return std::string(info.param.locale); });
+    testing::PrintToStringParamName());
 
 // ---- Loading the list ----
 
@@ -132,6 +136,10 @@ struct LoadCase {
     int resource;
     const QStringList* names;
 };
+
+void PrintTo(const LoadCase& c, std::ostream* os) {
+    *os << c.locale;
+}
 
 class LoadInstrumentsTest : public testing::TestWithParam<LoadCase> {
 protected:
@@ -157,13 +165,13 @@ TEST_P(LoadInstrumentsTest, HandEditsAreReplacedOnTheNextLoad) {
               GetParam().names->value(0));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Languages, LoadInstrumentsTest,
-    testing::Values(LoadCase{"en_US", "Musical Instrument.INI", 102, &kEnglishNames},
-                    LoadCase{"zh_CN", "乐器名.INI", 101, &kChineseNames},
-                    LoadCase{"zh_TW", "乐器名.INI", 101, &kChineseNames},
-                    LoadCase{"de_DE", "乐器名.INI", 101, &kChineseNames}),
-    [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.locale); });
+INSTANTIATE_TEST_SUITE_P(Languages, LoadInstrumentsTest,
+                         testing::Values(LoadCase{"en_US", "Musical Instrument.INI", 102,
+                                                  &kEnglishNames},
+                                         LoadCase{"zh_CN", "乐器名.INI", 101, &kChineseNames},
+                                         LoadCase{"zh_TW", "乐器名.INI", 101, &kChineseNames},
+                                         LoadCase{"de_DE", "乐器名.INI", 101, &kChineseNames}),
+                         testing::PrintToStringParamName());
 
 TEST(LoadInstruments, AnUnwritableDataFolderGives128EmptyNames) {
     TempProgramFolder folder; // no INI folder inside

@@ -1,4 +1,5 @@
 #include "core/NumberText.h"
+#include "support/QuotedText.h"
 
 #include <QString>
 #include <cmath>
@@ -12,7 +13,7 @@ struct LeadingCase {
     double value;
 };
 void PrintTo(const LeadingCase& c, std::ostream* os) {
-    *os << QString::fromUtf16(c.text).toStdString();
+    *os << quoted(QString::fromUtf16(c.text));
 }
 
 class LeadingNumber : public testing::TestWithParam<LeadingCase> {};

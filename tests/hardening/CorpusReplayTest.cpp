@@ -15,6 +15,10 @@ struct Reader {
     std::function<QString(const QByteArray&)> entry;
 };
 
+void PrintTo(const Reader& reader, std::ostream* os) {
+    *os << reader.name;
+}
+
 struct CorpusReplay : testing::TestWithParam<Reader> {};
 
 TEST_P(CorpusReplay, EveryKeptInputKeepsEveryProperty) {
@@ -36,8 +40,6 @@ INSTANTIATE_TEST_SUITE_P(Readers, CorpusReplay,
                                          Reader{"listFiles", ReaderEntries::listFiles},
                                          Reader{"keyNames", ReaderEntries::keyNames},
                                          Reader{"midi", ReaderEntries::midi}),
-                         [](const testing::TestParamInfo<Reader>& info) {
-                             return std::string(info.param.name);
-                         });
+                         testing::PrintToStringParamName());
 
 } // namespace

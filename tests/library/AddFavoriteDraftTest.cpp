@@ -1,4 +1,5 @@
 #include "library/AddFavoriteDraft.h"
+#include "support/QuotedText.h"
 
 #include "QStringPrinter.h"
 
@@ -24,6 +25,10 @@ struct ToggleCase {
     bool checked;
     const char* after;
 };
+
+void PrintTo(const ToggleCase& c, std::ostream* os) {
+    *os << quoted(c.name) << (c.checked ? " checked" : " unchecked");
+}
 
 class FavoriteToggles : public testing::TestWithParam<ToggleCase> {};
 

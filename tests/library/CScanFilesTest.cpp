@@ -1,6 +1,7 @@
 #include "library/CScanFiles.h"
 #include "library/ListPair.h"
 #include "library/WildcardMatch.h"
+#include "support/QuotedText.h"
 #include "support/TempProgramFolder.h"
 
 #include "QStringPrinter.h"
@@ -109,6 +110,11 @@ struct OptionCase {
     bool caseSensitive;
     int files;
 };
+
+void PrintTo(const OptionCase& c, std::ostream* os) {
+    *os << c.pattern << (c.subFolders ? " with subfolders" : "")
+        << (c.caseSensitive ? " matching case" : "");
+}
 
 class ScanOptions : public CScanFilesTest, public testing::WithParamInterface<OptionCase> {};
 

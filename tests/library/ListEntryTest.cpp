@@ -1,6 +1,7 @@
 #include "library/ListEntry.h"
 #include "core/NumberText.h"
 #include "library/MOthers.h"
+#include "support/QuotedText.h"
 
 #include "QStringPrinter.h"
 
@@ -15,6 +16,10 @@ struct SplitCase {
     qint32 row;
     const char* suffix;
 };
+
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    *os << quoted(c.entry);
+}
 
 class ListEntrySplit : public testing::TestWithParam<SplitCase> {};
 
@@ -52,6 +57,10 @@ struct NameCase {
     const char* fileName;
 };
 
+void PrintTo(const NameCase& c, std::ostream* os) {
+    *os << quoted(c.path);
+}
+
 class ListEntryNames : public testing::TestWithParam<NameCase> {};
 
 TEST_P(ListEntryNames, BaseNameLiesBetweenTheLastSeparatorAndTheLastDot) {
@@ -77,6 +86,10 @@ struct TypeCase {
     bool playlist;
 };
 
+void PrintTo(const TypeCase& c, std::ostream* os) {
+    *os << quoted(c.text);
+}
+
 class FileTypes : public testing::TestWithParam<TypeCase> {};
 
 TEST_P(FileTypes, LookOnlyAtTheEndIgnoringCase) {
@@ -97,6 +110,10 @@ struct CaptionCase {
     int option;
     const char* expected; // nullptr: the caption stays
 };
+
+void PrintTo(const CaptionCase& c, std::ostream* os) {
+    *os << "option " << c.option;
+}
 
 class WindowCaption : public testing::TestWithParam<CaptionCase> {};
 
@@ -122,6 +139,10 @@ struct NumberCase {
     const char* text;
     qint32 value;
 };
+
+void PrintTo(const NumberCase& c, std::ostream* os) {
+    *os << quoted(c.text);
+}
 
 class LeadingNumbers : public testing::TestWithParam<NumberCase> {};
 

@@ -1,5 +1,6 @@
 #include "library/ListPair.h"
 #include "library/ListCommands.h"
+#include "support/QuotedText.h"
 #include "support/TempProgramFolder.h"
 
 #include "QStringPrinter.h"
@@ -22,6 +23,10 @@ struct AddCase {
     const char* display;
     bool added;
 };
+
+void PrintTo(const AddCase& c, std::ostream* os) {
+    *os << quoted(c.entry);
+}
 
 class AddListEntryKinds : public testing::TestWithParam<AddCase> {};
 
@@ -158,6 +163,10 @@ struct MoveCase {
     const char* order;
 };
 
+void PrintTo(const MoveCase& c, std::ostream* os) {
+    *os << (c.up ? "up from " : "down from ") << c.row;
+}
+
 class ListPairMoves : public testing::TestWithParam<MoveCase> {};
 
 TEST_P(ListPairMoves, SwapWithTheNeighbourAndStopAtBothEnds) {
@@ -234,6 +243,10 @@ struct PopupCase {
     const char* visible; // one character per item: 1 visible, 0 hidden
     const char* enabled;
 };
+
+void PrintTo(const PopupCase& c, std::ostream* os) {
+    *os << (c.activeList == 0 ? "playing list" : "favorites") << (c.empty ? " empty" : "");
+}
 
 class PopupStates : public testing::TestWithParam<PopupCase> {};
 

@@ -4,6 +4,7 @@
 #include "library/IniListCount.h"
 #include "library/ListPair.h"
 #include "platform/GbkCodec.h"
+#include "support/QuotedText.h"
 #include "support/TempProgramFolder.h"
 
 #include <QElapsedTimer>
@@ -60,6 +61,10 @@ struct CountCase {
     const char* count;
     int entries;
 };
+
+void PrintTo(const CountCase& c, std::ostream* os) {
+    *os << quoted(c.count);
+}
 
 class PlaylistCounts : public PlaylistFileTest, public testing::WithParamInterface<CountCase> {};
 

@@ -1,6 +1,7 @@
 #include "library/RecentFiles.h"
 #include "core/CIni.h"
 #include "platform/GbkCodec.h"
+#include "support/QuotedText.h"
 #include "support/TempProgramFolder.h"
 
 #include "QStringPrinter.h"
@@ -91,6 +92,10 @@ struct RestoreCase {
     const char* count;
     int restored;
 };
+
+void PrintTo(const RestoreCase& c, std::ostream* os) {
+    *os << quoted(c.count);
+}
 
 class RecentCounts : public RecentFilesStore, public testing::WithParamInterface<RestoreCase> {};
 

@@ -1,5 +1,6 @@
 #include "library/WildcardMatch.h"
 #include "library/MDriveInfo.h"
+#include "support/QuotedText.h"
 
 #include "QStringPrinter.h"
 
@@ -13,6 +14,11 @@ struct MatchCase {
     bool caseSensitive;
     bool matches;
 };
+
+void PrintTo(const MatchCase& c, std::ostream* os) {
+    *os << quoted(c.pattern) << " on " << quoted(c.name)
+        << (c.caseSensitive ? " matching case" : "");
+}
 
 class Wildcards : public testing::TestWithParam<MatchCase> {};
 

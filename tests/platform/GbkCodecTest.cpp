@@ -1,5 +1,6 @@
 #include "platform/GbkCodec.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
@@ -8,6 +9,12 @@ struct Code {
     const char* bytes;
     char32_t character;
 };
+
+void PrintTo(const Code& c, std::ostream* os) {
+    char name[12];
+    std::snprintf(name, sizeof name, "U+%04X", unsigned(c.character));
+    *os << name;
+}
 
 // Where GBK and GB18030 part ways, and the characters of one file name GBK cannot hold.
 class GbkCodecTest : public testing::TestWithParam<Code> {};

@@ -11,6 +11,12 @@ struct Case {
     int length;
 };
 
+void PrintTo(const Case& c, std::ostream* os) {
+    char name[16];
+    std::snprintf(name, sizeof name, "x%06X", unsigned(c.packed));
+    *os << name;
+}
+
 class ShortMessageTest : public testing::TestWithParam<Case> {};
 
 TEST_P(ShortMessageTest, KnowsItsKindAndLength) {
@@ -32,11 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, ShortMessageTest,
                                          Case{0x0000F8, false, 0},  // system real-time
                                          Case{0x7F8090, false, 0},  // data 1 above 127
                                          Case{0x80FF90, false, 0}), // data 2 above 127
-                         [](const testing::TestParamInfo<Case>& info) {
-                             char name[16];
-                             std::snprintf(name, sizeof name, "x%06X", unsigned(info.param.packed));
-                             return std::string(name);
-                         });
+                         testing::PrintToStringParamName());
 
 TEST(ShortMessage, UnpacksLeastSignificantByteFirst) {
     const ShortMessage m = ShortMessage::unpack(0x00644593);

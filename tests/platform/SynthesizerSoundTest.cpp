@@ -80,6 +80,10 @@ struct PitchCase {
     double hz;
 };
 
+void PrintTo(const PitchCase& c, std::ostream* os) {
+    *os << "base" << c.baseNote << "shift" << c.shift;
+}
+
 class SynthesizerPitchTest : public SynthesizerSoundTest,
                              public testing::WithParamInterface<PitchCase> {};
 
@@ -96,10 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Notes, SynthesizerPitchTest,
                                          PitchCase{33, 48, 880.0},   // an octave up
                                          PitchCase{33, 40, 554.37},  // key of E: C#5
                                          PitchCase{36, 36, 523.25}), // C5
-                         [](const testing::TestParamInfo<PitchCase>& info) {
-                             return "base" + std::to_string(info.param.baseNote) + "shift" +
-                                    std::to_string(info.param.shift);
-                         });
+                         testing::PrintToStringParamName());
 
 TEST_F(SynthesizerSoundTest, TheSelectedProgramChangesTheSound) {
     const std::vector<double> piano = Spectrum::harmonicProfile(strikeA4(0), rate(), 440.0, 8);

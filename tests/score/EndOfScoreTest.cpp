@@ -18,8 +18,8 @@ struct Case {
     Decision expected;
 };
 void PrintTo(const Case& c, std::ostream* os) {
-    *os << "mode " << int(c.mode) << " count " << c.count << " playing " << c.playing << " u "
-        << c.u;
+    *os << "mode " << int(c.mode) << " count " << c.count << (c.selected ? "" : " no selection")
+        << " playing " << c.playing << " u " << c.u;
 }
 class EndOfScoreModes : public testing::TestWithParam<Case> {};
 

@@ -1,5 +1,6 @@
 #include "RecorderFixture.h"
 #include "score/frmRecordSetting.h"
+#include "support/QuotedText.h"
 #include "support/RecordingMidiBackend.h"
 
 #include <QComboBox>
@@ -81,24 +82,36 @@ TEST_F(RecorderDialog, TheKeyNameFollowsTheBar) {
 }
 
 // Each way the user can change a setting; OK waits for one of them.
-using Change = void (*)(frmRecordSetting&);
+struct Change {
+    const char* name;
+    void (*make)(frmRecordSetting&);
+};
+
+void PrintTo(const Change& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RecorderDialogChange : public RecorderDialog, public testing::WithParamInterface<Change> {};
 
 TEST_P(RecorderDialogChange, EnablesOk) {
     const auto dialog = shown();
     ASSERT_FALSE(dialog->btnOk->isEnabled());
-    GetParam()(*dialog);
+    GetParam().make(*dialog);
     EXPECT_TRUE(dialog->btnOk->isEnabled());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Changes, RecorderDialogChange,
-    testing::Values([](frmRecordSetting& d) { d.ComSounds->setCurrentIndex(7); },
-                    [](frmRecordSetting& d) { QTest::keyClick(d.HScrollYindiao, Qt::Key_Right); },
-                    [](frmRecordSetting& d) { QTest::keyClick(d.txtRhythm, Qt::Key_Backspace); },
-                    [](frmRecordSetting& d) { QTest::keyClick(d.txtVelocity, '5'); },
-                    // A refused character still counts as a key typed.
-                    [](frmRecordSetting& d) { QTest::keyClick(d.txtVelocity, 'x'); }));
+    testing::Values(
+        Change{"instrument chosen", [](frmRecordSetting& d) { d.ComSounds->setCurrentIndex(7); }},
+        Change{"key moved",
+               [](frmRecordSetting& d) { QTest::keyClick(d.HScrollYindiao, Qt::Key_Right); }},
+        Change{"rhythm erased",
+               [](frmRecordSetting& d) { QTest::keyClick(d.txtRhythm, Qt::Key_Backspace); }},
+        Change{"velocity typed", [](frmRecordSetting& d) { QTest::keyClick(d.txtVelocity, '5'); }},
+        // A refused character still counts as a key typed.
+        Change{"refused character typed",
+               [](frmRecordSetting& d) { QTest::keyClick(d.txtVelocity, 'x'); }}));
 
 TEST_F(RecorderDialog, SettingsMadeBeforeItShowsDoNotEnableOk) {
     frmRecordSetting dialog(recorder, sound, nullptr);
@@ -136,6 +149,12 @@ struct TestTextCase {
     bool backspace;
     int kept;
 };
+
+void PrintTo(const TestTextCase& c, std::ostream* os) {
+    const char32_t typed = char32_t(c.typed);
+    *os << quoted(QString::fromUcs4(&typed, 1)) << " in " << quoted(c.allowed)
+        << (c.backspace ? "" : " without backspace");
+}
 
 class RecorderTestText : public testing::TestWithParam<TestTextCase> {};
 

@@ -1,4 +1,5 @@
 #include "RecorderFixture.h"
+#include "support/QuotedText.h"
 
 #include <QSignalSpy>
 
@@ -12,6 +13,10 @@ struct CodeCase {
     int rhythm;
     const char* text;
 };
+
+void PrintTo(const CodeCase& c, std::ostream* os) {
+    *os << c.heldMs << " ms tempo " << c.tempo << " rhythm " << c.rhythm;
+}
 
 class RecorderCode : public testing::TestWithParam<CodeCase> {};
 
@@ -76,6 +81,10 @@ struct FieldCase {
     int beatUnit;
     int tempo;
 };
+
+void PrintTo(const FieldCase& c, std::ostream* os) {
+    *os << quoted(c.rhythm) << ' ' << quoted(c.velocity);
+}
 
 class RecorderFields : public RecorderFixture, public testing::WithParamInterface<FieldCase> {};
 

@@ -1,6 +1,7 @@
 #include "settings/OptionsModel.h"
 #include "OptionsRig.h"
 #include "keyboard/VirtualKeyCodes.h"
+#include "support/QuotedText.h"
 
 #include <QSignalSpy>
 
@@ -70,6 +71,10 @@ struct Typed {
     int slider;  // where the slider goes; -1: it stays
     int applied; // what the window gets; -1: nothing new
 };
+
+void PrintTo(const Typed& typed, std::ostream* os) {
+    *os << quoted(typed.text);
+}
 
 struct TypedTransparency : OptionsModelTest, testing::WithParamInterface<Typed> {};
 

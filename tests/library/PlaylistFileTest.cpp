@@ -7,7 +7,6 @@
 #include "support/QuotedText.h"
 #include "support/TempProgramFolder.h"
 
-#include <QElapsedTimer>
 
 #include "QStringPrinter.h"
 #include <limits>
@@ -71,10 +70,8 @@ class PlaylistCounts : public PlaylistFileTest, public testing::WithParamInterfa
 TEST_P(PlaylistCounts, AreReadOnlyAsFarAsKeysCanExist) {
     writeGbk(QString("[播放列表]\r\n个数=%1\r\n0=/m/a.piano\r\n1=/m/b.piano\r\n3=/m/d.piano\r\n")
                  .arg(GetParam().count));
-    QElapsedTimer clock;
-    clock.start();
+    // A count of billions must not walk billions of keys: the test's time limit catches a hang.
     EXPECT_EQ(PlaylistFile::load(path()).size(), GetParam().entries);
-    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, PlaylistCounts,

@@ -14,6 +14,7 @@ if [ "${1:-}" = "--tests" ]; then
     timgm6mb-soundfont
     pulseaudio pulseaudio-utils desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
     dpkg-dev file fakeroot fluidsynth
+    poppler-utils  # the PDF tests read the text back with pdftotext and pdfinfo
     xvfb xauth
     # the desktop scenarios: window manager, input, windows, accessibility bus, screen pixels
     openbox xdotool wmctrl x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi imagemagick

@@ -3,6 +3,7 @@
 #include "core/ConversionFiles.h"
 #include "core/NoteTable.h"
 #include "core/VersionInfo.h"
+#include "exchange/PdfExport.h"
 #include "midi/MidiConversion.h"
 #include "score/CheckCommand.h"
 
@@ -46,7 +47,7 @@ NoteTable embeddedNotes() {
 }
 
 // Writes OUT from IN and returns "" or the reason it could not.
-using Conversion = QString (*)(const QString& in, const QString& out);
+using Conversion = std::function<QString(const QString& in, const QString& out)>;
 
 // A command "OPTION IN OUT": both files checked before the conversion runs.
 Handler convertFile(Conversion convert) {
@@ -68,6 +69,15 @@ QString importMidi(const QString& in, const QString& out) {
     return MidiConversion::importMidiFile(in, out, embeddedNotes());
 }
 
+// "--no-keys" may stand anywhere after the option.
+int exportPdf(const Command& command, const QStringList& operands) {
+    QStringList files = operands;
+    const bool withKeys = files.removeAll(QStringLiteral("--no-keys")) == 0;
+    return convertFile([withKeys](const QString& in, const QString& out) {
+        return PdfExport::exportScoreFile(in, out, embeddedNotes(), withKeys);
+    })(command, files);
+}
+
 int checkScores(const Command&, const QStringList& operands) {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -86,6 +96,8 @@ const QList<Command>& commands() {
         {"--check", "FILE...", "检查乐谱：列出与作者本意不同的行（FILE:行号: 原因）", checkScores},
         {"--export-midi", "IN.piano OUT.mid", "把乐谱导出为 MIDI 文件", convertFile(exportMidi)},
         {"--import-midi", "IN.mid OUT.piano", "把 MIDI 文件的旋律导入为乐谱", convertFile(importMidi)},
+        {"--export-pdf", "IN.piano OUT.pdf [--no-keys]",
+         "把乐谱印成 PDF（A4，音符下印默认键位的电脑按键；--no-keys 不印）", exportPdf, true},
         {"--help", "", "显示本帮助", printHelp},
         {"--version", "", "显示版本", printVersion},
     };

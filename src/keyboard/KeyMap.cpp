@@ -1,6 +1,7 @@
 #include "keyboard/KeyMap.h"
 
 #include "core/CIni.h"
+#include "core/IniDocument.h"
 #include "keyboard/KeyCodeToName.h"
 
 namespace {
@@ -31,12 +32,25 @@ void KeyMap::LoadKeyMaps(const AppPaths& paths, const NoteTable& notes, bool use
 
 void KeyMap::readFile(const QString& path, const NoteTable& notes) {
     const CIni ini;
+    pedalKeyName_ = readPedalKeyName(path);
+    readEntries(notes,
+                [&](const QString& note) { return ini.ReadIniString_(kSection, note, path); });
+}
+
+void KeyMap::readEmbeddedDefault(const NoteTable& notes) {
+    const IniDocument map = IniDocument::parse(DefaultFileBytes(kDefaultKeyMapResource));
+    pedalKeyName_.clear();
+    readEntries(notes,
+                [&](const QString& note) { return map.value(kSection, note).value_or(QString()); });
+}
+
+void KeyMap::readEntries(const NoteTable& notes,
+                         const std::function<QString(const QString&)>& valueOf) {
     for (int i = 0; i < NoteTable::kKeyCount; ++i) {
         const QString note = notes.strNoteName(i);
         // An empty note name would match a stray "=name" line of the file.
-        names_[i] = note.isEmpty() ? QString() : ini.ReadIniString_(kSection, note, path);
+        names_[i] = note.isEmpty() ? QString() : valueOf(note);
     }
-    pedalKeyName_ = readPedalKeyName(path);
     emit changed();
 }
 

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 
 class KeyMap : public QObject {
     Q_OBJECT
@@ -24,6 +25,9 @@ public:
     void LoadKeyMaps(const AppPaths& paths, const NoteTable& notes, bool useUserMap);
     // Reads all 88 entries of one key-map file; a key whose note name is unknown gets "".
     void readFile(const QString& path, const NoteTable& notes);
+    // The embedded default map, as a fresh start has it, read without writing a file: for
+    // commands that run without a data folder.
+    void readEmbeddedDefault(const NoteTable& notes);
 
     // "" for an unassigned key or an index outside 0..87.
     QString strKeyName(int keyIndex) const;
@@ -48,6 +52,9 @@ signals:
     void changed();
 
 private:
+    // Every entry from `valueOf` (a note name in, the key name stored for it out).
+    void readEntries(const NoteTable& notes, const std::function<QString(const QString&)>& valueOf);
+
     std::array<QString, NoteTable::kKeyCount> names_;
     QString pedalKeyName_;
 };

@@ -4,16 +4,15 @@
 // marks with their reasons as tooltips. Only the visible lines are drawn. A click on a note asks
 // to play from there.
 #include "score/ScoreNotation.h"
+#include "score/ScorePainter.h"
 #include "score/ScoreViewLayout.h"
 
 #include <QAbstractScrollArea>
-#include <functional>
 
 class ScoreView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    // The computer key that plays piano key 0..87 under the current map ("" for none).
-    using KeyNameSource = std::function<QString(int key)>;
+    using KeyNameSource = ScorePainter::KeyNameSource;
 
     ScoreView(KeyNameSource keyNames, QWidget* parent);
 
@@ -48,7 +47,6 @@ private:
     void relayout();
     void scrollToItem(qsizetype item);
     qsizetype itemAtViewport(QPoint point) const;
-    void drawItem(QPainter& painter, qsizetype index, int top);
 
     KeyNameSource keyNames_;
     ScoreNotation notation_;

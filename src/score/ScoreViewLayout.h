@@ -1,8 +1,9 @@
 #pragma once
 // Where the items of a score in numbered notation stand in a view of a given width: left to
-// right, wrapped into lines of equal height. Laying out is one pass over the items; finding the
-// line of an item or the item under a point is a bisection, so a view draws and answers clicks
-// in time independent of the score's length.
+// right, wrapped into lines of equal height at bar lines (a bar longer than a line breaks where
+// the line is full), and the lines divided into pages for printing. Laying out is one pass over
+// the items; finding the line of an item or the item under a point is a bisection, so a view
+// draws and answers clicks in time independent of the score's length.
 #include "score/NotationItem.h"
 
 #include <QList>
@@ -23,6 +24,8 @@ public:
     const Metrics& metrics() const { return metrics_; }
     int lineCount() const { return int(lineStarts_.size()); }
     int contentHeight() const { return lineCount() * metrics_.lineHeight + 2 * metrics_.margin; }
+    // Where the lines end on the right: the view's width less its margin.
+    int lineRight() const { return right_; }
     // The items of `line`: [lineStart, lineEnd).
     qsizetype lineStart(int line) const { return lineStarts_[line]; }
     qsizetype lineEnd(int line) const;
@@ -35,10 +38,23 @@ public:
     // The item whose width holds `point` (content coordinates), or -1.
     qsizetype itemAt(QPoint point) const;
 
+    // Divides the lines into pages: as many whole lines as `pageHeight` holds, on the first page
+    // as many as `firstPageHeight` holds (the room its heading leaves); at least one a page, and
+    // one page even for a score without lines.
+    void paginate(int firstPageHeight, int pageHeight);
+    int pageCount() const;
+    // The lines of `page`: [pageStartLine, pageEndLine).
+    int pageStartLine(int page) const;
+    int pageEndLine(int page) const;
+    int pageOf(int line) const;
+
 private:
     Metrics metrics_;
     qsizetype itemCount_ = 0;
+    int right_ = 0;
     QList<qint32> x_;
     QList<qsizetype> lineStarts_;
     QList<qint32> widths_;
+    int firstPageLines_ = 1;
+    int linesPerPage_ = 1;
 };

@@ -1,4 +1,5 @@
 // The program's command line as a shell runs it: the built program, no display, no Qt platform.
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -34,7 +35,8 @@ TEST(CommandLine, HelpAndVersionRunWithoutADisplayAndAnUnknownOptionIsAUsageErro
     const Outcome help = runTonvale({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     for (const char* form : {"--check FILE...", "--export-midi IN.piano OUT.mid",
-                             "--import-midi IN.mid OUT.piano", "--help", "--version"})
+                             "--import-midi IN.mid OUT.piano",
+                             "--export-pdf IN.piano OUT.pdf [--no-keys]", "--help", "--version"})
         EXPECT_TRUE(help.out.contains(QLatin1String(form))) << form;
 
     const Outcome version = runTonvale({QStringLiteral("--version")});
@@ -79,6 +81,39 @@ TEST(CommandLine, AConversionNeverWritesOverItsInputAndTellsAFolderFromAMissingF
     const QString midi = dir.filePath(QStringLiteral("a.mid"));
     EXPECT_EQ(runTonvale({QStringLiteral("--export-midi"), score, midi}).exitCode, 0);
     EXPECT_TRUE(contents(midi).startsWith("MThd"));
+}
+
+TEST(CommandLine, ThePdfExportRunsWithoutADisplayAndNeverReplacesAGoodFileWithAFailedOne) {
+    QTemporaryDir dir;
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const QByteArray text = "%0\r\n!C\r\n?4/4\r\n$120\r\n#title\r\n1+4\r\n2+4\r\n3+2";
+    const QString score = write(QStringLiteral("a.piano"), text);
+    const QString empty = write(QStringLiteral("empty.piano"), "%0\r\n!C\r\n?4/4\r\n$120");
+    const QString pdf = dir.filePath(QStringLiteral("a.pdf"));
+    const QString plain = dir.filePath(QStringLiteral("plain.pdf"));
+    const QString option = QStringLiteral("--export-pdf");
+
+    EXPECT_EQ(runTonvale({option, score, pdf}).exitCode, 0);
+    EXPECT_TRUE(contents(pdf).startsWith("%PDF"));
+    EXPECT_EQ(runTonvale({option, score, plain, QStringLiteral("--no-keys")}).exitCode, 0);
+    EXPECT_LT(contents(plain).size(), contents(pdf).size()); // without the key names
+
+    const QByteArray good = contents(pdf);
+    const Outcome nothing = runTonvale({option, empty, pdf});
+    EXPECT_EQ(nothing.exitCode, 1);
+    EXPECT_TRUE(nothing.err.contains(QStringLiteral("没有可打印的音符")))
+        << nothing.err.toStdString();
+    EXPECT_EQ(contents(pdf), good);
+    EXPECT_EQ(runTonvale({option, score, score}).exitCode, 1);
+    EXPECT_EQ(contents(score), text);
+    EXPECT_EQ(runTonvale({option, score}).exitCode, 2);
+    EXPECT_EQ(runTonvale({option, score, pdf, plain}).exitCode, 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4); // no temporary file left
 }
 
 } // namespace

@@ -93,4 +93,35 @@ TEST(ScoreViewLayout, WrapsIntoLinesAndFindsTheItemUnderAPoint) {
     EXPECT_EQ(layout.lineCount(), 10);
 }
 
+TEST(ScoreViewLayout, BreaksAtBarLinesAndDividesTheLinesIntoPages) {
+    // Cells of 20, bar lines of 5, lines of 110: | 0 1 | 2 3 | and the start of a bar of seven
+    // cells, which moves down whole and then breaks where its line is full; | 11 12 | follows.
+    QList<NotationItem> items(13);
+    for (int i : {1, 3, 10, 12})
+        items[i].barAfter = true;
+    ScoreViewLayout layout;
+    layout.build(items, 110 + 2 * 5, {20, 5, 50, 5});
+    QList<qsizetype> starts;
+    for (int line = 0; line < layout.lineCount(); ++line)
+        starts << layout.lineStart(line);
+    EXPECT_EQ(starts, (QList<qsizetype>{0, 4, 9}));
+    EXPECT_EQ(layout.cellRect(4).left(), 5);
+    EXPECT_EQ(layout.cellRect(11).left(), 50);
+    EXPECT_EQ(layout.itemAt({6, 56}), 4);
+
+    // Two lines on the first page, one on each after it.
+    layout.paginate(2 * 50 + 49, 50);
+    EXPECT_EQ(layout.pageCount(), 2);
+    EXPECT_EQ(layout.pageEndLine(0), 2);
+    EXPECT_EQ(layout.pageStartLine(1), 2);
+    EXPECT_EQ(layout.pageEndLine(1), 3);
+    EXPECT_EQ(layout.pageOf(2), 1);
+    // A page too short for a line still takes one; a score without lines is one page.
+    layout.paginate(10, 10);
+    EXPECT_EQ(layout.pageCount(), 3);
+    layout.build({}, 200, {20, 5, 50, 5});
+    EXPECT_EQ(layout.pageCount(), 1);
+    EXPECT_EQ(layout.pageEndLine(0), 0);
+}
+
 } // namespace

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config ninja-build
-  qt6-base-dev libfluidsynth-dev librtmidi-dev libasound2-dev libx11-dev
+  qt6-base-dev libfluidsynth-dev librtmidi-dev libasound2-dev libx11-dev libsndfile1-dev
   fluid-soundfont-gm fonts-wqy-microhei
 )
 if [ "${1:-}" = "--tests" ]; then

@@ -36,7 +36,8 @@ TEST(CommandLine, HelpAndVersionRunWithoutADisplayAndAnUnknownOptionIsAUsageErro
     EXPECT_EQ(help.exitCode, 0);
     for (const char* form : {"--check FILE...", "--export-midi IN.piano OUT.mid",
                              "--import-midi IN.mid OUT.piano",
-                             "--export-pdf IN.piano OUT.pdf [--no-keys]", "--help", "--version"})
+                             "--export-pdf IN.piano OUT.pdf [--no-keys]",
+                             "--export-audio IN.piano OUT", "--help", "--version"})
         EXPECT_TRUE(help.out.contains(QLatin1String(form))) << form;
 
     const Outcome version = runTonvale({QStringLiteral("--version")});
@@ -61,9 +62,12 @@ TEST(CommandLine, AConversionNeverWritesOverItsInputAndTellsAFolderFromAMissingF
     ASSERT_TRUE(QFile::link(score, link));
 
     for (const QString& out : {score, link, dir.filePath(QStringLiteral("./a.piano"))}) {
-        const Outcome same = runTonvale({QStringLiteral("--export-midi"), score, out});
-        EXPECT_EQ(same.exitCode, 1) << out.toStdString();
-        EXPECT_TRUE(same.err.contains(QStringLiteral("输入文件"))) << same.err.toStdString();
+        for (const QString& command :
+             {QStringLiteral("--export-midi"), QStringLiteral("--export-audio")}) {
+            const Outcome same = runTonvale({command, score, out});
+            EXPECT_EQ(same.exitCode, 1) << out.toStdString();
+            EXPECT_TRUE(same.err.contains(QStringLiteral("输入文件"))) << same.err.toStdString();
+        }
     }
     EXPECT_EQ(contents(score), text);
 
@@ -114,6 +118,30 @@ TEST(CommandLine, ThePdfExportRunsWithoutADisplayAndNeverReplacesAGoodFileWithAF
     EXPECT_EQ(runTonvale({option, score}).exitCode, 2);
     EXPECT_EQ(runTonvale({option, score, pdf, plain}).exitCode, 2);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4); // no temporary file left
+}
+
+TEST(CommandLine, AScoreBecomesAnAudioFileWithoutASoundCardAndAnEmptyOneIsRefused) {
+    QTemporaryDir dir;
+    const QString score = dir.filePath(QStringLiteral("a.piano"));
+    const QString empty = dir.filePath(QStringLiteral("empty.piano"));
+    for (const auto& [path, text] :
+         {std::pair{score, QByteArray("%0\r\n$120\r\n?4/4\r\n1+4\r\n2+4")},
+          std::pair{empty, QByteArray()}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    const QString audio = dir.filePath(QStringLiteral("a.ogg"));
+    const Outcome done = runTonvale({QStringLiteral("--export-audio"), score, audio});
+    EXPECT_EQ(done.exitCode, 0) << done.err.toStdString();
+    EXPECT_TRUE(contents(audio).startsWith("OggS"));
+
+    const Outcome refused = runTonvale(
+        {QStringLiteral("--export-audio"), empty, dir.filePath(QStringLiteral("b.wav"))});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("没有发声的音符")))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("b.wav"))));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -142,6 +143,32 @@ TEST(CommandLine, AScoreBecomesAnAudioFileWithoutASoundCardAndAnEmptyOneIsRefuse
     EXPECT_TRUE(refused.err.contains(QStringLiteral("没有发声的音符")))
         << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("b.wav"))));
+}
+
+// The manual page as its source reads with the escapes and quotes of its macros taken out.
+QString manualPageText() {
+    QString text = QString::fromUtf8(contents(QStringLiteral(TONVALE_MANUAL_PAGE)));
+    text.replace(QStringLiteral("\\-"), QStringLiteral("-")).remove(QLatin1Char('"'));
+    return text.simplified();
+}
+
+TEST(CommandLine, TheManualPageShowsEveryFormThatHelpLists) {
+    const QString page = manualPageText();
+    ASSERT_FALSE(page.isEmpty());
+    int forms = 0;
+    for (const QString& line : runTonvale({QStringLiteral("--help")}).out.split('\n')) {
+        if (!line.startsWith(QStringLiteral("  --"))) continue;
+        // The form ends where its description begins: at a gap of blanks, or at the first
+        // Chinese character when the form fills its column.
+        const qsizetype gap = line.indexOf(QStringLiteral("  "), 2);
+        const QString column = line.left(gap < 0 ? line.size() : gap);
+        const auto chinese = std::find_if(column.begin(), column.end(),
+                                          [](QChar c) { return c.unicode() >= 0x80; });
+        const QString form = column.left(chinese - column.begin()).simplified();
+        EXPECT_TRUE(page.contains(form)) << form.toStdString();
+        ++forms;
+    }
+    EXPECT_GE(forms, 7);
 }
 
 } // namespace

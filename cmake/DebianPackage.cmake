@@ -13,6 +13,15 @@ through a built-in General MIDI synthesizer or any MIDI output port. It plays
 score files in numbered musical notation (.piano), keeps a playing list,
 playlists (.plist), favorites and recent files, and records what is played
 into a new score. The interface is Chinese.")
+# The package's version is that of the newest entry of its changelog, which must be an entry
+# for this version of the program.
+file(STRINGS ${PROJECT_SOURCE_DIR}/resources/debian/changelog tonvale_newest_entry LIMIT_COUNT 1)
+if(NOT tonvale_newest_entry MATCHES "^tonvale \\(([^)]+)-([^-)]+)\\)"
+   OR NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "resources/debian/changelog: the newest entry (${tonvale_newest_entry}) "
+                      "is not for version ${PROJECT_VERSION}: add one for it")
+endif()
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_2})
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package build-package/tonvale_<version>_<arch>.deb (or in $BUILD_DIR): the
-# program installed under /usr, without tests and benchmarks. Extra arguments go to CMake.
+# Builds the Debian package build-package/tonvale_<version>-<release>_<arch>.deb (or in
+# $BUILD_DIR): the program installed under /usr, without tests and benchmarks, checked by lintian,
+# which must find no error and no warning. Extra arguments go to CMake.
 # Install it with: sudo apt install ./build-package/tonvale_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,4 +13,6 @@ cmake --build "$build_dir" --parallel "$(nproc)"
 cd "$build_dir"
 rm -f tonvale_*.deb
 cpack -G DEB >/dev/null
-ls "$PWD"/tonvale_*.deb
+package=$(ls "$PWD"/tonvale_*.deb)
+lintian --fail-on error,warning "$package"
+echo "$package"

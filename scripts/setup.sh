@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running need, when any is missing; with
-# --tests also those of the tests, the benchmarks, the desktop scenarios and the package.
+# --tests also those of the tests, the benchmarks, the desktop scenarios and the package (with
+# the tools that check it).
 set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config ninja-build
-  qt6-base-dev libfluidsynth-dev librtmidi-dev libasound2-dev libx11-dev
+  qt6-base-dev libfluidsynth-dev librtmidi-dev libasound2-dev libx11-dev libsndfile1-dev
   fluid-soundfont-gm fonts-wqy-microhei
 )
 if [ "${1:-}" = "--tests" ]; then
@@ -13,7 +14,7 @@ if [ "${1:-}" = "--tests" ]; then
     libgtest-dev libgmock-dev libbenchmark-dev
     timgm6mb-soundfont
     pulseaudio pulseaudio-utils desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
-    dpkg-dev file fakeroot fluidsynth
+    dpkg-dev file fakeroot fluidsynth lintian appstream
     poppler-utils  # the PDF tests read the text back with pdftotext and pdfinfo
     xvfb xauth
     # the desktop scenarios: window manager, input, windows, accessibility bus, screen pixels

@@ -3,8 +3,10 @@
 #include "core/ConversionFiles.h"
 #include "core/NoteTable.h"
 #include "core/VersionInfo.h"
+#include "exchange/AudioExport.h"
 #include "exchange/PdfExport.h"
 #include "midi/MidiConversion.h"
+#include "platform/midi/FluidSynthAudioRenderer.h"
 #include "score/CheckCommand.h"
 
 #include <QCoreApplication>
@@ -78,6 +80,12 @@ int exportPdf(const Command& command, const QStringList& operands) {
     })(command, files);
 }
 
+// The built-in synthesizer with no sound output: no sound card is needed.
+QString exportAudio(const QString& in, const QString& out) {
+    FluidSynthAudioRenderer renderer(FluidSynthOutput::systemConfig());
+    return AudioExport::exportScoreFile(in, out, embeddedNotes(), renderer);
+}
+
 int checkScores(const Command&, const QStringList& operands) {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -98,6 +106,8 @@ const QList<Command>& commands() {
         {"--import-midi", "IN.mid OUT.piano", "把 MIDI 文件的旋律导入为乐谱", convertFile(importMidi)},
         {"--export-pdf", "IN.piano OUT.pdf [--no-keys]",
          "把乐谱印成 PDF（A4，音符下印默认键位的电脑按键；--no-keys 不印）", exportPdf, true},
+        {"--export-audio", "IN.piano OUT", "把乐谱导出为音频（OUT 以 .wav、.flac 或 .ogg 结尾）",
+         convertFile(exportAudio)},
         {"--help", "", "显示本帮助", printHelp},
         {"--version", "", "显示版本", printVersion},
     };

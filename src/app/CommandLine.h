@@ -2,6 +2,7 @@
 // The commands the program runs without a window and without a display, before anything else:
 //   tonvale --help | --version | --check FILE... | --export-midi IN OUT | --import-midi IN OUT
 //           | --export-pdf IN OUT [--no-keys]
+//           | --export-audio IN OUT
 // Each command is one row of the table in CommandLine.cpp; --help prints them all.
 #include <optional>
 

@@ -18,6 +18,16 @@ QStringList QtFileDialogs::nameFilters(const QString& filter) {
     return filters;
 }
 
+QString QtFileDialogs::suffixOf(const QString& nameFilter) {
+    const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
+    const QString patterns =
+        nameFilter.mid(open + 1).chopped(nameFilter.endsWith(QLatin1Char(')')) ? 1 : 0);
+    const QString first = patterns.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    const QString suffix = first.section(QLatin1Char('.'), 1);
+    return first.startsWith(QLatin1String("*.")) && !suffix.contains(QLatin1Char('*')) ? suffix
+                                                                                       : QString();
+}
+
 QString QtFileDialogs::getSaveFileName(const QString& title, const QString& filter,
                                        const QString& defaultSuffix) {
     QFileDialog dialog(DialogOwner::ownerFor(owner_), title);
@@ -26,6 +36,13 @@ QString QtFileDialogs::getSaveFileName(const QString& title, const QString& filt
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(nameFilters(filter));
     dialog.setDefaultSuffix(defaultSuffix);
+    // A name typed without a suffix takes that of the file type chosen, so that the type chosen
+    // is the type written.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, defaultSuffix](const QString& nameFilter) {
+                         const QString suffix = suffixOf(nameFilter);
+                         dialog.setDefaultSuffix(suffix.isEmpty() ? defaultSuffix : suffix);
+                     });
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.first();

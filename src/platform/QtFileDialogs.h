@@ -18,6 +18,9 @@ public:
     // "desc|pattern|desc|pattern" as Qt's name filters; a description that does not show its
     // patterns in parentheses gets them appended.
     static QStringList nameFilters(const QString& filter);
+    // The suffix of a name filter's first pattern ("MIDI 文件(*.mid)" gives "mid"); "" when it
+    // has none ("*.*").
+    static QString suffixOf(const QString& nameFilter);
 
 private:
     QPointer<QWidget> owner_;

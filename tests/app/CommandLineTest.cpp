@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -36,7 +37,8 @@ TEST(CommandLine, HelpAndVersionRunWithoutADisplayAndAnUnknownOptionIsAUsageErro
     EXPECT_EQ(help.exitCode, 0);
     for (const char* form : {"--check FILE...", "--export-midi IN.piano OUT.mid",
                              "--import-midi IN.mid OUT.piano",
-                             "--export-pdf IN.piano OUT.pdf [--no-keys]", "--help", "--version"})
+                             "--export-pdf IN.piano OUT.pdf [--no-keys]",
+                             "--export-audio IN.piano OUT", "--help", "--version"})
         EXPECT_TRUE(help.out.contains(QLatin1String(form))) << form;
 
     const Outcome version = runTonvale({QStringLiteral("--version")});
@@ -61,9 +63,12 @@ TEST(CommandLine, AConversionNeverWritesOverItsInputAndTellsAFolderFromAMissingF
     ASSERT_TRUE(QFile::link(score, link));
 
     for (const QString& out : {score, link, dir.filePath(QStringLiteral("./a.piano"))}) {
-        const Outcome same = runTonvale({QStringLiteral("--export-midi"), score, out});
-        EXPECT_EQ(same.exitCode, 1) << out.toStdString();
-        EXPECT_TRUE(same.err.contains(QStringLiteral("输入文件"))) << same.err.toStdString();
+        for (const QString& command :
+             {QStringLiteral("--export-midi"), QStringLiteral("--export-audio")}) {
+            const Outcome same = runTonvale({command, score, out});
+            EXPECT_EQ(same.exitCode, 1) << out.toStdString();
+            EXPECT_TRUE(same.err.contains(QStringLiteral("输入文件"))) << same.err.toStdString();
+        }
     }
     EXPECT_EQ(contents(score), text);
 
@@ -114,6 +119,56 @@ TEST(CommandLine, ThePdfExportRunsWithoutADisplayAndNeverReplacesAGoodFileWithAF
     EXPECT_EQ(runTonvale({option, score}).exitCode, 2);
     EXPECT_EQ(runTonvale({option, score, pdf, plain}).exitCode, 2);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4); // no temporary file left
+}
+
+TEST(CommandLine, AScoreBecomesAnAudioFileWithoutASoundCardAndAnEmptyOneIsRefused) {
+    QTemporaryDir dir;
+    const QString score = dir.filePath(QStringLiteral("a.piano"));
+    const QString empty = dir.filePath(QStringLiteral("empty.piano"));
+    for (const auto& [path, text] :
+         {std::pair{score, QByteArray("%0\r\n$120\r\n?4/4\r\n1+4\r\n2+4")},
+          std::pair{empty, QByteArray()}}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+    const QString audio = dir.filePath(QStringLiteral("a.ogg"));
+    const Outcome done = runTonvale({QStringLiteral("--export-audio"), score, audio});
+    EXPECT_EQ(done.exitCode, 0) << done.err.toStdString();
+    EXPECT_TRUE(contents(audio).startsWith("OggS"));
+
+    const Outcome refused = runTonvale(
+        {QStringLiteral("--export-audio"), empty, dir.filePath(QStringLiteral("b.wav"))});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("没有发声的音符")))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("b.wav"))));
+}
+
+// The manual page as its source reads with the escapes and quotes of its macros taken out.
+QString manualPageText() {
+    QString text = QString::fromUtf8(contents(QStringLiteral(TONVALE_MANUAL_PAGE)));
+    text.replace(QStringLiteral("\\-"), QStringLiteral("-")).remove(QLatin1Char('"'));
+    return text.simplified();
+}
+
+TEST(CommandLine, TheManualPageShowsEveryFormThatHelpLists) {
+    const QString page = manualPageText();
+    ASSERT_FALSE(page.isEmpty());
+    int forms = 0;
+    for (const QString& line : runTonvale({QStringLiteral("--help")}).out.split('\n')) {
+        if (!line.startsWith(QStringLiteral("  --"))) continue;
+        // The form ends where its description begins: at a gap of blanks, or at the first
+        // Chinese character when the form fills its column.
+        const qsizetype gap = line.indexOf(QStringLiteral("  "), 2);
+        const QString column = line.left(gap < 0 ? line.size() : gap);
+        const auto chinese = std::find_if(column.begin(), column.end(),
+                                          [](QChar c) { return c.unicode() >= 0x80; });
+        const QString form = column.left(chinese - column.begin()).simplified();
+        EXPECT_TRUE(page.contains(form)) << form.toStdString();
+        ++forms;
+    }
+    EXPECT_GE(forms, 7);
 }
 
 } // namespace

@@ -152,11 +152,11 @@ TEST_F(WindowBehaviourTest, HelpOpensTheManualBesideTheProgramOrSaysItIsMissing)
 
 TEST_F(WindowBehaviourTest, AnInstalledProgramFindsItsManualUnderShareDoc) {
     folder.write("bin/INI/.keep", {});
-    folder.write("share/doc/Tonvale/帮助.html", "<html></html>");
+    folder.write("share/doc/tonvale/帮助.html", "<html></html>");
     frmMain& m = start(AppPaths(folder.file("bin"), folder.file("bin")));
     shell.succeed = true;
     m.menus().mnuHelpSubs(0)->trigger();
-    EXPECT_EQ(shell.opened, QStringList{folder.file("share/doc/Tonvale/帮助.html")});
+    EXPECT_EQ(shell.opened, QStringList{folder.file("share/doc/tonvale/帮助.html")});
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 

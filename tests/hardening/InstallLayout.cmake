@@ -8,7 +8,9 @@ if(failed)
   message(FATAL_ERROR "the install failed")
 endif()
 set(expected bin/tonvale share/applications/tonvale.desktop share/mime/packages/tonvale.xml
-    share/doc/Tonvale/帮助.html share/doc/Tonvale/screenshot.png)
+    share/man/man1/tonvale.1.gz share/metainfo/org.example.tonvale.metainfo.xml
+    share/doc/tonvale/帮助.html share/doc/tonvale/screenshot.png share/doc/tonvale/copyright
+    share/doc/tonvale/changelog.Debian.gz share/lintian/overrides/tonvale)
 foreach(size 16 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/tonvale.png
        share/icons/hicolor/${size}x${size}/mimetypes/application-x-tonvale-piano.png
@@ -19,14 +21,7 @@ foreach(path IN LISTS expected)
     message(FATAL_ERROR "missing after the install: ${path}")
   endif()
 endforeach()
-find_program(validate desktop-file-validate)
-if(validate)
-  execute_process(COMMAND ${validate} ${STAGE}/usr/share/applications/tonvale.desktop
-                  RESULT_VARIABLE invalid)
-  if(invalid)
-    message(FATAL_ERROR "the desktop entry is not valid")
-  endif()
-endif()
+# Whether the desktop entry and the AppStream metadata are valid: tests/packaging.
 file(READ ${STAGE}/usr/share/applications/tonvale.desktop entry)
 # Which files open with the program is each user's choice, never the install's.
 string(FIND "${entry}" "\nMimeType=" at)

@@ -19,6 +19,17 @@ TEST(RecorderFileDialogs, DescriptionsWithoutPatternsGetThem) {
     EXPECT_TRUE(QtFileDialogs::nameFilters(QString()).isEmpty());
 }
 
+TEST(RecorderFileDialogs, ANameTypedWithoutSuffixTakesThatOfTheChosenType) {
+    const QStringList filters = QtFileDialogs::nameFilters(Recorder::saveDialogFilter());
+    QStringList suffixes;
+    for (const QString& filter : filters)
+        suffixes << QtFileDialogs::suffixOf(filter);
+    EXPECT_EQ(suffixes, QStringList({"piano", "mid", ""}));
+    EXPECT_EQ(QtFileDialogs::suffixOf("Pictures (*.png *.bmp)"), "png");
+    EXPECT_EQ(QtFileDialogs::suffixOf("*.tar.gz"), "tar.gz");
+    EXPECT_EQ(QtFileDialogs::suffixOf("Everything (*)"), "");
+}
+
 TEST(RecorderClock, NeverGoesBackAndResolvesWellBelowAMillisecond) {
     SteadyTimeSource clock;
     qint64 previous = clock.nowNanoseconds();

@@ -164,6 +164,10 @@ void FluidSynthEngine::render(float* left, float* right, int frames) {
     fluid_synth_write_float(synth_, frames, left, 0, 1, right, 0, 1);
 }
 
+int FluidSynthEngine::blockFrames() const {
+    return fluid_synth_get_internal_bufsize(synth_);
+}
+
 int FluidSynthEngine::activeVoiceCount() const {
     return fluid_synth_get_active_voice_count(synth_);
 }

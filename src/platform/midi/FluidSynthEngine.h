@@ -53,6 +53,9 @@ public:
     bool send(std::uint32_t message);
     // Renders `frames` frames of both channels; for use without an audio driver.
     void render(float* left, float* right, int frames);
+    // The synthesizer takes in messages between blocks of this many frames: one sent after
+    // rendering a whole number of blocks sounds from the first frame rendered next.
+    int blockFrames() const;
     int activeVoiceCount() const;
     double sampleRate() const;
 

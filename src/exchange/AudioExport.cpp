@@ -1,0 +1,85 @@
+#include "exchange/AudioExport.h"
+
+#include "core/AtomicFile.h"
+#include "core/ConversionFiles.h"
+#include "midi/MidiConversion.h"
+#include "midi/MidiTempoMap.h"
+#include "midi/SmfReader.h"
+#include "score/ScoreFile.h"
+#include "score/ScoreText.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace AudioExport {
+namespace {
+
+bool soundsANote(const QList<AudioRenderer::Event>& events) {
+    return std::any_of(events.begin(), events.end(), [](const AudioRenderer::Event& event) {
+        const std::uint32_t kind = event.message & 0xF0;
+        const std::uint32_t velocity = event.message >> 16 & 0x7F;
+        return kind == 0x90 && velocity > 0;
+    });
+}
+
+QString unsupportedFormat(const QString& path) {
+    return QStringLiteral("错误：不知道把“%1”存为哪种音频：文件名请以 .wav、.flac 或 .ogg 结尾！")
+        .arg(path);
+}
+
+QString nothingSounds() {
+    return QStringLiteral("错误：乐谱中没有发声的音符，没有可以导出的声音！");
+}
+
+} // namespace
+
+std::optional<AudioFileFormat> formatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("wav")) return AudioFileFormat::Wav;
+    if (suffix == QLatin1String("flac")) return AudioFileFormat::Flac;
+    if (suffix == QLatin1String("ogg") || suffix == QLatin1String("oga"))
+        return AudioFileFormat::OggVorbis;
+    return std::nullopt;
+}
+
+QList<AudioRenderer::Event> events(const QByteArray& midi) {
+    const SmfReader::Result read = SmfReader::read(midi);
+    QList<SmfEvent> messages;
+    for (const SmfTrack& track : read.file.tracks)
+        for (const SmfEvent& event : track.events)
+            if (event.kind == SmfEvent::Kind::Channel) messages.append(event);
+    std::stable_sort(messages.begin(), messages.end(),
+                     [](const SmfEvent& a, const SmfEvent& b) { return a.tick < b.tick; });
+    MidiTempoMap time(read.file);
+    QList<AudioRenderer::Event> out;
+    out.reserve(messages.size());
+    for (const SmfEvent& e : messages)
+        out.append({time.milliseconds(e.tick), std::uint32_t(e.status) |
+                                                   std::uint32_t(e.data1) << 8 |
+                                                   std::uint32_t(e.data2) << 16});
+    return out;
+}
+
+QString exportScoreText(const QString& text, const QString& audioPath, const NoteTable& notes,
+                        AudioRenderer& renderer) {
+    const std::optional<AudioFileFormat> format = formatOf(audioPath);
+    if (!format) return unsupportedFormat(audioPath);
+    const QList<AudioRenderer::Event> sound = events(MidiConversion::scoreMidi(text, notes));
+    if (!soundsANote(sound)) return nothingSounds();
+    QString error;
+    const bool written = AtomicFile::write(audioPath, [&](QIODevice& file) {
+        error = renderer.render(sound, *format, file);
+        return error.isEmpty();
+    });
+    if (written) return {};
+    return error.isEmpty() ? ConversionFiles::cannotWrite(audioPath) : error;
+}
+
+QString exportScoreFile(const QString& scorePath, const QString& audioPath, const NoteTable& notes,
+                        AudioRenderer& renderer) {
+    const ScoreFile::ReadResult file = ScoreFile::readWhole(scorePath);
+    if (file.error != ScoreFile::ReadError::None) return ScoreFile::errorText(file.error);
+    return exportScoreText(ScoreText::decode(file.bytes), audioPath, notes, renderer);
+}
+
+} // namespace AudioExport

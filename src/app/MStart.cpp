@@ -35,7 +35,7 @@ bool CheckPrevInstance(SingleInstance& instance, frmMain& main, MessageSink& mes
         QObject::connect(&instance, &SingleInstance::activationRequested, &main, &frmMain::bringToFront);
         return false;
     }
-    const bool onlyOne = main.options().blnOnlyRunOne;
+    const bool onlyOne = main.onlyOneInstance();
     if (onlyOne)
         messages.show({QStringLiteral("对不起，您设置只允许运行一个程序实例！程序已经在运行！"),
                        QStringLiteral("%1 - %2").arg(QString::fromUtf8(VersionInfo::companyName),

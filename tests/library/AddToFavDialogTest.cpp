@@ -20,6 +20,9 @@
 
 namespace {
 
+// The item of the first favorite follows the menu's own.
+const qsizetype kFirstFavorite = MainMenus::entriesOf(Menu::Favorites).size();
+
 class AddToFavDialog : public testing::Test {
 protected:
     QString settings() const { return dir.file("INI/程序设置.INI"); }
@@ -45,7 +48,7 @@ protected:
     TempProgramFolder dir;
     MainMenus menus;
     ListPair favorites;
-    FavoritesMenu view{favorites, menus.mnuFavoriteSubs};
+    FavoritesMenu view{favorites, menus};
     QString playing = "/m/song.piano";
     qint32 row = 57;
     std::optional<frmAddToFav> dialog;
@@ -69,10 +72,10 @@ TEST_F(AddToFavDialog, OffersTheFileNameWithThePositionAndStoresThePositionOfOk)
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(favorites.entries(), QStringList{"/m/song.piano *60"});
     EXPECT_EQ(favorites.displayTexts(), QStringList{"song.piano *57"});
-    ASSERT_EQ(menus.mnuFavoriteSubs.count(), 4);
-    EXPECT_EQ(menus.mnuFavoriteSubs(3)->caption(), "song.piano *57");
-    EXPECT_TRUE(menus.mnuFavoriteSubs(2)->visible());
-    EXPECT_TRUE(menus.mnuFavoriteSubs(1)->enabled());
+    ASSERT_EQ(menus.menu(Menu::Favorites).count(), 4);
+    EXPECT_EQ(menus.menu(Menu::Favorites).at(kFirstFavorite)->caption(), "song.piano *57");
+    EXPECT_TRUE(menus.item(MenuEntry::FavoritesListSeparator)->visible());
+    EXPECT_TRUE(menus.item(MenuEntry::FavoritesOrganize)->enabled());
     EXPECT_EQ(storedRemember(), "1");
 }
 
@@ -114,7 +117,7 @@ TEST_F(AddToFavDialog, ADuplicateNameAddsNothing) {
     QTest::mouseClick(d.btnOk, Qt::LeftButton);
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(favorites.entries(), QStringList{"/m/x.piano"});
-    EXPECT_EQ(menus.mnuFavoriteSubs.count(), 4);
+    EXPECT_EQ(menus.menu(Menu::Favorites).count(), 4);
 }
 
 TEST_F(AddToFavDialog, AnEmptyNameCannotBeConfirmedAndAnyTypedNameCan) {

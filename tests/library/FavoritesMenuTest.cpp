@@ -17,15 +17,16 @@ protected:
     }
     QStringList captions() const {
         QStringList out;
-        for (qsizetype i = FavoritesMenu::firstFavoriteItem; i < menu.count(); ++i)
-            out << menu(i)->caption();
+        // One item per favorite, after the menu's own.
+        for (qsizetype i = MainMenus::entriesOf(Menu::Favorites).size(); i < menu.count(); ++i)
+            out << menu.at(i)->caption();
         return out;
     }
 
     MainMenus menus;
-    MenuArray& menu = menus.mnuFavoriteSubs;
+    MenuArray& menu = menus.menu(Menu::Favorites);
     ListPair favorites;
-    FavoritesMenu view{favorites, menus.mnuFavoriteSubs};
+    FavoritesMenu view{favorites, menus};
 };
 
 TEST_F(FavoritesMenuTest, WithoutFavoritesOnlyAddingIsOffered) {

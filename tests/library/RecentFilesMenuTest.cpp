@@ -14,16 +14,17 @@ class RecentFilesMenuTest : public testing::Test {
 protected:
     QStringList captions() const {
         QStringList out;
-        for (qsizetype i = RecentFilesMenu::firstEntryItem; i < menu.count(); ++i)
-            out << menu(i)->caption();
+        // One item per recent file, after the menu's own.
+        for (qsizetype i = menu.count() - recent.count(); i < menu.count(); ++i)
+            out << menu.at(i)->caption();
         return out;
     }
     void open(const QString& entry) { recent.AddRecentFile(entry); }
 
     MainMenus menus;
-    MenuArray& menu = menus.mnuRecentFiles;
+    MenuArray& menu = menus.menu(Menu::RecentFiles);
     RecentFiles recent;
-    RecentFilesMenu view{recent, menus.mnuRecentFiles};
+    RecentFilesMenu view{recent, menus};
 };
 
 TEST_F(RecentFilesMenuTest, AnEmptyListOffersNoClearingAndNoSeparator) {

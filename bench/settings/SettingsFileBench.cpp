@@ -2,6 +2,7 @@
 // of 10,000 entries and 500 favorites, against the same keys written with one rewrite of the
 // file per key, and read with one parse of the file per key, as a profile-file API does.
 //   build/bench/settings/bench_settings_file [entries] [favorites] [folder]
+#include "app/MainWindowSettings.h"
 #include "app/frmMain.h"
 #include "core/CIni.h"
 #include "core/IniDocument.h"

@@ -5,9 +5,12 @@
 bool SingleNote::strike(int keyIndex, int velocity) {
     if (keyIndex == intLastKey_ && !isAgain) return false;
     MMidiOut& midi = sound_.midi();
-    midi.NoteOff(sound_.channel(), NoteTable::baseNote(intLastKey_), sound_.intYindiao());
-    midi.NoteOn(sound_.channel(), NoteTable::baseNote(keyIndex), velocity, sound_.intYindiao());
+    const Sent now{sound_.channel(), sound_.intYindiao()};
+    const Sent last = sent_.value_or(now);
+    midi.NoteOff(last.channel, NoteTable::baseNote(intLastKey_), last.shift);
+    midi.NoteOn(now.channel, NoteTable::baseNote(keyIndex), velocity, now.shift);
     intLastKey_ = keyIndex;
+    sent_ = now;
     isAgain = false;
     return true;
 }

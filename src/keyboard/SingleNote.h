@@ -3,6 +3,8 @@
 // before. The key struck last sounds again only when isAgain is set.
 #include "core/SoundSettings.h"
 
+#include <optional>
+
 class SingleNote {
 public:
     explicit SingleNote(SoundSettings& sound) : sound_(sound) {}
@@ -17,4 +19,11 @@ public:
 private:
     SoundSettings& sound_;
     int intLastKey_ = 0;
+    // Where the last note went out (channel and key of the music): its note-off must reach that
+    // note even when either changed since, or the note would hang. None before the first strike.
+    struct Sent {
+        int channel;
+        int shift;
+    };
+    std::optional<Sent> sent_;
 };

@@ -50,7 +50,7 @@ TEST_F(LibraryMenusTest, RecentFilesAndFavoritesOpenFromTheMenuBar) {
 
         main.features().favorites.AddListEntry(dir.file("m/b.piano") + " *2", "乙",
                                           ListPair::DuplicateTest::OnDisplayNames);
-        main.parts().libraryMenus.favoritesMenu().RebuildFavoritesMenu();
+        main.parts().libraryMenus->favoritesMenu().RebuildFavoritesMenu();
         QAction* favorite = action(main.menuBar(), "乙");
         ASSERT_NE(favorite, nullptr);
         favorite->trigger();
@@ -67,7 +67,7 @@ TEST_F(LibraryMenusTest, TheOrganiserOpensFromTheMenuAndItsMovesReachTheMenu) {
         for (const char* name : {"a", "b"})
             main.features().favorites.AddListEntry(dir.file(QString("m/%1.piano").arg(name)), name,
                                               ListPair::DuplicateTest::OnDisplayNames);
-        main.parts().libraryMenus.favoritesMenu().RebuildFavoritesMenu();
+        main.parts().libraryMenus->favoritesMenu().RebuildFavoritesMenu();
         bool seen = false;
         QTimer::singleShot(100, [&] {
             auto* dialog = qobject_cast<frmOrganizeFav*>(QApplication::activeModalWidget());
@@ -91,12 +91,12 @@ TEST_F(LibraryMenusTest, ADroppedFolderFillsTheActiveListAndTheStatusBarComesBac
     runProgram([this](frmMain& main) {
         QLabel* status = main.parts().statusBar->lblStatus;
         status->setText("之前");
-        main.parts().libraryMenus.scanDroppedFolder(dir.file("m") + "/");
+        main.parts().libraryMenus->scanDroppedFolder(dir.file("m") + "/");
         EXPECT_EQ(status->text(), FolderScanCommands::startingText());
         EXPECT_EQ(main.parts().statusBar->imgFileIcon->toolTip(), FolderScanCommands::stopToolTip());
         QElapsedTimer guard;
         guard.start();
-        while (main.parts().libraryMenus.scanFile().isScanning() && guard.elapsed() < 10000)
+        while (main.parts().libraryMenus->scanFile().isScanning() && guard.elapsed() < 10000)
             QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         EXPECT_EQ(main.features().playingList.count(), 3);
@@ -104,9 +104,9 @@ TEST_F(LibraryMenusTest, ADroppedFolderFillsTheActiveListAndTheStatusBarComesBac
         EXPECT_EQ(status->text(), QString("之前"));
         EXPECT_TRUE(main.parts().statusBar->imgFileIcon->toolTip().isEmpty());
 
-        main.parts().libraryMenus.setActiveList([] { return 1; });
-        main.parts().libraryMenus.scanDroppedFolder(dir.file("m/sub"));
-        while (main.parts().libraryMenus.scanFile().isScanning() && guard.elapsed() < 10000)
+        main.parts().libraryMenus->setActiveList([] { return 1; });
+        main.parts().libraryMenus->scanDroppedFolder(dir.file("m/sub"));
+        while (main.parts().libraryMenus->scanFile().isScanning() && guard.elapsed() < 10000)
             QCoreApplication::processEvents();
         EXPECT_EQ(main.features().favorites.entries(), QStringList{dir.file("m/sub/c.PIANO")});
     });
@@ -124,13 +124,13 @@ TEST_F(LibraryMenusTest, AFavoritesMenuOfFiveHundredIsBuiltAtOnce) {
                                               ListPair::DuplicateTest::OnDisplayNames);
         QElapsedTimer clock;
         clock.start();
-        main.parts().libraryMenus.favoritesMenu().RebuildFavoritesMenu();
+        main.parts().libraryMenus->favoritesMenu().RebuildFavoritesMenu();
         EXPECT_LT(clock.elapsed(), 300);
         QAction* last = action(main.menuBar(), "499");
         ASSERT_NE(last, nullptr);
         EXPECT_TRUE(last->isVisible());
         main.features().favorites.removeAt(0);
-        main.parts().libraryMenus.favoritesMenu().RebuildFavoritesMenu();
+        main.parts().libraryMenus->favoritesMenu().RebuildFavoritesMenu();
         EXPECT_EQ(action(main.menuBar(), "0"), nullptr);
         EXPECT_NE(action(main.menuBar(), "499"), nullptr);
     });

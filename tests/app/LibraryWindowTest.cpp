@@ -50,7 +50,7 @@ struct LibraryWindowTest : testing::Test {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&main()));
     }
     frmMain& main() { return window->main; }
-    ListBar& bar() { return *main().parts().library.listBar(); }
+    ListBar& bar() { return *main().parts().library->listBar(); }
     QString score(const QString& name) {
         folder.write(name, GbkCodec::encode("$100\r\n?4/4\r\n1+4\r\n2+4"));
         return folder.file(name);
@@ -87,7 +87,7 @@ TEST_F(LibraryWindowTest, DroppedScoresJoinThePlayingListAndAFolderIsAnnounced) 
     EXPECT_EQ(main().features().engine.score().strPlayingFile, scores[0]);
     EXPECT_EQ(main().windowTitle(), QString("Tonvale -> [一]"));
 
-    QSignalSpy folders(&main().parts().library, &LibraryController::folderDropped);
+    QSignalSpy folders(main().parts().library, &LibraryController::folderDropped);
     folder.write("目录/.keep", {});
     drop({folder.file("目录")});
     ASSERT_EQ(folders.size(), 1);

@@ -165,7 +165,7 @@ TEST_F(MainWindowKeyboardTest, TheDamperSilencesTheKeyboard) {
     backend.sent.clear();
     QTest::mouseMove(damper, damper->rect().center());
     EXPECT_TRUE(backend.sent.isEmpty());
-    main.features().transport.clickButton(2); // Stop
+    main.features().transport.clickButton(Transport::StopButton);
     backend.sent.clear();
     QTest::mouseMove(damper, damper->rect().center() + QPoint(1, 1));
     EXPECT_EQ(backend.sent.size(), 88);

@@ -61,8 +61,8 @@ TEST_F(SettingsFileTest, AFirstStartAndTheFilesItLeavesAfterShutdownKeyByKey) {
     for (const MenuItem* item : m.features().menus.rememberedChecks())
         if (item->checked()) checked << item->caption();
     EXPECT_EQ(checked, (QStringList{"播放时(&P)", "循环播放(&C)", "不操作", "电脑按键(&C)"}));
-    EXPECT_EQ(m.parts().windowSettings.volSystemVolume()->volume(), 930);
-    EXPECT_EQ(m.parts().windowSettings.volSystemVolume()->toolTip(), QString("100%"));
+    EXPECT_EQ(m.parts().windowSettings->volSystemVolume()->volume(), 930);
+    EXPECT_EQ(m.parts().windowSettings->volSystemVolume()->toolTip(), QString("100%"));
     EXPECT_EQ(volume.positions.last(), 930);
     // The sample plays on top, once, outside the lists, and is gone from the folder.
     EXPECT_EQ(m.features().engine.lngTotalRow(), 266);
@@ -108,7 +108,7 @@ TEST_F(SettingsFileTest, ALaterStartRestoresWindowSoundChecksAndBarsWithoutChang
     EXPECT_EQ(m.features().sound.channel(), 3);
     EXPECT_EQ(m.features().sound.intYindiao(), 20);
     EXPECT_EQ(m.features().sound.intVelocity(), 90);
-    EXPECT_EQ(m.parts().windowSettings.volSystemVolume()->volume(), 700);
+    EXPECT_EQ(m.parts().windowSettings->volSystemVolume()->volume(), 700);
     EXPECT_TRUE(m.parts().container->isBarVisible(BottomContainer::Bar::Status));
     EXPECT_FALSE(m.parts().container->isBarVisible(BottomContainer::Bar::Control));
     EXPECT_TRUE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -241,7 +241,7 @@ TEST_P(TransparencyAtStart, AppliesTheStoredPercentAsTheWindowsAlpha) {
     writeKeys(kSettings, keys);
     frmMain& m = start();
     EXPECT_EQ(qRound(m.windowOpacity() * 255), GetParam().alpha);
-    EXPECT_EQ(m.parts().windowSettings.settings().transparencyPercent(),
+    EXPECT_EQ(m.parts().windowSettings->settings().transparencyPercent(),
               std::clamp(int(QString(GetParam().stored).toDouble()), 0, 99));
 }
 
@@ -365,7 +365,7 @@ TEST_F(SettingsFileTest, StoredMuteMutesAtStartOverwritingTheStoredVolume) {
     writeKeys(kSettings, keys);
     frmMain& m = start();
     EXPECT_EQ(volume.positions, (QList<int>{700, 0}));
-    EXPECT_FALSE(m.parts().windowSettings.volSystemVolume()->isEnabled());
+    EXPECT_FALSE(m.parts().windowSettings->volSystemVolume()->isEnabled());
     EXPECT_FALSE(m.features().menus.item(MenuEntry::VolumeUp)->enabled());
     EXPECT_FALSE(m.features().menus.item(MenuEntry::VolumeDown)->enabled());
     stop();
@@ -384,12 +384,13 @@ TEST_F(SettingsFileTest, RepeatedFavoriteNamesAreSkippedAndTheMenuHasOneEntryPer
     frmMain& m = start();
     EXPECT_EQ(m.features().favorites.count(), 2);
     const MenuArray& menu = m.features().menus.menu(Menu::Favorites);
-    ASSERT_EQ(menu.count(), 5);
-    EXPECT_EQ(menu(3)->caption(), QString("一"));
-    EXPECT_EQ(menu(4)->caption(), QString("三"));
-    EXPECT_TRUE(menu(2)->visible());
-    EXPECT_FALSE(menu(0)->enabled());
-    EXPECT_TRUE(menu(1)->enabled());
+    const qsizetype first = MainMenus::entriesOf(Menu::Favorites).size();
+    ASSERT_EQ(menu.count(), first + 2);
+    EXPECT_EQ(menu.at(first)->caption(), QString("一"));
+    EXPECT_EQ(menu.at(first + 1)->caption(), QString("三"));
+    EXPECT_TRUE(m.features().menus.item(MenuEntry::FavoritesListSeparator)->visible());
+    EXPECT_FALSE(m.features().menus.item(MenuEntry::FavoritesAdd)->enabled());
+    EXPECT_TRUE(m.features().menus.item(MenuEntry::FavoritesOrganize)->enabled());
     // The menu bar shows them too.
     QStringList shown;
     for (const QAction* action : m.menuBar()->actions().at(3)->menu()->actions())
@@ -420,7 +421,7 @@ TEST_F(SettingsFileTest, NamesOutsideGbkComeBackFromEveryDataFileAndAPlaylist) {
     m.features().opener.playAllFiles(entry, true, true);
     m.features().favorites.AddListEntry(entry, caption, ListPair::DuplicateTest::OnDisplayNames);
     dialogs.answers << folder.file("列表 ♫.plist");
-    ASSERT_TRUE(m.parts().library.commands().savePlaylist());
+    ASSERT_TRUE(m.parts().library->commands().savePlaylist());
     stop();
     // "é" keeps its GBK bytes, "♫" is written in four.
     for (const char* file : {kSettings, kPlayingList, kFavorites})

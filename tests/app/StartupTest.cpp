@@ -206,15 +206,15 @@ TEST_F(StartupTest, TheTransportDrivesTheSampleFromTheMenusAndCloseEndsIt) {
             QTest::qWait(1500); // a few rows, holds included
             main.grab().save(QString::fromLocal8Bit(sheet));
         }
-        EXPECT_EQ(main.features().transport.PlayState(), 0);
+        EXPECT_EQ(main.features().transport.PlayState(), Transport::Playing);
         EXPECT_TRUE(menus.item(MenuEntry::FileClose)->enabled());
         menus.item(MenuEntry::PlayStop)->trigger(); // 停止
-        EXPECT_EQ(main.features().transport.PlayState(), 2);
+        EXPECT_EQ(main.features().transport.PlayState(), Transport::Stopped);
         EXPECT_EQ(main.features().engine.lngCurrentRow(), 0);
         menus.item(MenuEntry::PlayPause)->trigger(); // 播放/暂停
-        EXPECT_EQ(main.features().transport.PlayState(), 0);
+        EXPECT_EQ(main.features().transport.PlayState(), Transport::Playing);
         menus.item(MenuEntry::FileClose)->trigger(); // 关闭
-        EXPECT_EQ(main.features().transport.PlayState(), 3);
+        EXPECT_EQ(main.features().transport.PlayState(), Transport::NoScore);
         EXPECT_FALSE(menus.item(MenuEntry::FileClose)->enabled());
         EXPECT_FALSE(menus.item(MenuEntry::PlayPause)->enabled());
         EXPECT_EQ(main.windowTitle(), QString("Tonvale"));
@@ -251,7 +251,7 @@ TEST_F(StartupTest, ARecordingSavedFromTheStatusLabelPlaysBackWithTheSameNotes) 
     const QString saved = dir.file("录音 ♫ 노래.piano");
     dialogs.answers << saved;
     runProgram([&](frmMain& main) {
-        main.features().transport.clickButton(2); // no sample in the way
+        main.features().transport.clickButton(Transport::StopButton); // no sample in the way
         main.features().recorder.StartRecording();
         main.features().recorder.BeginRecording({0, "C", "4/4", "60"});
         for (int key : {39, 41, 43, 39}) {

@@ -55,8 +55,8 @@ TEST_F(WindowBehaviourTest, TheMuteButtonMutesAndUnmutesAndGreysTheLouderAndSoft
     m.features().menus.item(MenuEntry::ViewControlBar)->trigger(); // the control bar holds the button
     m.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
-    ButtonEx* mute = m.parts().windowSettings.btnMute();
-    Volume* slider = m.parts().windowSettings.volSystemVolume();
+    ButtonEx* mute = m.parts().windowSettings->btnMute();
+    Volume* slider = m.parts().windowSettings->volSystemVolume();
     ASSERT_TRUE(mute->isVisible());
 
     QTest::mouseClick(mute, Qt::LeftButton);
@@ -84,28 +84,29 @@ TEST_F(WindowBehaviourTest, TheMuteButtonMutesAndUnmutesAndGreysTheLouderAndSoft
 
 TEST_F(WindowBehaviourTest, TheTopmostEntriesAndTheWhilePlayingRule) {
     frmMain& m = start();
-    MenuArray& topmost = m.features().menus.menu(Menu::Topmost);
+    const MainMenus& menus = m.features().menus;
+    const auto topmost = [&menus](MenuEntry rule) { return menus.item(rule); };
     m.features().transport.clickButton(Transport::StopButton); // the first start's sample
     EXPECT_FALSE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    topmost(1)->trigger();
+    topmost(MenuEntry::TopmostAlways)->trigger();
     EXPECT_TRUE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_FALSE(topmost(2)->checked());
-    topmost(0)->trigger();
+    EXPECT_FALSE(topmost(MenuEntry::TopmostWhilePlaying)->checked());
+    topmost(MenuEntry::TopmostNever)->trigger();
     EXPECT_FALSE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     // "While playing" raises the window at once, and the next stop lowers it again.
-    topmost(2)->trigger();
+    topmost(MenuEntry::TopmostWhilePlaying)->trigger();
     EXPECT_TRUE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     m.features().transport.clickButton(Transport::PlayButton);
     m.features().transport.clickButton(Transport::StopButton);
     EXPECT_FALSE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(QList<bool>({topmost(0)->checked(), topmost(1)->checked(), topmost(2)->checked()}),
-              QList<bool>({false, false, true}));
+    for (MenuEntry rule : MainMenus::kTopmostRules)
+        EXPECT_EQ(topmost(rule)->checked(), rule == MenuEntry::TopmostWhilePlaying);
 }
 
 TEST_F(WindowBehaviourTest, PressingTheBackgroundOrABarMovesTheWindowButNotPressingAControl) {
     frmMain& m = start();
     int drags = 0;
-    m.parts().windowSettings.setDragHandler([&](QWidget* window) {
+    m.parts().windowSettings->setDragHandler([&](QWidget* window) {
         EXPECT_EQ(window, &m);
         ++drags;
     });
@@ -161,7 +162,7 @@ TEST_F(WindowBehaviourTest, AnInstalledProgramFindsItsManualUnderShareDoc) {
 
 TEST_F(WindowBehaviourTest, TheVolumeMenuStepsTheSliderAndItsTooltip) {
     frmMain& m = start();
-    Volume* slider = m.parts().windowSettings.volSystemVolume();
+    Volume* slider = m.parts().windowSettings->volSystemVolume();
     slider->setVolume(920);
     m.features().menus.item(MenuEntry::VolumeUp)->trigger();
     EXPECT_EQ(slider->volume(), 930);

@@ -20,9 +20,6 @@
 
 namespace {
 
-// The item of the first favorite follows the menu's own.
-const qsizetype kFirstFavorite = MainMenus::entriesOf(Menu::Favorites).size();
-
 class AddToFavDialog : public testing::Test {
 protected:
     QString settings() const { return dir.file("INI/程序设置.INI"); }
@@ -73,7 +70,7 @@ TEST_F(AddToFavDialog, OffersTheFileNameWithThePositionAndStoresThePositionOfOk)
     EXPECT_EQ(favorites.entries(), QStringList{"/m/song.piano *60"});
     EXPECT_EQ(favorites.displayTexts(), QStringList{"song.piano *57"});
     ASSERT_EQ(menus.menu(Menu::Favorites).count(), 4);
-    EXPECT_EQ(menus.menu(Menu::Favorites).at(kFirstFavorite)->caption(), "song.piano *57");
+    EXPECT_EQ(menus.menu(Menu::Favorites).at(MainMenus::entriesOf(Menu::Favorites).size())->caption(), "song.piano *57");
     EXPECT_TRUE(menus.item(MenuEntry::FavoritesListSeparator)->visible());
     EXPECT_TRUE(menus.item(MenuEntry::FavoritesOrganize)->enabled());
     EXPECT_EQ(storedRemember(), "1");

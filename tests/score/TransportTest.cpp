@@ -81,7 +81,7 @@ TEST(Transport, FavoritesCanBeAddedOnlyWithEntriesInTheList) {
 
 struct Step {
     const char* name;
-    std::vector<int> buttons; // pressed after loading, in order
+    std::vector<Transport::Button> buttons; // pressed after loading, in order
     Shown shown;
 };
 
@@ -90,16 +90,15 @@ class TransportStates : public testing::TestWithParam<Step> {};
 TEST_P(TransportStates, ShowsTheStateReached) {
     TransportRig t;
     t.load();
-    for (int button : GetParam().buttons) t.transport.clickButton(button);
+    for (Transport::Button button : GetParam().buttons) t.transport.clickButton(button);
     expectShown(t, GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TransportStates,
-    testing::Values(Step{"Pause", {1}, kPaused}, Step{"PauseThenPlay", {1, 0}, kPlaying},
-                    Step{"Stop", {2}, kStopped}, Step{"PauseThenStop", {1, 2}, kStopped},
-                    Step{"StopThenPlay", {2, 0}, kPlaying}, Step{"PlayWhilePlaying", {0}, kPlaying},
-                    Step{"ButtonPastTheEnd", {7, -1}, kPlaying}),
+    testing::Values(Step{"Pause", {Transport::PauseButton}, kPaused}, Step{"PauseThenPlay", {Transport::PauseButton, Transport::PlayButton}, kPlaying},
+                    Step{"Stop", {Transport::StopButton}, kStopped}, Step{"PauseThenStop", {Transport::PauseButton, Transport::StopButton}, kStopped},
+                    Step{"StopThenPlay", {Transport::StopButton, Transport::PlayButton}, kPlaying}, Step{"PlayWhilePlaying", {Transport::PlayButton}, kPlaying}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Transport, TopmostFollowsTheStateAndTheSubmenu) {
@@ -153,7 +152,7 @@ TEST(Transport, TheMenuStopsAndOpensTheGoToDialog) {
 
 struct ListCase {
     const char* name;
-    int button;
+    Transport::Button button;
     int count;
     bool selected;
     int playing;
@@ -176,20 +175,20 @@ TEST_P(TransportListButtons, PlayTheEntryOfTheList) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TransportListButtons,
-    testing::Values(ListCase{"First", 3, 3, true, 2, {"entry0.piano"}, 0},
-                    ListCase{"FirstUnselected", 3, 3, false, 2, {}, 0},
-                    ListCase{"FirstEmpty", 3, 0, true, 0, {}, 0},
-                    ListCase{"PreviousFromTheFirstPlaysTheLast", 4, 3, true, 0, {"entry2.piano"}, 0},
-                    ListCase{"Previous", 4, 3, true, 2, {"entry1.piano"}, 0},
-                    ListCase{"PreviousOutsideTheList", 4, 3, true, 3, {}, 0},
-                    ListCase{"PreviousNegative", 4, 3, true, -1, {}, 0},
-                    ListCase{"NextFromTheLastPlaysTheFirst", 5, 3, true, 2, {"entry0.piano"}, 0},
-                    ListCase{"Next", 5, 3, true, 0, {"entry1.piano"}, 0},
-                    ListCase{"NextOutsideTheList", 5, 3, true, 7, {}, 0},
-                    ListCase{"NextUnselectedCloses", 5, 3, false, 0, {}, 1},
-                    ListCase{"NextEmptyCloses", 5, 0, false, -1, {}, 1},
-                    ListCase{"Last", 6, 3, true, 0, {"entry2.piano"}, 0},
-                    ListCase{"LastUnselected", 6, 3, false, 0, {}, 0}),
+    testing::Values(ListCase{"First", Transport::FirstButton, 3, true, 2, {"entry0.piano"}, 0},
+                    ListCase{"FirstUnselected", Transport::FirstButton, 3, false, 2, {}, 0},
+                    ListCase{"FirstEmpty", Transport::FirstButton, 0, true, 0, {}, 0},
+                    ListCase{"PreviousFromTheFirstPlaysTheLast", Transport::PreviousButton, 3, true, 0, {"entry2.piano"}, 0},
+                    ListCase{"Previous", Transport::PreviousButton, 3, true, 2, {"entry1.piano"}, 0},
+                    ListCase{"PreviousOutsideTheList", Transport::PreviousButton, 3, true, 3, {}, 0},
+                    ListCase{"PreviousNegative", Transport::PreviousButton, 3, true, -1, {}, 0},
+                    ListCase{"NextFromTheLastPlaysTheFirst", Transport::NextButton, 3, true, 2, {"entry0.piano"}, 0},
+                    ListCase{"Next", Transport::NextButton, 3, true, 0, {"entry1.piano"}, 0},
+                    ListCase{"NextOutsideTheList", Transport::NextButton, 3, true, 7, {}, 0},
+                    ListCase{"NextUnselectedCloses", Transport::NextButton, 3, false, 0, {}, 1},
+                    ListCase{"NextEmptyCloses", Transport::NextButton, 0, false, -1, {}, 1},
+                    ListCase{"Last", Transport::LastButton, 3, true, 0, {"entry2.piano"}, 0},
+                    ListCase{"LastUnselected", Transport::LastButton, 3, false, 0, {}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Transport, NextWithAnEmptyListClosesTheScoreAndShowsReady) {

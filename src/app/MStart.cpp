@@ -14,6 +14,7 @@
 #include "platform/SystemMidiBackend.h"
 #include "platform/XdgDesktopIntegration.h"
 #include "platform/midi/RtMidiInputBackend.h"
+#include "settings/FileAssociations.h"
 #include "settings/clsVolume.h"
 #include "platform/TerminationSignals.h"
 
@@ -83,7 +84,7 @@ int run(const QStringList& arguments, const StartOptions& options) {
     SystemVolume& systemVolume = options.systemVolume ? *options.systemVolume : mixerVolume;
     // Qt's test mode moves this folder away from the user's real one.
     XdgDesktopIntegration xdg(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                              XdgDesktopIntegration::thisProgram());
+                              FileAssociations::desktopProgram());
     DesktopIntegration& desktop = options.desktop ? *options.desktop : xdg;
 
     // A MIDI keyboard plays only the program's own sound system, never a test's.

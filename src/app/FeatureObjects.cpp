@@ -6,7 +6,8 @@ FeatureObjects::FeatureObjects(const AppServices& services)
       pointer(live, [this] { return transport.PlayState() == Transport::Playing; }),
       recorder(noteTable, services.time, services.messages, services.fileDialogs),
       engine(noteTable, sound, live, services.time, services.messages),
-      opener(engine, playingList, recentFiles, options, services.messages), transport(engine, menus) {
+      opener(engine, playingList, recentFiles, options, services.messages),
+      transport(engine, menus) {
     engine.setPlayingList(&opener);
     transport.setPlayingList(&opener);
 }

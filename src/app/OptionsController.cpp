@@ -11,8 +11,10 @@
 
 OptionsController::OptionsController(Parts parts)
     : QObject(&parts.window), p_(parts), designCaption_(parts.window.windowTitle()) {
-    connect(p_.menus.item(MenuEntry::ViewOptions), &MenuItem::triggered, this, [this] { open(false); });
-    connect(p_.menus.item(MenuEntry::HelpAbout), &MenuItem::triggered, this, [this] { open(true); });
+    connect(p_.menus.item(MenuEntry::ViewOptions), &MenuItem::triggered, this,
+            [this] { open(false); });
+    connect(p_.menus.item(MenuEntry::HelpAbout), &MenuItem::triggered, this,
+            [this] { open(true); });
 }
 
 void OptionsController::open(bool aboutRequested) {

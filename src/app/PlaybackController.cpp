@@ -15,8 +15,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-PlaybackController::PlaybackController(Parts parts, QObject* parent)
-    : QObject(parent), p_(parts) {
+PlaybackController::PlaybackController(Parts parts, QObject* parent) : QObject(parent), p_(parts) {
     wireEngine();
     wireTransport();
     wireScoreView();

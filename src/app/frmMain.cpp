@@ -75,14 +75,14 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                                         *this, *parts_.container, *parts_.statusBar, *lblShowLRC},
                                        this);
     parts_.scoreView = playback_->scoreView();
-    parts_.libraryMenus = new LibraryMenus(
-        {f.engine, f.opener, f.playingList, f.favorites, f.recentFiles, f.menus, services_,
-         *menuBarView, *parts_.statusBar, *this});
-    parts_.library = new LibraryController(
-        {f.opener, f.engine, f.playingList, f.favorites, f.recentFiles, f.options, f.menus,
-         f.transport, f.sound, f.noteTable, services_, *this, *parts_.container,
-         menuBarView->popupMenu()},
-        &DesktopTextEditor::find);
+    parts_.libraryMenus =
+        new LibraryMenus({f.engine, f.opener, f.playingList, f.favorites, f.recentFiles, f.menus,
+                          services_, *menuBarView, *parts_.statusBar, *this});
+    parts_.library =
+        new LibraryController({f.opener, f.engine, f.playingList, f.favorites, f.recentFiles,
+                               f.options, f.menus, f.transport, f.sound, f.noteTable, services_,
+                               *this, *parts_.container, menuBarView->popupMenu()},
+                              &DesktopTextEditor::find);
     wireLibrary();
     new MidiFileWiring({f.noteTable, f.engine, f.sound, f.opener, f.menus, services_, *this});
     parts_.windowSettings = new MainWindowSettings(
@@ -91,16 +91,16 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
          f.transport, *this, *parts_.container});
     connect(&f.transport, &Transport::topmostRuleRequested, parts_.windowSettings,
             &MainWindowSettings::SetTopmost);
-    parts_.optionsController = new OptionsController(
-        {f.options, f.keyMap, f.noteTable, f.engine, f.menus, *parts_.windowSettings, services_,
-         *this});
+    parts_.optionsController =
+        new OptionsController({f.options, f.keyMap, f.noteTable, f.engine, f.menus,
+                               *parts_.windowSettings, services_, *this});
     wireKeys();
     // Last, when every control of the window is in place.
     new PianoKeyFilter(*this, f.computerKeys, this);
-    new KeyLabelController({f.menus, f.keyMap, f.noteTable, *parts_.keyboard,
-                            services_.capsLockState, *this});
-    new PracticeController(f.menus, f.engine, f.live, f.pointer, *parts_.keyboard, *parts_.scoreView,
-                           this);
+    new KeyLabelController(
+        {f.menus, f.keyMap, f.noteTable, *parts_.keyboard, services_.capsLockState, *this});
+    new PracticeController(f.menus, f.engine, f.live, f.pointer, *parts_.keyboard,
+                           *parts_.scoreView, this);
 }
 
 // Children go after the members; the recording status view watches the recorder, so it goes first.
@@ -115,12 +115,14 @@ void frmMain::wireRecorder() {
                                                Qt::PointingHandCursor, this);
     connect(f.menus.item(MenuEntry::FileRecord), &MenuItem::triggered, this,
             [this, &f] { frmRecordSetting::Start(f.recorder, f.sound, this); });
-    connect(&f.live, &LiveKeyboard::restartRecordingStopwatch, &f.recorder, &Recorder::restartStopwatch);
+    connect(&f.live, &LiveKeyboard::restartRecordingStopwatch, &f.recorder,
+            &Recorder::restartStopwatch);
     connect(&f.live, &LiveKeyboard::recordKeyRelease, &f.recorder, &Recorder::RecordKeyRelease);
     connect(&f.live, &LiveKeyboard::recordKeyStruck, &f.recorder, &Recorder::keyStruck);
     connect(&f.live, &LiveKeyboard::recordHeldKeyRelease, &f.recorder,
             &Recorder::RecordHeldKeyRelease);
-    connect(&f.commandKeys, &CommandKeys::requestStopRecording, &f.recorder, &Recorder::DropRecording);
+    connect(&f.commandKeys, &CommandKeys::requestStopRecording, &f.recorder,
+            &Recorder::DropRecording);
 }
 
 // The command keys run the commands of the menus, while those are enabled.
@@ -130,11 +132,11 @@ void frmMain::wireKeys() {
     const auto enabled = [&menus](MenuEntry entry) {
         return [&menus, entry] { return menus.item(entry)->enabled(); };
     };
-    f.commandKeys.setConditions(
-        {enabled(MenuEntry::PlayPause),
-         [&f] { return f.transport.PlayState() == Transport::Playing; },
-         enabled(MenuEntry::PopupDeleteSelected), enabled(MenuEntry::PopupDeleteAll),
-         enabled(MenuEntry::PopupOrganizeFavorites)});
+    f.commandKeys.setConditions({enabled(MenuEntry::PlayPause),
+                                 [&f] { return f.transport.PlayState() == Transport::Playing; },
+                                 enabled(MenuEntry::PopupDeleteSelected),
+                                 enabled(MenuEntry::PopupDeleteAll),
+                                 enabled(MenuEntry::PopupOrganizeFavorites)});
     const auto runs = [this, &menus](void (CommandKeys::*request)(), MenuEntry entry) {
         connect(&features_.commandKeys, request, menus.item(entry), &MenuItem::trigger);
     };

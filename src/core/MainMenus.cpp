@@ -1,16 +1,16 @@
 #include "core/MainMenus.h"
 
 MainMenus::MainMenus(QObject* parent) : QObject(parent) {
-#define TONVALE_MAKE_MENU(name, caption)                                                          \
+#define TONVALE_MAKE_MENU(name, caption)                                                           \
     menus_[std::size_t(Menu::name)] = new MenuArray(QStringLiteral(caption), this);
     TONVALE_MENUS(TONVALE_MAKE_MENU)
 #undef TONVALE_MAKE_MENU
 
-#define TONVALE_ADD_ENTRY(in, name, caption, shortcut)                                            \
-    items_[std::size_t(MenuEntry::name)] =                                                        \
+#define TONVALE_ADD_ENTRY(in, name, caption, shortcut)                                             \
+    items_[std::size_t(MenuEntry::name)] =                                                         \
         menu(Menu::in).append(QStringLiteral(caption), QStringLiteral(shortcut));
-#define TONVALE_ADD_SUBMENU(in, name, submenu)                                                    \
-    items_[std::size_t(MenuEntry::name)] = menu(Menu::in).append(menu(Menu::submenu).caption()); \
+#define TONVALE_ADD_SUBMENU(in, name, submenu)                                                     \
+    items_[std::size_t(MenuEntry::name)] = menu(Menu::in).append(menu(Menu::submenu).caption());   \
     items_[std::size_t(MenuEntry::name)]->setSubmenu(&menu(Menu::submenu));
 #define TONVALE_ADD_SEPARATOR(in) menu(Menu::in).append(QStringLiteral("-"));
     TONVALE_MENU_ENTRIES(TONVALE_ADD_ENTRY, TONVALE_ADD_SUBMENU, TONVALE_ADD_SEPARATOR)
@@ -21,7 +21,7 @@ MainMenus::MainMenus(QObject* parent) : QObject(parent) {
 
 QList<MenuEntry> MainMenus::entriesOf(Menu menu) {
     QList<MenuEntry> entries;
-#define TONVALE_IF_IN(in, name, ...)                                                              \
+#define TONVALE_IF_IN(in, name, ...)                                                               \
     if (menu == Menu::in) entries << MenuEntry::name;
 #define TONVALE_SKIP(in)
     TONVALE_MENU_ENTRIES(TONVALE_IF_IN, TONVALE_IF_IN, TONVALE_SKIP)
@@ -40,12 +40,16 @@ QList<MenuItem*> MainMenus::rememberedChecks() const {
     for (MenuEntry entry : {MenuEntry::ViewProgressBar, MenuEntry::ViewControlBar,
                             MenuEntry::ViewListBar, MenuEntry::ViewStatusBar})
         items << item(entry);
-    for (MenuEntry entry : kTopmostRules) items << item(entry);
-    for (MenuEntry entry : kListModes) items << item(entry);
+    for (MenuEntry entry : kTopmostRules)
+        items << item(entry);
+    for (MenuEntry entry : kListModes)
+        items << item(entry);
     items << item(MenuEntry::VolumeMute);
-    for (MenuEntry entry : kCompletionActions) items << item(entry);
+    for (MenuEntry entry : kCompletionActions)
+        items << item(entry);
     items << item(MenuEntry::ViewScoreBar);
-    for (MenuEntry entry : kKeyLabelModes) items << item(entry);
+    for (MenuEntry entry : kKeyLabelModes)
+        items << item(entry);
     items << item(MenuEntry::PlayPractice) << item(MenuEntry::PlayPolyphonic);
     return items;
 }

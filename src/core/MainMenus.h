@@ -18,15 +18,13 @@ public:
     static constexpr std::array kListModes{MenuEntry::ListLoop, MenuEntry::ListRandom,
                                            MenuEntry::ListSequential, MenuEntry::ListSingle,
                                            MenuEntry::ListSingleLoop};
-    static constexpr std::array kCompletionActions{MenuEntry::CompletedShutdown,
-                                                   MenuEntry::CompletedSleep,
-                                                   MenuEntry::CompletedExit,
-                                                   MenuEntry::CompletedNothing};
+    static constexpr std::array kCompletionActions{
+        MenuEntry::CompletedShutdown, MenuEntry::CompletedSleep, MenuEntry::CompletedExit,
+        MenuEntry::CompletedNothing};
     static constexpr std::array kTopmostRules{MenuEntry::TopmostNever, MenuEntry::TopmostAlways,
                                               MenuEntry::TopmostWhilePlaying};
-    static constexpr std::array kKeyLabelModes{MenuEntry::KeyLabelsComputerKeys,
-                                               MenuEntry::KeyLabelsNoteNames,
-                                               MenuEntry::KeyLabelsNone};
+    static constexpr std::array kKeyLabelModes{
+        MenuEntry::KeyLabelsComputerKeys, MenuEntry::KeyLabelsNoteNames, MenuEntry::KeyLabelsNone};
     // The View entries that show the bars, in the order of BottomContainerLayout::Bar.
     static constexpr std::array kBarToggles{MenuEntry::ViewProgressBar, MenuEntry::ViewControlBar,
                                             MenuEntry::ViewListBar, MenuEntry::ViewStatusBar,
@@ -50,7 +48,8 @@ public:
     // Checks `entry` and unchecks the other entries of its group.
     template <std::size_t N>
     void checkOnly(MenuEntry entry, const std::array<MenuEntry, N>& group) const {
-        for (MenuEntry other : group) item(other)->setChecked(other == entry);
+        for (MenuEntry other : group)
+            item(other)->setChecked(other == entry);
     }
     // Makes `entry` a check that a click turns on and off, while `context` lives.
     void makeToggle(MenuEntry entry, QObject* context) const {
@@ -69,8 +68,7 @@ public:
             });
     }
     // The place of the checked entry in its group, or -1 when none is checked.
-    template <std::size_t N>
-    int checkedIn(const std::array<MenuEntry, N>& group) const {
+    template <std::size_t N> int checkedIn(const std::array<MenuEntry, N>& group) const {
         for (std::size_t i = 0; i < N; ++i)
             if (item(group[i])->checked()) return int(i);
         return -1;

@@ -8,13 +8,16 @@ namespace {
 TEST(MainMenus, TheRememberedChecksAreKeyedByTheirCaptionsInReadingOrder) {
     MainMenus menus;
     QStringList captions;
-    for (const MenuItem* item : menus.rememberedChecks()) captions << item->caption();
-    EXPECT_EQ(captions, (QStringList{"每次退出时自动清除", "进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)",
-                                     "状态栏(&S)", "从不(&N)", "始终(&T)", "播放时(&P)", "循环播放(&C)",
-                                     "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放", "静音(&M)",
-                                     "关机", "休眠", "退出Tonvale", "不操作", "乐谱栏(&N)",
-                                     "电脑按键(&C)", "简谱音名(&N)", "不显示(&H)", "跟弹(&T)",
-                                     "复音演奏(和弦)(&Y)"}));
+    for (const MenuItem* item : menus.rememberedChecks())
+        captions << item->caption();
+    EXPECT_EQ(
+        captions,
+        (QStringList{"每次退出时自动清除", "进度栏(&P)",   "控制栏(&C)",   "播放列表+收藏夹(&L)",
+                     "状态栏(&S)",         "从不(&N)",     "始终(&T)",     "播放时(&P)",
+                     "循环播放(&C)",       "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)",
+                     "单个循环播放",       "静音(&M)",     "关机",         "休眠",
+                     "退出Tonvale",        "不操作",       "乐谱栏(&N)",   "电脑按键(&C)",
+                     "简谱音名(&N)",       "不显示(&H)",   "跟弹(&T)",     "复音演奏(和弦)(&Y)"}));
 }
 
 QStringList captionsOf(const MenuArray& menu) {
@@ -44,32 +47,40 @@ TEST_P(MenuTable, BuildsEachMenuInItsOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Menus, MenuTable,
     testing::Values(
-        MenuCase{Menu::File, "文件(&F)",
-                 {"打开(&O)...\tCtrl+O", "打开 URL(&U)...\tCtrl+U", "最近打开的文件", "关闭(&C)\tCtrl+W", "-",
-                  "录制(&R)...", "另存为(&A)...", "-", "属性(&P)\tCtrl+P", "-", "退出(&X)",
-                  "导出为 MIDI 文件(&M)..."}},
-        MenuCase{Menu::Play, "播放(&P)",
-                 {"播放/暂停(&P)  空格", "停止(&S)", "转到(&G)...", "-", "播放列表(&L)", "-", "音量(&U)", "-",
-                  "播放完成后", "-", "复音演奏(和弦)(&Y)", "跟弹(&T)"}},
-        MenuCase{Menu::View, "查看(&V)",
-                 {"进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)\tCtrl+L", "状态栏(&S)", "-", "前端显示(&T)",
-                  "选项(&O)...", "乐谱栏(&N)", "-", "键名(&K)"}},
+        MenuCase{Menu::File,
+                 "文件(&F)",
+                 {"打开(&O)...\tCtrl+O", "打开 URL(&U)...\tCtrl+U", "最近打开的文件",
+                  "关闭(&C)\tCtrl+W", "-", "录制(&R)...", "另存为(&A)...", "-", "属性(&P)\tCtrl+P",
+                  "-", "退出(&X)", "导出为 MIDI 文件(&M)..."}},
+        MenuCase{Menu::Play,
+                 "播放(&P)",
+                 {"播放/暂停(&P)  空格", "停止(&S)", "转到(&G)...", "-", "播放列表(&L)", "-",
+                  "音量(&U)", "-", "播放完成后", "-", "复音演奏(和弦)(&Y)", "跟弹(&T)"}},
+        MenuCase{Menu::View,
+                 "查看(&V)",
+                 {"进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)\tCtrl+L", "状态栏(&S)", "-",
+                  "前端显示(&T)", "选项(&O)...", "乐谱栏(&N)", "-", "键名(&K)"}},
         MenuCase{Menu::Favorites, "收藏夹(&A)", {"添加到收藏夹(&A)...", "整理收藏夹(&O)...", "-"}},
-        MenuCase{Menu::Help, "帮助(&H)",
-                 {"帮助文档(&D)\tF1", "-", "联系作者(&C)...", "发送邮件(&M)...", "-", "检查更新(&U)...",
-                  "访问主页(&H)", "-", "关于(&A)..."}},
-        MenuCase{Menu::RecentFiles, "最近打开的文件", {"每次退出时自动清除", "清除以下最近播放", "-"}},
-        MenuCase{Menu::PlayList, "播放列表(&L)",
-                 {"循环播放(&C)", "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放", "-",
-                  "清除播放列表"}},
+        MenuCase{Menu::Help,
+                 "帮助(&H)",
+                 {"帮助文档(&D)\tF1", "-", "联系作者(&C)...", "发送邮件(&M)...", "-",
+                  "检查更新(&U)...", "访问主页(&H)", "-", "关于(&A)..."}},
+        MenuCase{
+            Menu::RecentFiles, "最近打开的文件", {"每次退出时自动清除", "清除以下最近播放", "-"}},
+        MenuCase{Menu::PlayList,
+                 "播放列表(&L)",
+                 {"循环播放(&C)", "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放",
+                  "-", "清除播放列表"}},
         MenuCase{Menu::Volume, "音量(&U)", {"升高(&U)", "降低(&D)", "静音(&M)\tCtrl+M"}},
         MenuCase{Menu::PlayCompleted, "播放完成后", {"关机", "休眠", "退出Tonvale", "-", "不操作"}},
         MenuCase{Menu::Topmost, "前端显示(&T)", {"从不(&N)", "始终(&T)", "播放时(&P)"}},
         MenuCase{Menu::KeyLabels, "键名(&K)", {"电脑按键(&C)", "简谱音名(&N)", "不显示(&H)"}},
-        MenuCase{Menu::Popup, "右键",
-                 {"播放(&P)", "-", "搜索(&S)", "添加目录(&B)...", "添加文件(&F)...", "-", "删除选中项目(&D)",
-                  "删除全部(&A)", "-", "添加到收藏夹(&V)", "保存播放列表(&L)...", "打开播放列表(&O)...", "-",
-                  "属性(&R)", "整理收藏夹(&O)...", "-", "编辑乐谱(&E)"}}));
+        MenuCase{Menu::Popup,
+                 "右键",
+                 {"播放(&P)", "-", "搜索(&S)", "添加目录(&B)...", "添加文件(&F)...", "-",
+                  "删除选中项目(&D)", "删除全部(&A)", "-", "添加到收藏夹(&V)",
+                  "保存播放列表(&L)...", "打开播放列表(&O)...", "-", "属性(&R)",
+                  "整理收藏夹(&O)...", "-", "编辑乐谱(&E)"}}));
 
 TEST(MainMenus, NamesResolveToTheirEntriesAndSubmenus) {
     MainMenus menus;

@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
 
     std::vector<double> strike;
     strike.reserve(kPresses);
-    LiveKeyboard& live = main.liveKeyboard();
+    LiveKeyboard& live = main.features().live;
     for (int i = 0; i < kPresses; ++i) {
         const Clock::time_point start = Clock::now();
         live.StrikeKey(39 + i % 2);

@@ -45,9 +45,9 @@ int programRun(const QString& folder, int argc, char** argv) {
     RecordingDesktopIntegration desktop;
     return MStart::run({"tonvale"}, {AppPaths(folder, folder), &messages, nullptr, nullptr,
                                      [](frmMain& main) {
-                                         main.sound().midi().NoteOn(0, 33, 100, 36);
+                                         main.features().sound.midi().NoteOn(0, 33, 100, 36);
                                          QTimer::singleShot(300, &main, [&main] {
-                                             main.sound().midi().NoteOff(0, 33, 36);
+                                             main.features().sound.midi().NoteOff(0, 33, 36);
                                              std::puts("shown");
                                              std::fflush(stdout);
                                          });

@@ -16,6 +16,8 @@ if [ "${1:-}" = "--tests" ]; then
     pulseaudio pulseaudio-utils desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin
     dpkg-dev file fakeroot fluidsynth lintian appstream
     poppler-utils  # the PDF tests read the text back with pdftotext and pdfinfo
+    # the check that the includes of src/ run down the ranks
+    python3
     xvfb xauth
     # the desktop scenarios: window manager, input, windows, accessibility bus, screen pixels
     openbox xdotool wmctrl x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi imagemagick

@@ -1,6 +1,6 @@
 // How long saving and loading long lists takes: a playing list and favorites of 10,000 entries,
 // against writing and reading the same bytes with no INI handling at all.
-#include "core/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "library/FavoritesStore.h"
 #include "library/ListPair.h"
 #include "library/PlaylistFile.h"

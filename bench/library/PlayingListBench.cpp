@@ -52,7 +52,7 @@ struct ShownListBar {
     AppPaths paths{folder().path(), folder().path() + QLatin1Char('/')};
     QString listFile = PlaylistFile::playingListPath(paths);
     QWidget host;
-    ListBar bar{playing, favorites, menus.mnuPopupSubs, nullptr, engine.messages, &host};
+    ListBar bar{playing, favorites, menus, nullptr, engine.messages, &host};
 };
 
 void AddToTheShownList(benchmark::State& state) {

@@ -2,6 +2,7 @@
 // of 10,000 entries and 500 favorites, against the same keys written with one rewrite of the
 // file per key, and read with one parse of the file per key, as a profile-file API does.
 //   build/bench/settings/bench_settings_file [entries] [favorites] [folder]
+#include "app/MainWindowSettings.h"
 #include "app/frmMain.h"
 #include "core/CIni.h"
 #include "core/IniDocument.h"
@@ -41,12 +42,12 @@ QString entry(int k) {
 }
 
 void fill(frmMain& main, int entries, int favorites) {
-    main.playingList().clear();
-    main.favorites().clear();
+    main.features().playingList.clear();
+    main.features().favorites.clear();
     for (int k = 0; k < entries; ++k)
-        main.playingList().AddListEntry(entry(k), {}, ListPair::DuplicateTest::OnEntries);
+        main.features().playingList.AddListEntry(entry(k), {}, ListPair::DuplicateTest::OnEntries);
     for (int k = 0; k < favorites; ++k)
-        main.favorites().AddListEntry(entry(k), QString("收藏 %1").arg(k),
+        main.features().favorites.AddListEntry(entry(k), QString("收藏 %1").arg(k),
                                       ListPair::DuplicateTest::OnDisplayNames);
 }
 
@@ -88,17 +89,17 @@ int main(int argc, char** argv) {
     ServiceDoubles doubles;
     frmMain main(doubles.services(paths, backend));
     main.load([](const QString&) {});
-    ProgramSettings& settings = main.windowSettings().settings();
+    ProgramSettings& settings = main.parts().windowSettings->settings();
 
     std::vector<double> saves, loads;
     for (int run = 0; run < kRuns; ++run) {
         fill(main, entries, favorites);
         saves.push_back(timeMs([&] { settings.SaveSettings(false); }));
-        main.playingList().clear();
-        main.favorites().clear();
+        main.features().playingList.clear();
+        main.features().favorites.clear();
         loads.push_back(timeMs([&] { settings.LoadSettings(); }));
     }
-    if (main.playingList().count() != entries || main.favorites().count() != favorites) {
+    if (main.features().playingList.count() != entries || main.features().favorites.count() != favorites) {
         std::fprintf(stderr, "the lists did not come back whole\n");
         return 1;
     }

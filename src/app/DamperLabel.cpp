@@ -1,9 +1,9 @@
 #include "app/DamperLabel.h"
 
-#include "keyboard/LiveKeyboard.h"
+#include "keyboard/PointerGestures.h"
 
-DamperLabel::DamperLabel(LiveKeyboard& live, QWidget* parent)
-    : QLabel(QStringLiteral("消音板"), parent), live_(live) {
+DamperLabel::DamperLabel(PointerGestures& pointer, QWidget* parent)
+    : QLabel(QStringLiteral("消音板"), parent), pointer_(pointer) {
     // Every pointer move counts, not only those with a button held.
     setMouseTracking(true);
     setAlignment(Qt::AlignCenter);
@@ -16,6 +16,6 @@ DamperLabel::DamperLabel(LiveKeyboard& live, QWidget* parent)
 }
 
 void DamperLabel::mouseMoveEvent(QMouseEvent* event) {
-    live_.damperTouched();
+    pointer_.damperTouched();
     QLabel::mouseMoveEvent(event);
 }

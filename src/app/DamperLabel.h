@@ -2,16 +2,16 @@
 // The damper "消音板": moving the pointer over it silences the keyboard (unless a score plays).
 #include <QLabel>
 
-class LiveKeyboard;
+class PointerGestures;
 
 class DamperLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit DamperLabel(LiveKeyboard& live, QWidget* parent = nullptr);
+    explicit DamperLabel(PointerGestures& pointer, QWidget* parent = nullptr);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    LiveKeyboard& live_;
+    PointerGestures& pointer_;
 };

@@ -2,20 +2,44 @@
 // The main window's part of opening files and of the lists: the list bar in picListBar, the File
 // menu commands, the lists' context menu, "清除播放列表", files dropped on the window, and the
 // playing list kept between runs.
+#include "app/AppServices.h"
 #include "library/FileCommands.h"
 
 #include <QObject>
 #include <functional>
 
-class frmMain;
+class BottomContainer;
 class ListBar;
+class MainMenus;
+class NoteTable;
 class QMenu;
+class RecentFiles;
+class SoundSettings;
+class Transport;
 
 class LibraryController : public QObject {
     Q_OBJECT
 public:
-    // `findEditor` gives the desktop's plain-text editor ("" when there is none).
-    LibraryController(frmMain& main, QMenu* popupMenu, std::function<QString()> findEditor);
+    struct Parts {
+        FileOpener& opener;
+        PlaybackEngine& engine;
+        ListPair& playingList;
+        ListPair& favorites;
+        const RecentFiles& recentFiles;
+        const ProgramOptions& options;
+        MainMenus& menus;
+        Transport& transport;
+        const SoundSettings& sound;
+        const NoteTable& noteTable;
+        const AppServices& services;
+        QWidget& window; // takes the drops, owns the dialogs
+        BottomContainer& container;
+        QMenu* popupMenu; // null: no context menu is shown
+    };
+
+    // Lives as a child of the window. `findEditor` gives the desktop's plain-text editor ("" when
+    // there is none).
+    LibraryController(Parts parts, std::function<QString()> findEditor);
 
     ListBar* listBar() const { return listBar_; }
     FileCommands& commands() { return commands_; }
@@ -34,11 +58,10 @@ protected:
 private:
     void wireFileMenu();
     void wireListBar();
-    void wireKeys();
     QString tooltipText(const QString& entry) const;
     void reportError(const QString& text);
 
-    frmMain& main_;
+    Parts p_;
     ListBar* listBar_ = nullptr;
     FileCommands commands_;
     std::function<QString()> findEditor_;

@@ -2,7 +2,9 @@
 
 #include "app/MenuBarView.h"
 #include "app/StatusBarView.h"
-#include "app/frmMain.h"
+#include "library/FileOpener.h"
+#include "library/ListPair.h"
+#include "score/PlaybackEngine.h"
 #include "library/AddFavoriteDraft.h"
 #include "library/FavoritesMenu.h"
 #include "library/FavoritesStore.h"
@@ -15,40 +17,38 @@
 #include <QCheckBox>
 #include <QLabel>
 
-LibraryMenus::LibraryMenus(frmMain& main, MenuBarView& menuBar) : QObject(&main), main_(main) {
-    MainMenus& menus = main.menus();
-    recent_ = new RecentFilesMenu(main.recentFiles(), menus.mnuRecentFiles, this);
+LibraryMenus::LibraryMenus(Parts parts) : QObject(&parts.window), p_(parts) {
+    recent_ = new RecentFilesMenu(p_.recentFiles, p_.menus, this);
     connect(recent_, &RecentFilesMenu::openRequested, this, &LibraryMenus::openEntry);
 
-    favorites_ = new FavoritesMenu(main.favorites(), menus.mnuFavoriteSubs, this);
+    favorites_ = new FavoritesMenu(p_.favorites, p_.menus, this);
     connect(favorites_, &FavoritesMenu::addRequested, this,
             &LibraryMenus::addPlayingScoreToFavorites);
     connect(favorites_, &FavoritesMenu::organizeRequested, this, &LibraryMenus::organizeFavorites);
     connect(favorites_, &FavoritesMenu::openRequested, this, &LibraryMenus::openEntry);
-    connect(&menuBar, &MenuBarView::menuOpened, favorites_, &FavoritesMenu::rebuildIfStale);
+    connect(&p_.menuBar, &MenuBarView::menuOpened, favorites_, &FavoritesMenu::rebuildIfStale);
 
-    const AppServices& services = main.services();
-    scans_ = new FolderScanCommands(scanFile_, main.playingList(), main.favorites(),
-                                    services.fileDialogs, services.paths.GetAppPath(), this);
-    QLabel* status = main.statusBar()->lblStatus;
+    scans_ = new FolderScanCommands(scanFile_, p_.playingList, p_.favorites,
+                                    p_.services.fileDialogs, p_.services.paths.GetAppPath(), this);
+    QLabel* status = p_.statusBar.lblStatus;
     scans_->setStatusLine({[status] { return status->text(); },
                            [status](const QString& text) { status->setText(text); }});
-    new ScanStopIcon(*scans_, main.statusBar()->imgFileIcon, Qt::PointingHandCursor, this);
+    new ScanStopIcon(*scans_, p_.statusBar.imgFileIcon, Qt::PointingHandCursor, this);
 }
 
 QString LibraryMenus::favoritesFile() const {
-    return FavoritesStore::path(main_.services().paths);
+    return FavoritesStore::path(p_.services.paths);
 }
 
 void LibraryMenus::openEntry(const QString& entry) {
-    main_.opener().playAllFiles(entry, true, true);
+    p_.opener.playAllFiles(entry, true, true);
 }
 
 void LibraryMenus::showAddDialog(const QString& entry) {
-    const PlaybackEngine& engine = main_.engine();
+    const PlaybackEngine& engine = p_.engine;
     frmAddToFav dialog(
-        main_.services().paths.iniFile(QStringLiteral("程序设置"), QStringLiteral(".INI")),
-        main_.favorites(), *favorites_, [&engine] { return engine.lngCurrentRow(); }, &main_);
+        p_.services.paths.iniFile(QStringLiteral("程序设置"), QStringLiteral(".INI")),
+        p_.favorites, *favorites_, [&engine] { return engine.lngCurrentRow(); }, &p_.window);
     dialog.setDraft(AddFavoriteDraft::forListItem(entry, engine.score().strPlayingFile,
                                                   engine.lngCurrentRow(),
                                                   dialog.chkRemenber->isChecked()));
@@ -56,19 +56,19 @@ void LibraryMenus::showAddDialog(const QString& entry) {
 }
 
 void LibraryMenus::addPlayingScoreToFavorites() {
-    const QString playing = main_.engine().score().strPlayingFile;
+    const QString playing = p_.engine.score().strPlayingFile;
     if (!playing.isEmpty()) showAddDialog(playing);
 }
 
 void LibraryMenus::addToFavorites() {
-    const ListPair& list = main_.playingList();
+    const ListPair& list = p_.playingList;
     const QString entry = list.entry(list.currentRow());
     if (!entry.isEmpty()) showAddDialog(entry);
 }
 
 void LibraryMenus::organizeFavorites() {
-    frmOrganizeFav dialog(main_.favorites(), *favorites_, main_.services().messages,
-                          favoritesFile(), &main_);
+    frmOrganizeFav dialog(p_.favorites, *favorites_, p_.services.messages, favoritesFile(),
+                          &p_.window);
     dialog.exec();
 }
 

@@ -2,21 +2,41 @@
 // The main window's recent files, favorites and folder scanning: the recent-files submenu, the
 // Favorites menu with its two dialogs, and the scan commands with the status bar they drive.
 // The list bar's favorites and scan commands call the functions below.
+#include "app/AppServices.h"
 #include "library/CScanFiles.h"
 
 #include <QObject>
 #include <functional>
 
 class FavoritesMenu;
+class FileOpener;
 class FolderScanCommands;
+class ListPair;
+class MainMenus;
 class MenuBarView;
+class PlaybackEngine;
+class RecentFiles;
 class RecentFilesMenu;
-class frmMain;
+class StatusBarView;
 
 class LibraryMenus : public QObject {
     Q_OBJECT
 public:
-    LibraryMenus(frmMain& main, MenuBarView& menuBar);
+    struct Parts {
+        const PlaybackEngine& engine;
+        FileOpener& opener;
+        ListPair& playingList;
+        ListPair& favorites;
+        RecentFiles& recentFiles;
+        const MainMenus& menus;
+        const AppServices& services;
+        MenuBarView& menuBar;
+        StatusBarView& statusBar;
+        QWidget& window; // owns the dialogs
+    };
+
+    // Lives as a child of the window.
+    explicit LibraryMenus(Parts parts);
 
     RecentFilesMenu& recentMenu() { return *recent_; }
     FavoritesMenu& favoritesMenu() { return *favorites_; }
@@ -47,7 +67,7 @@ private:
     void openEntry(const QString& entry);
     void showAddDialog(const QString& entry);
 
-    frmMain& main_;
+    Parts p_;
     CScanFiles scanFile_;
     RecentFilesMenu* recent_ = nullptr;
     FavoritesMenu* favorites_ = nullptr;

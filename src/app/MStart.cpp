@@ -14,6 +14,7 @@
 #include "platform/SystemMidiBackend.h"
 #include "platform/XdgDesktopIntegration.h"
 #include "platform/midi/RtMidiInputBackend.h"
+#include "settings/FileAssociations.h"
 #include "settings/clsVolume.h"
 #include "platform/TerminationSignals.h"
 
@@ -35,7 +36,7 @@ bool CheckPrevInstance(SingleInstance& instance, frmMain& main, MessageSink& mes
         QObject::connect(&instance, &SingleInstance::activationRequested, &main, &frmMain::bringToFront);
         return false;
     }
-    const bool onlyOne = main.options().blnOnlyRunOne;
+    const bool onlyOne = main.onlyOneInstance();
     if (onlyOne)
         messages.show({QStringLiteral("对不起，您设置只允许运行一个程序实例！程序已经在运行！"),
                        QStringLiteral("%1 - %2").arg(QString::fromUtf8(VersionInfo::companyName),
@@ -83,7 +84,7 @@ int run(const QStringList& arguments, const StartOptions& options) {
     SystemVolume& systemVolume = options.systemVolume ? *options.systemVolume : mixerVolume;
     // Qt's test mode moves this folder away from the user's real one.
     XdgDesktopIntegration xdg(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                              XdgDesktopIntegration::thisProgram());
+                              FileAssociations::desktopProgram());
     DesktopIntegration& desktop = options.desktop ? *options.desktop : xdg;
 
     // A MIDI keyboard plays only the program's own sound system, never a test's.

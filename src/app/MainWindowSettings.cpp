@@ -1,9 +1,8 @@
 #include "app/MainWindowSettings.h"
 
+#include "app/AppServices.h"
 #include "app/BottomContainer.h"
 #include "app/SoundPanel.h"
-#include "app/frmMain.h"
-#include "app/LibraryMenus.h"
 #include "controls/ButtonEx.h"
 #include "controls/Volume.h"
 #include "core/ShellOpen.h"
@@ -13,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QMainWindow>
 #include <QMouseEvent>
 #include <QScreen>
 
@@ -32,48 +32,35 @@ Message box(const QString& text, MessageIcon icon) {
 
 } // namespace
 
-MainWindowSettings::MainWindowSettings(frmMain& main)
-    : QObject(&main), main_(main), volumeCommands_(main.menus(), *this),
-      associations_({main.services().paths, QCoreApplication::applicationFilePath(),
-                     main.services().textEditor},
-                    main.services().desktop),
-      settings_(parts()), drag_(MFormExpanded::DragWindow) {
+MainWindowSettings::MainWindowSettings(Parts parts)
+    : QObject(&parts.window), p_(parts), volumeCommands_(p_.menus, *this),
+      associations_({p_.services.paths, QCoreApplication::applicationFilePath(),
+                     p_.services.textEditor},
+                    p_.services.desktop),
+      settings_(settingsParts()), drag_(MFormExpanded::DragWindow) {
     createVolumeControls();
     wireTopmostMenu();
     wireHelpMenu();
     // Pressing the bare background or one of these bars moves the window.
-    main_.centralWidget()->installEventFilter(this);
-    for (QWidget* bar : {main_.container()->picControlBar(), main_.container()->picStatusBar(),
-                         main_.container()->picListBar()})
+    p_.window.centralWidget()->installEventFilter(this);
+    for (QWidget* bar : {p_.container.picControlBar(), p_.container.picStatusBar(),
+                         p_.container.picListBar()})
         bar->installEventFilter(this);
 }
 
-ProgramSettings::Parts MainWindowSettings::parts() {
-    return {main_.services().paths,
-            main_.options(),
-            main_.noteTable(),
-            main_.keyMap(),
-            main_.sound(),
-            main_.menus(),
-            main_.recentFiles(),
-            main_.playingList(),
-            main_.favorites(),
-            main_.libraryMenus().favoritesMenu(),
-            main_.opener(),
-            main_.engine(),
-            main_.transport(),
-            associations_,
-            *this,
-            *this,
-            volumeCommands_};
+ProgramSettings::Parts MainWindowSettings::settingsParts() {
+    return {p_.services.paths, p_.options,   p_.noteTable,   p_.keyMap,     p_.sound,
+            p_.menus,          p_.recentFiles, p_.playingList, p_.favorites,  p_.favoritesMenu,
+            p_.opener,         p_.engine,    p_.transport,   associations_, *this,
+            *this,             volumeCommands_};
 }
 
 void MainWindowSettings::createVolumeControls() {
-    QWidget* controlBar = main_.container()->picControlBar();
+    QWidget* controlBar = p_.container.picControlBar();
     volSystemVolume_ = new ::Volume(controlBar);
     volSystemVolume_->setObjectName(QStringLiteral("volSystemVolume"));
     volSystemVolume_->setAccessibleName(QStringLiteral("系统音量"));
-    volSystemVolume_->setSystemVolume(&main_.services().systemVolume);
+    volSystemVolume_->setSystemVolume(&p_.services.systemVolume);
     volSystemVolume_->setControlSystemVolume(true);
     volSystemVolume_->setBackColor(controlBar->palette().color(QPalette::Window));
     volSystemVolume_->setLeftColor(QColor(0, 0, 255));
@@ -93,59 +80,49 @@ void MainWindowSettings::createVolumeControls() {
     btnMute_->setValue(1);
     btnMute_->resize(twipsToPixels(kMuteSize), twipsToPixels(kMuteSize));
     connect(btnMute_, &ButtonEx::Click, &volumeCommands_, &VolumeCommands::muteButtonClicked);
-    main_.container()->setVolumeControls(volSystemVolume_, btnMute_);
+    p_.container.setVolumeControls(volSystemVolume_, btnMute_);
 }
 
 // Exactly one entry is checked; "while playing" puts the window on top at once, and the
 // transport lowers it again when playback pauses or stops.
 void MainWindowSettings::wireTopmostMenu() {
-    MainMenus& menus = main_.menus();
-    connect(&menus.mnuTopmostSubs, &MenuArray::triggered, this, [this, &menus](int index) {
-        MainMenus::checkOnly(
-            menus.mnuTopmostSubs(index),
-            {menus.mnuTopmostSubs(0), menus.mnuTopmostSubs(1), menus.mnuTopmostSubs(2)});
-        SetTopmost(index != 0);
+    p_.menus.makeChoice(MainMenus::kTopmostRules, this, [this](int rule) {
+        SetTopmost(MainMenus::kTopmostRules[size_t(rule)] != MenuEntry::TopmostNever);
     });
 }
 
 void MainWindowSettings::wireHelpMenu() {
-    connect(&main_.menus().mnuHelpSubs, &MenuArray::triggered, this,
-            &MainWindowSettings::helpClicked);
+    const auto on = [this](MenuEntry entry, auto command) {
+        connect(p_.menus.item(entry), &MenuItem::triggered, this, command);
+    };
+    on(MenuEntry::HelpContents, [this] { showHelp(); });
+    on(MenuEntry::HelpCheckUpdates, [this] {
+        p_.services.messages.show(
+            box(QStringLiteral("添加代码：检查更新(&U)..."), MessageIcon::Information));
+    });
+    const auto opens = [this](const char* address) {
+        return [this, address] {
+            ShellOpen(p_.services.shell, p_.services.messages, QString::fromUtf8(address));
+        };
+    };
+    on(MenuEntry::HelpContact, opens(VersionInfo::feedbackPage));
+    on(MenuEntry::HelpMail, opens(VersionInfo::mailTo));
+    on(MenuEntry::HelpHomePage, opens(VersionInfo::homePage));
 }
 
-void MainWindowSettings::helpClicked(int index) {
-    const AppServices& services = main_.services();
-    switch (index) {
-    case 0: {
-        // Beside the program when built or unpacked, under share/doc when installed.
-        QString path = services.paths.GetAppPath() + kHelpFile;
-        if (!PathExists(path))
-            path = QDir::cleanPath(services.paths.GetAppPath() +
-                                   QString::fromUtf8(VersionInfo::installedDocFolder) + kHelpFile);
-        if (PathExists(path))
-            ShellOpen(services.shell, services.messages, path);
-        else
-            services.messages.show(
-                box(QStringLiteral("错误：帮助文件不存在！请确认您已经取得了帮助文件！"),
-                    MessageIcon::Error));
-        break;
-    }
-    case 5:
+// Beside the program when built or unpacked, under share/doc when installed.
+void MainWindowSettings::showHelp() {
+    const AppServices& services = p_.services;
+    QString path = services.paths.GetAppPath() + kHelpFile;
+    if (!PathExists(path))
+        path = QDir::cleanPath(services.paths.GetAppPath() +
+                               QString::fromUtf8(VersionInfo::installedDocFolder) + kHelpFile);
+    if (PathExists(path))
+        ShellOpen(services.shell, services.messages, path);
+    else
         services.messages.show(
-            box(QStringLiteral("添加代码：检查更新(&U)..."), MessageIcon::Information));
-        break;
-    case 2:
-        ShellOpen(services.shell, services.messages, QString::fromUtf8(VersionInfo::feedbackPage));
-        break;
-    case 3:
-        ShellOpen(services.shell, services.messages, QString::fromUtf8(VersionInfo::mailTo));
-        break;
-    case 6:
-        ShellOpen(services.shell, services.messages, QString::fromUtf8(VersionInfo::homePage));
-        break;
-    default:
-        break;
-    }
+            box(QStringLiteral("错误：帮助文件不存在！请确认您已经取得了帮助文件！"),
+                MessageIcon::Error));
 }
 
 void MainWindowSettings::LoadSettings() {
@@ -165,7 +142,7 @@ bool MainWindowSettings::eventFilter(QObject* watched, QEvent* event) {
         // bare parts of the sound panel are.
         const QWidget* hit = widget->childAt(press->position().toPoint());
         if ((!hit || qobject_cast<const SoundPanel*>(hit)) && drag_) {
-            drag_(&main_);
+            drag_(&p_.window);
             return true;
         }
     }
@@ -175,35 +152,35 @@ bool MainWindowSettings::eventFilter(QObject* watched, QEvent* event) {
 // A maximised window reports the screen; the settings keep the place it returns to. Positions
 // are the frame's, sizes the inside's.
 QRect MainWindowSettings::geometryTwips() const {
-    const QRect normal = main_.normalGeometry();
+    const QRect normal = p_.window.normalGeometry();
     const bool enlarged =
-        main_.windowState().testAnyFlags(Qt::WindowMaximized | Qt::WindowFullScreen);
-    const QRect inside = enlarged && normal.isValid() ? normal : main_.geometry();
-    const QPoint frameOffset = main_.geometry().topLeft() - main_.pos();
+        p_.window.windowState().testAnyFlags(Qt::WindowMaximized | Qt::WindowFullScreen);
+    const QRect inside = enlarged && normal.isValid() ? normal : p_.window.geometry();
+    const QPoint frameOffset = p_.window.geometry().topLeft() - p_.window.pos();
     return toTwips(QRect(inside.topLeft() - frameOffset, inside.size()));
 }
 
 void MainWindowSettings::setGeometryTwips(const QRect& twips) {
-    main_.move(twipsToPixels(twips.x()), twipsToPixels(twips.y()));
-    main_.resize(twipsToPixels(twips.width()), twipsToPixels(twips.height()));
+    p_.window.move(twipsToPixels(twips.x()), twipsToPixels(twips.y()));
+    p_.window.resize(twipsToPixels(twips.width()), twipsToPixels(twips.height()));
 }
 
 QRect MainWindowSettings::screenTwips() const {
-    const QScreen* screen = main_.screen();
+    const QScreen* screen = p_.window.screen();
     return screen ? toTwips(screen->availableGeometry()) : QRect();
 }
 
 void MainWindowSettings::setBarVisible(int bar, bool visible) {
     if (bar >= 0 && bar < BottomContainerLayout::BarCount)
-        main_.container()->setBarVisible(BottomContainer::Bar(bar), visible);
+        p_.container.setBarVisible(BottomContainer::Bar(bar), visible);
 }
 
 void MainWindowSettings::SetTopmost(bool on) {
-    MFormExpanded::SetTopmost(&main_, on);
+    MFormExpanded::SetTopmost(&p_.window, on);
 }
 
 void MainWindowSettings::SetTransparency(int percent) {
-    MFormExpanded::SetTransparency(&main_, percent);
+    MFormExpanded::SetTransparency(&p_.window, percent);
 }
 
 int MainWindowSettings::Volume() const {

@@ -11,9 +11,11 @@
 #include <QObject>
 #include <functional>
 
+class BottomContainer;
 class ButtonEx;
+class QMainWindow;
 class Volume;
-class frmMain;
+struct AppServices;
 
 class MainWindowSettings : public QObject, public MainWindowFrame, public VolumeControls {
     Q_OBJECT
@@ -21,8 +23,27 @@ public:
     // Moves the window with the mouse; the platform's system move unless replaced.
     using DragHandler = std::function<void(QWidget* window)>;
 
-    // `main` must have its bars and lists in place; it owns this object.
-    explicit MainWindowSettings(frmMain& main);
+    // What the settings and the window behaviour reach; everything must outlive this object.
+    struct Parts {
+        const AppServices& services;
+        ProgramOptions& options;
+        const NoteTable& noteTable;
+        KeyMap& keyMap;
+        SoundSettings& sound;
+        MainMenus& menus;
+        RecentFiles& recentFiles;
+        ListPair& playingList;
+        ListPair& favorites;
+        FavoritesMenu& favoritesMenu;
+        FileOpener& opener;
+        PlaybackEngine& engine;
+        const Transport& transport;
+        QMainWindow& window; // owns this object
+        BottomContainer& container;
+    };
+
+    // The window must have its bars and lists in place.
+    explicit MainWindowSettings(Parts parts);
 
     void LoadSettings();
     // Only after a LoadSettings: a window that never loaded has nothing of its own to keep.
@@ -57,10 +78,10 @@ private:
     void createVolumeControls();
     void wireTopmostMenu();
     void wireHelpMenu();
-    void helpClicked(int index);
-    ProgramSettings::Parts parts();
+    void showHelp();
+    ProgramSettings::Parts settingsParts();
 
-    frmMain& main_;
+    Parts p_;
     ::Volume* volSystemVolume_ = nullptr;
     ButtonEx* btnMute_ = nullptr;
     VolumeCommands volumeCommands_;

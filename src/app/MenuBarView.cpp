@@ -19,7 +19,7 @@ MenuBarView::MenuBarView(MainMenus& menus, QMenuBar* bar, QWidget* owner) : QObj
         connect(menu, &QMenu::aboutToShow, this, &MenuBarView::menuOpened);
         connect(menu, &QMenu::aboutToHide, this, &MenuBarView::menuClosed);
     }
-    popup_ = buildMenu(menus.mnuPopupSubs, owner);
+    popup_ = buildMenu(menus.menu(Menu::Popup), owner);
 }
 
 QMenu* MenuBarView::buildMenu(MenuArray& array, QWidget* parent) {

@@ -1,12 +1,14 @@
 #include "app/MidiFileWiring.h"
 
-#include "app/frmMain.h"
+#include "app/AppServices.h"
+#include "core/MainMenus.h"
+#include "library/FileOpener.h"
 
-MidiFileWiring::MidiFileWiring(frmMain& main)
-    : QObject(&main), picker_(&main),
-      opener_(main.noteTable(), main.services().paths, main.services().messages, picker_),
-      export_(main.engine(), main.sound(), main.services().fileDialogs, main.services().messages) {
-    main.opener().setMidiOpener(&opener_);
-    connect(main.menus().mnuFileSubs(MainMenus::kFileExportMidi), &MenuItem::triggered, this,
+MidiFileWiring::MidiFileWiring(Parts parts)
+    : QObject(&parts.window), picker_(&parts.window),
+      opener_(parts.noteTable, parts.services.paths, parts.services.messages, picker_),
+      export_(parts.engine, parts.sound, parts.services.fileDialogs, parts.services.messages) {
+    parts.opener.setMidiOpener(&opener_);
+    connect(parts.menus.item(MenuEntry::FileExportMidi), &MenuItem::triggered, this,
             [this] { export_.exportLoaded(); });
 }

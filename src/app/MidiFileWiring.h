@@ -6,14 +6,27 @@
 #include "midi/QtMidiTrackPicker.h"
 
 #include <QObject>
+#include <QWidget>
 
-class frmMain;
+class FileOpener;
+class MainMenus;
+struct AppServices;
 
 class MidiFileWiring : public QObject {
     Q_OBJECT
 public:
-    // Lives as a child of the main window, so after its members, the file opener included.
-    explicit MidiFileWiring(frmMain& main);
+    struct Parts {
+        const NoteTable& noteTable;
+        const PlaybackEngine& engine;
+        const SoundSettings& sound;
+        FileOpener& opener;
+        const MainMenus& menus;
+        const AppServices& services;
+        QWidget& window; // owns this object and the track choice
+    };
+
+    // Lives as a child of the window, so after the file opener.
+    explicit MidiFileWiring(Parts parts);
 
 private:
     QtMidiTrackPicker picker_;

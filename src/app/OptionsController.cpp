@@ -1,52 +1,45 @@
 #include "app/OptionsController.h"
 
-#include "app/frmMain.h"
+#include "app/AppServices.h"
+#include "app/MainWindowSettings.h"
+#include "core/MainMenus.h"
+#include "score/PlaybackEngine.h"
 #include "settings/frmOption.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 
-OptionsController::OptionsController(frmMain& main)
-    : QObject(&main), main_(main), designCaption_(main.windowTitle()) {
-    MainMenus& menus = main.menus();
-    connect(menus.mnuViewSubs(6), &MenuItem::triggered, this, [this] { open(false); });
-    connect(menus.mnuHelpSubs(8), &MenuItem::triggered, this, [this] { open(true); });
+OptionsController::OptionsController(Parts parts)
+    : QObject(&parts.window), p_(parts), designCaption_(parts.window.windowTitle()) {
+    connect(p_.menus.item(MenuEntry::ViewOptions), &MenuItem::triggered, this,
+            [this] { open(false); });
+    connect(p_.menus.item(MenuEntry::HelpAbout), &MenuItem::triggered, this,
+            [this] { open(true); });
 }
 
 void OptionsController::open(bool aboutRequested) {
-    const AppServices& services = main_.services();
+    const AppServices& services = p_.services;
     const frmOption::Services dialog{services.paths, services.messages, services.shell,
                                      QCoreApplication::applicationFilePath()};
-    frmOption::Start(*this, dialog, aboutRequested, &main_);
-}
-
-ProgramOptions& OptionsController::options() {
-    return main_.options();
-}
-
-KeyMap& OptionsController::keyMap() {
-    return main_.keyMap();
-}
-
-const NoteTable& OptionsController::noteTable() const {
-    return main_.noteTable();
+    frmOption::Start(*this, dialog, aboutRequested, &p_.window);
 }
 
 QString OptionsController::caption() const {
-    return main_.windowTitle();
+    return p_.window.windowTitle();
 }
 
 void OptionsController::setCaption(const QString& caption) {
-    main_.setWindowTitle(caption);
+    p_.window.setWindowTitle(caption);
 }
 
 QString OptionsController::playingFile() const {
-    return main_.engine().score().strPlayingFile;
+    return p_.engine.score().strPlayingFile;
 }
 
 void OptionsController::SetTransparency(qint16 percent) {
-    main_.windowSettings().SetTransparency(percent);
+    p_.windowSettings.SetTransparency(percent);
 }
 
 void OptionsController::applyAssociations(const std::array<bool, 2>& blnAssociate) {
-    main_.windowSettings().associations().applyOptions(blnAssociate);
+    p_.windowSettings.associations().applyOptions(blnAssociate);
 }

@@ -5,19 +5,34 @@
 
 #include <QObject>
 
-class frmMain;
+class MainMenus;
+class MainWindowSettings;
+class PlaybackEngine;
+class QWidget;
+struct AppServices;
 
 class OptionsController : public QObject, public OptionsHost {
     Q_OBJECT
 public:
+    struct Parts {
+        ProgramOptions& options;
+        KeyMap& keyMap;
+        const NoteTable& noteTable;
+        const PlaybackEngine& engine;
+        const MainMenus& menus;
+        MainWindowSettings& windowSettings;
+        const AppServices& services;
+        QWidget& window; // owns this object and the dialog; its title is the caption
+    };
+
     // Takes the window's caption at this moment as its designed caption.
-    explicit OptionsController(frmMain& main);
+    explicit OptionsController(Parts parts);
 
     void open(bool aboutRequested);
 
-    ProgramOptions& options() override;
-    KeyMap& keyMap() override;
-    const NoteTable& noteTable() const override;
+    ProgramOptions& options() override { return p_.options; }
+    KeyMap& keyMap() override { return p_.keyMap; }
+    const NoteTable& noteTable() const override { return p_.noteTable; }
     QString caption() const override;
     void setCaption(const QString& caption) override;
     QString designCaption() const override { return designCaption_; }
@@ -26,6 +41,6 @@ public:
     void applyAssociations(const std::array<bool, 2>& blnAssociate) override;
 
 private:
-    frmMain& main_;
+    Parts p_;
     QString designCaption_;
 };

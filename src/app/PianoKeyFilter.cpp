@@ -1,14 +1,14 @@
 #include "app/PianoKeyFilter.h"
 
-#include "keyboard/LiveKeyboard.h"
+#include "keyboard/ComputerKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 #include <QWindow>
 
-PianoKeyFilter::PianoKeyFilter(QWidget& window, LiveKeyboard& live, QObject* parent)
-    : QObject(parent), window_(window), live_(live) {
+PianoKeyFilter::PianoKeyFilter(QWidget& window, ComputerKeys& keys, QObject* parent)
+    : QObject(parent), window_(window), keys_(keys) {
     QApplication::instance()->installEventFilter(this);
     for (QWidget* control : window.findChildren<QWidget*>()) {
         const Qt::FocusPolicy policy = control->focusPolicy();
@@ -29,17 +29,15 @@ bool PianoKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         const auto stroke =
             translator_.keyPressed(key->key(), key->modifiers(), key->text(), key->isAutoRepeat());
         if (stroke.code == 0) return false;
-        live_.Form_KeyDown(stroke.code, stroke.shift, translator_.capsLockOn(),
+        keys_.Form_KeyDown(stroke.code, stroke.shift, translator_.capsLockOn(),
                            key->isAutoRepeat());
-        if (live_.intKeyDownIndex() < 0 && !LiveKeyboard::isSpecialKey(stroke.code, stroke.shift) &&
-            !live_.isPedalKey(stroke.code, translator_.capsLockOn()))
-            return false;
+        if (!keys_.isPianoKey(stroke.code, stroke.shift, translator_.capsLockOn())) return false;
         heldKeys_.insert(stroke.code);
         return true;
     }
     const auto stroke = KeyEventTranslator::keyReleased(key->key(), key->modifiers());
     if (stroke.code == 0) return false;
     if (key->isAutoRepeat()) return heldKeys_.contains(stroke.code);
-    live_.Form_KeyUp(stroke.code, stroke.shift, translator_.capsLockOn());
+    keys_.Form_KeyUp(stroke.code, stroke.shift, translator_.capsLockOn());
     return heldKeys_.remove(stroke.code);
 }

@@ -11,7 +11,7 @@
 #include <QObject>
 #include <QSet>
 
-class LiveKeyboard;
+class ComputerKeys;
 class QWidget;
 
 class PianoKeyFilter : public QObject {
@@ -19,7 +19,7 @@ class PianoKeyFilter : public QObject {
 public:
     // Watches the application's events for the events of `window`; the controls `window` holds
     // now keep the focus from the keyboard.
-    PianoKeyFilter(QWidget& window, LiveKeyboard& live, QObject* parent = nullptr);
+    PianoKeyFilter(QWidget& window, ComputerKeys& keys, QObject* parent = nullptr);
 
     const KeyEventTranslator& translator() const { return translator_; }
 
@@ -28,7 +28,7 @@ protected:
 
 private:
     QWidget& window_;
-    LiveKeyboard& live_;
+    ComputerKeys& keys_;
     KeyEventTranslator translator_;
     // Keys whose key-down went no further: their key-ups go no further either.
     QSet<int> heldKeys_;

@@ -6,6 +6,7 @@
 #include "core/Twips.h"
 #include "keyboard/KeyGeometry.h"
 #include "keyboard/LiveKeyboard.h"
+#include "keyboard/PointerGestures.h"
 
 #include <QCursor>
 #include <QMouseEvent>
@@ -35,18 +36,18 @@ bool validKey(int keyIndex) {
 
 } // namespace
 
-PianoKeyboard::PianoKeyboard(LiveKeyboard& live, QWidget* parent) : QWidget(parent), live_(live) {
+PianoKeyboard::PianoKeyboard(const LiveKeyboard& live, PointerGestures& pointer, QWidget* parent)
+    : QWidget(parent), pointer_(pointer) {
     AccessiblePianoKeyboard::installFactory();
     const QRect area = twipsToPixels(KeyGeometry::keyboardRect());
     setGeometry(area);
     for (int i = 0; i < NoteTable::kKeyCount; ++i)
         rects_[i] = twipsToPixels(KeyGeometry::keyRect(i)).translated(-area.topLeft());
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&live_, &LiveKeyboard::keyPressedLook, this,
+    connect(&live, &LiveKeyboard::keyPressedLook, this,
             [this](int keyIndex) { DrawKeyEdge(keyIndex, QString(), kEdgeSunken); });
-    connect(&live_, &LiveKeyboard::keyReleasedLook, this,
+    connect(&live, &LiveKeyboard::keyReleasedLook, this,
             [this](int keyIndex) { DrawKeyEdge(keyIndex, QString(), kEdgeReleased); });
-    connect(&live_, &LiveKeyboard::pointerFollowRequested, this, &PianoKeyboard::followPointer);
 }
 
 QRect PianoKeyboard::keyRect(int keyIndex) const {
@@ -142,18 +143,18 @@ void PianoKeyboard::mousePressEvent(QMouseEvent* event) {
     const int keyIndex = keyAt(event->position().toPoint());
     if (keyIndex < 0) return;
     dragging_ = true;
-    live_.pointerPressed(keyIndex);
+    pointer_.pointerPressed(keyIndex);
 }
 
 void PianoKeyboard::mouseMoveEvent(QMouseEvent* event) {
     if (!dragging_) return;
-    live_.pointerMoved(keyAt(event->position().toPoint()));
+    pointer_.pointerMoved(keyAt(event->position().toPoint()));
 }
 
 void PianoKeyboard::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !dragging_) return;
     dragging_ = false;
-    live_.pointerReleased(keyAt(event->position().toPoint()));
+    pointer_.pointerReleased(keyAt(event->position().toPoint()));
 }
 
 void PianoKeyboard::followPointer(int keyIndex) {

@@ -1,6 +1,6 @@
 #pragma once
 // The 88 on-screen keys. It draws each key pressed or released as LiveKeyboard tells it, and
-// turns the pointer into calls of LiveKeyboard: a press strikes the key under the pointer, every
+// turns the pointer into pointer gestures: a press strikes the key under the pointer, every
 // move with the button held strikes the key it reaches (a glissando), and the release hands the
 // key under the pointer back as released.
 #include "core/NoteTable.h"
@@ -10,6 +10,7 @@
 #include <array>
 
 class LiveKeyboard;
+class PointerGestures;
 class QPainter;
 
 class PianoKeyboard : public QWidget {
@@ -19,7 +20,7 @@ public:
     static constexpr int kEdgeSunken = 10;
     static constexpr int kEdgeReleased = 3;
 
-    explicit PianoKeyboard(LiveKeyboard& live, QWidget* parent = nullptr);
+    PianoKeyboard(const LiveKeyboard& live, PointerGestures& pointer, QWidget* parent = nullptr);
 
     // The key's rectangle in this widget's coordinates (pixels); empty outside 0..87.
     QRect keyRect(int keyIndex) const;
@@ -36,6 +37,9 @@ public:
     KeyLabels::Label label(int keyIndex) const;
     // The key that practice mode waits for takes a colour of its own; -1 marks none.
     void setDueKey(int keyIndex);
+    // Keyboard playing with the pointer following: the pointer moves onto the key, unless the
+    // button is held.
+    void followPointer(int keyIndex);
     int dueKey() const { return dueKey_; }
 
 protected:
@@ -51,9 +55,7 @@ private:
     };
 
     void paintKey(QPainter& painter, int keyIndex) const;
-    void followPointer(int keyIndex);
-
-    LiveKeyboard& live_;
+    PointerGestures& pointer_;
     std::array<QRect, NoteTable::kKeyCount> rects_;
     std::array<KeyLook, NoteTable::kKeyCount> looks_{};
     KeyLabels::Labels labels_{};

@@ -60,7 +60,7 @@ void TransportBar::createButtons(QWidget* controlBar) {
         button->setStyle(i <= Transport::StopButton ? 1 : 0);
         button->setEnabled(transport_.buttonsEnabled());
         connect(button, &ButtonEx::Click, &transport_, [this, i] {
-            transport_.clickButton(i);
+            transport_.clickButton(Transport::Button(i));
             // The press flipped a two-state button by itself; the transport's Values decide.
             showValues();
         });
@@ -77,7 +77,7 @@ void TransportBar::createButtons(QWidget* controlBar) {
 
 void TransportBar::showValues() {
     for (int i = 0; i < Transport::kButtonCount; ++i)
-        buttons_[size_t(i)]->setValue(transport_.buttonValue(i));
+        buttons_[size_t(i)]->setValue(transport_.buttonValue(Transport::Button(i)));
 }
 
 void TransportBar::layoutButtons() {

@@ -1,6 +1,6 @@
 #include "core/AppPaths.h"
 
-#include "core/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "core/VersionInfo.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "core/IniFileCache.h"
 
-#include "core/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,43 +1,88 @@
 #pragma once
-// Every menu of the main window, with the captions and indexes that the commands, the settings
-// file (which keys menu checks by caption) and the window hook refer to.
+// Every menu of the main window, built from the table in MenuEntries.h. Commands address an
+// entry by its name; the groups below are the sets of entries that commands treat alike.
 #include "core/MenuArray.h"
+#include "core/MenuEntries.h"
+
+#include <array>
 
 class MainMenus : public QObject {
     Q_OBJECT
 public:
-    // Entries added after the File menu's original ones, whose indexes stay as they were.
-    enum FileItem { kFileExportMidi = 11 };
-    // Entries of the Play menu added after its first nine.
-    enum PlayEntry { PlayPolyphonic = 10 };
+    // The entries that act on the loaded score: enabled exactly while there is one.
+    static constexpr std::array kNeedsScore{MenuEntry::FileClose,      MenuEntry::FileSaveAs,
+                                            MenuEntry::FileProperties, MenuEntry::FileExportMidi,
+                                            MenuEntry::PlayPause,      MenuEntry::PlayStop,
+                                            MenuEntry::PlayGoTo};
+    // Groups of which exactly one entry is checked, in the order of the values they choose.
+    static constexpr std::array kListModes{MenuEntry::ListLoop, MenuEntry::ListRandom,
+                                           MenuEntry::ListSequential, MenuEntry::ListSingle,
+                                           MenuEntry::ListSingleLoop};
+    static constexpr std::array kCompletionActions{
+        MenuEntry::CompletedShutdown, MenuEntry::CompletedSleep, MenuEntry::CompletedExit,
+        MenuEntry::CompletedNothing};
+    static constexpr std::array kTopmostRules{MenuEntry::TopmostNever, MenuEntry::TopmostAlways,
+                                              MenuEntry::TopmostWhilePlaying};
+    static constexpr std::array kKeyLabelModes{
+        MenuEntry::KeyLabelsComputerKeys, MenuEntry::KeyLabelsNoteNames, MenuEntry::KeyLabelsNone};
+    // The View entries that show the bars, in the order of BottomContainerLayout::Bar.
+    static constexpr std::array kBarToggles{MenuEntry::ViewProgressBar, MenuEntry::ViewControlBar,
+                                            MenuEntry::ViewListBar, MenuEntry::ViewStatusBar,
+                                            MenuEntry::ViewScoreBar};
 
     explicit MainMenus(QObject* parent = nullptr);
 
-    // Top level, in menu-bar order.
-    MenuArray mnuFileSubs;
-    MenuArray mnuPlaySubs;
-    MenuArray mnuViewSubs;
-    MenuArray mnuFavoriteSubs;
-    MenuArray mnuHelpSubs;
-    // Submenus.
-    MenuArray mnuRecentFiles;       // File 2
-    MenuArray mnuPlayListSubs;      // Play 4
-    MenuArray mnuVolumeSubs;        // Play 6
-    MenuArray mnuPlayCompletedSubs; // Play 8
-    MenuArray mnuTopmostSubs;       // View 5
-    MenuArray mnuKeyLabelSubs;      // View ▸ 键名, in the order of KeyLabels::Mode
-    // The lists' context menu, never in the menu bar.
-    MenuArray mnuPopupSubs;
+    // The named entries of `menu`, in menu order.
+    static QList<MenuEntry> entriesOf(Menu menu);
 
-    // Entries appended after those the commands address by index.
-    MenuItem* mnuScoreBar = nullptr;  // View ▸ 乐谱栏, checkable
-    MenuItem* mnuKeyLabels = nullptr; // View ▸ 键名
-    MenuItem* mnuPractice = nullptr;  // Play ▸ 跟弹, checkable
+    MenuItem* item(MenuEntry entry) const { return items_[std::size_t(entry)]; }
+    MenuArray& menu(Menu menu) const { return *menus_[std::size_t(menu)]; }
+    // The menu bar's menus in bar order.
+    QList<MenuArray*> menuBar() const;
+    // The pop-up of the lists, never in the menu bar.
+    MenuArray& popup() const { return menu(Menu::Popup); }
 
-    QList<MenuArray*> menuBar() { return {&mnuFileSubs, &mnuPlaySubs, &mnuViewSubs, &mnuFavoriteSubs, &mnuHelpSubs}; }
     // The entries whose checks the settings file keeps, in the order it reads them: the eighteen
     // of the original file, then those added since.
     QList<MenuItem*> rememberedChecks() const;
-    // Checks `item` and unchecks the other entries of its group (the items given).
-    static void checkOnly(MenuItem* item, const QList<MenuItem*>& group);
+    // Checks `entry` and unchecks the other entries of its group.
+    template <std::size_t N>
+    void checkOnly(MenuEntry entry, const std::array<MenuEntry, N>& group) const {
+        for (MenuEntry other : group)
+            item(other)->setChecked(other == entry);
+    }
+    // Makes `entry` a check that a click turns on and off, while `context` lives.
+    void makeToggle(MenuEntry entry, QObject* context) const {
+        MenuItem* toggled = item(entry);
+        connect(toggled, &MenuItem::triggered, context,
+                [toggled] { toggled->setChecked(!toggled->checked()); });
+    }
+    // Makes `group` choose one of its entries: a click checks that entry alone, then `chosen`
+    // runs, while `context` lives, with the entry's place in the group.
+    template <std::size_t N, typename Chosen>
+    void makeChoice(const std::array<MenuEntry, N>& group, QObject* context, Chosen chosen) const {
+        for (std::size_t i = 0; i < N; ++i)
+            connect(item(group[i]), &MenuItem::triggered, context, [this, group, i, chosen] {
+                checkOnly(group[i], group);
+                chosen(int(i));
+            });
+    }
+    // The place of the checked entry in its group, or -1 when none is checked.
+    template <std::size_t N> int checkedIn(const std::array<MenuEntry, N>& group) const {
+        for (std::size_t i = 0; i < N; ++i)
+            if (item(group[i])->checked()) return int(i);
+        return -1;
+    }
+
+private:
+    static constexpr std::size_t kMenuCount = std::size_t(Menu::Popup) + 1;
+#define TONVALE_COUNT(...) +1
+#define TONVALE_NOT_COUNTED(menu)
+    static constexpr std::size_t kEntryCount =
+        0 TONVALE_MENU_ENTRIES(TONVALE_COUNT, TONVALE_COUNT, TONVALE_NOT_COUNTED);
+#undef TONVALE_COUNT
+#undef TONVALE_NOT_COUNTED
+
+    std::array<MenuArray*, kMenuCount> menus_{};
+    std::array<MenuItem*, kEntryCount> items_{};
 };

@@ -1,9 +1,6 @@
 #include "core/MenuArray.h"
 
-MenuArray::MenuArray(const QString& caption, const QList<Entry>& entries, QObject* parent)
-    : QObject(parent), caption_(caption) {
-    for (const Entry& entry : entries) append(entry.caption, entry.shortcut);
-}
+MenuArray::MenuArray(const QString& caption, QObject* parent) : QObject(parent), caption_(caption) {}
 
 MenuItem* MenuArray::byCaption(const QString& caption) const {
     for (MenuItem* item : items_)

@@ -1,6 +1,6 @@
 #include "exchange/AudioExport.h"
 
-#include "core/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "core/ConversionFiles.h"
 #include "midi/MidiConversion.h"
 #include "midi/MidiTempoMap.h"

@@ -1,6 +1,6 @@
 #include "exchange/PdfExport.h"
 
-#include "core/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "core/ConversionFiles.h"
 #include "keyboard/KeyMap.h"
 #include "score/ScoreFile.h"

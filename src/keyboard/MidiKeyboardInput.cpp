@@ -65,9 +65,9 @@ void MidiKeyboardInput::message(const std::vector<unsigned char>& bytes) {
     const int data2 = bytes[2] & 0x7F;
     const int keyIndex = data1 - kLowestNote;
     if (status == kNoteOn && data2 > 0)
-        live_.externalKeyDown(keyIndex, data2);
+        live_.press(keyIndex, data2);
     else if (status == kNoteOn || status == kNoteOff)
-        live_.externalKeyUp(keyIndex);
+        live_.release(keyIndex);
     else if (status == kControlChange && data1 == PolyphonicNotes::kSustainController)
         live_.setPedal(data2 >= kPedalDownFrom);
 }

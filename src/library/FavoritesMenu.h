@@ -6,18 +6,17 @@
 #include <QObject>
 
 class ListPair;
+class MainMenus;
 class MenuArray;
 
 class FavoritesMenu : public QObject {
     Q_OBJECT
 public:
-    static constexpr int firstFavoriteItem = 3;
-
-    FavoritesMenu(ListPair& favorites, MenuArray& mnuFavoriteSubs, QObject* parent = nullptr);
+    FavoritesMenu(ListPair& favorites, const MainMenus& menus, QObject* parent = nullptr);
 
     // The caption of a favorite's item: its display name, an "&" doubled.
     static QString caption(const QString& displayName);
-    // One item per favorite from index 3 on, captioned with its display name, visible and
+    // One item per favorite after the menu's own, captioned with its display name, visible and
     // enabled. Items that exist are reused.
     void RebuildFavoritesMenu();
     // Rebuilds when favorites were added since the last rebuild (as by a scan while the
@@ -39,6 +38,9 @@ private:
     void itemTriggered(int index);
 
     ListPair& favorites_;
+    const MainMenus& menus_;
     MenuArray& menu_;
+    // The items of the favorites follow the menu's own.
+    const int firstFavoriteItem_;
     bool rebuildPending_ = false;
 };

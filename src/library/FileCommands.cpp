@@ -1,7 +1,7 @@
 #include "library/FileCommands.h"
 
 #include "core/AppPaths.h"
-#include "library/MOthers.h"
+#include "core/FileTypes.h"
 #include "library/PlaylistFile.h"
 #include "score/PlaybackEngine.h"
 

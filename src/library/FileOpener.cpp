@@ -2,6 +2,7 @@
 
 #include "core/AppPaths.h"
 #include "library/ListEntry.h"
+#include "core/FileTypes.h"
 #include "library/MOthers.h"
 #include "library/PlaylistFile.h"
 #include "midi/MidiOpener.h"

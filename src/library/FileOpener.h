@@ -6,7 +6,7 @@
 #include "library/RecentFiles.h"
 #include "platform/MessageSink.h"
 #include "score/PlayingListView.h"
-#include "settings/ProgramOptions.h"
+#include "core/ProgramOptions.h"
 
 class MidiOpener;
 class PlaybackEngine;

@@ -1,7 +1,7 @@
 #include "library/FileProperties.h"
 
 #include "library/ListEntry.h"
-#include "library/MOthers.h"
+#include "core/FileTypes.h"
 #include "score/PlayTimeText.h"
 #include "score/ScoreCheck.h"
 #include "score/ScoreFile.h"

@@ -1,6 +1,6 @@
 #include "library/ListBar.h"
 
-#include "core/MenuArray.h"
+#include "core/MainMenus.h"
 #include "library/ListBox.h"
 #include "library/ListPair.h"
 
@@ -21,9 +21,9 @@ QLabel* verticalCaption(const QStringList& characters, QWidget* parent) {
 }
 } // namespace
 
-ListBar::ListBar(ListPair& playingList, ListPair& favorites, MenuArray& popup, QMenu* popupMenu,
+ListBar::ListBar(ListPair& playingList, ListPair& favorites, const MainMenus& menus, QMenu* popupMenu,
                  MessageSink& messages, QWidget* picListBar)
-    : QWidget(picListBar), pairs_{&playingList, &favorites}, popup_(popup), popupMenu_(popupMenu),
+    : QWidget(picListBar), pairs_{&playingList, &favorites}, menus_(menus), popupMenu_(popupMenu),
       messages_(messages) {
     captions_[0] = verticalCaption({QStringLiteral("播"), QStringLiteral("放"), QStringLiteral("列"),
                                     QStringLiteral("表")},
@@ -49,12 +49,11 @@ ListBar::ListBar(ListPair& playingList, ListPair& favorites, MenuArray& popup, Q
     auto* layout = new QHBoxLayout(picListBar);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(this);
-    connect(&popup_, &MenuArray::triggered, this, &ListBar::runPopupItem);
+    wirePopup();
     showActiveCaption();
     // The commands on items start disabled, until a list is clicked.
-    const ListCommands::PopupState start = ListCommands::popupState(0, true);
-    for (int i = 0; i < ListCommands::popupItemCount; ++i)
-        if (MenuItem* item = popup_(i)) item->setEnabled(start.enabled[size_t(i)]);
+    for (MenuEntry entry : MainMenus::entriesOf(Menu::Popup))
+        menus_.item(entry)->setEnabled(ListCommands::popupEnables(entry, true));
 }
 
 void ListBar::setIntActiveList(int index) {
@@ -80,13 +79,10 @@ void ListBar::setTooltips(const std::function<QString(const QString&)>& itemText
 }
 
 void ListBar::updatePopup() {
-    const ListCommands::PopupState state =
-        ListCommands::popupState(intActiveList_, activeList().isEmpty());
-    for (int i = 0; i < ListCommands::popupItemCount; ++i) {
-        MenuItem* item = popup_(i);
-        if (!item) continue;
-        item->setVisible(state.visible[size_t(i)]);
-        item->setEnabled(state.enabled[size_t(i)]);
+    for (MenuEntry entry : MainMenus::entriesOf(Menu::Popup)) {
+        MenuItem* item = menus_.item(entry);
+        item->setVisible(ListCommands::popupShows(entry, intActiveList_));
+        item->setEnabled(ListCommands::popupEnables(entry, activeList().isEmpty()));
     }
 }
 
@@ -138,46 +134,27 @@ void ListBar::deleteAll() {
         emit playingListDeletedAll();
 }
 
-void ListBar::runPopupItem(int index) {
-    const QString current = currentEntry();
-    switch (index) {
-    case 0:
-        playCurrent();
-        break;
-    case 2:
-        emit searchRequested();
-        break;
-    case 3:
-        emit addFolderRequested();
-        break;
-    case 4:
-        emit addFilesRequested();
-        break;
-    case 6:
-        deleteSelected();
-        break;
-    case 7:
-        deleteAll();
-        break;
-    case 9:
-        emit addToFavoritesRequested();
-        break;
-    case 10:
-        emit savePlaylistRequested();
-        break;
-    case 11:
-        emit openPlaylistRequested();
-        break;
-    case 13:
-        if (!current.isEmpty()) emit propertiesRequested(current);
-        break;
-    case 14:
-        emit organizeFavoritesRequested();
-        break;
-    case 16:
-        if (!current.isEmpty()) emit editRequested(current);
-        break;
-    default:
-        break;
-    }
+void ListBar::wirePopup() {
+    const auto on = [this](MenuEntry entry, auto command) {
+        connect(menus_.item(entry), &MenuItem::triggered, this, command);
+    };
+    // The commands on the current item act only when there is one.
+    const auto onCurrent = [this, on](MenuEntry entry, void (ListBar::*announce)(const QString&)) {
+        on(entry, [this, announce] {
+            const QString current = currentEntry();
+            if (!current.isEmpty()) emit(this->*announce)(current);
+        });
+    };
+    on(MenuEntry::PopupPlay, &ListBar::playCurrent);
+    on(MenuEntry::PopupSearch, &ListBar::searchRequested);
+    on(MenuEntry::PopupAddFolder, &ListBar::addFolderRequested);
+    on(MenuEntry::PopupAddFiles, &ListBar::addFilesRequested);
+    on(MenuEntry::PopupDeleteSelected, &ListBar::deleteSelected);
+    on(MenuEntry::PopupDeleteAll, &ListBar::deleteAll);
+    on(MenuEntry::PopupAddToFavorites, &ListBar::addToFavoritesRequested);
+    on(MenuEntry::PopupSavePlaylist, &ListBar::savePlaylistRequested);
+    on(MenuEntry::PopupOpenPlaylist, &ListBar::openPlaylistRequested);
+    onCurrent(MenuEntry::PopupProperties, &ListBar::propertiesRequested);
+    on(MenuEntry::PopupOrganizeFavorites, &ListBar::organizeFavoritesRequested);
+    onCurrent(MenuEntry::PopupEditScore, &ListBar::editRequested);
 }

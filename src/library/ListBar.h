@@ -10,16 +10,16 @@
 
 class ListBox;
 class ListPair;
-class MenuArray;
+class MainMenus;
 class QLabel;
 class QMenu;
 
 class ListBar : public QWidget {
     Q_OBJECT
 public:
-    // `popup` is the model of the context menu, `popupMenu` its widget (null: no menu is shown).
+    // The context menu is the model's pop-up, `popupMenu` its widget (null: no menu is shown).
     // The bar fills `picListBar`.
-    ListBar(ListPair& playingList, ListPair& favorites, MenuArray& popup, QMenu* popupMenu,
+    ListBar(ListPair& playingList, ListPair& favorites, const MainMenus& menus, QMenu* popupMenu,
             MessageSink& messages, QWidget* picListBar);
 
     int intActiveList() const { return intActiveList_; }
@@ -66,14 +66,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void runPopupItem(int index);
+    void wirePopup();
     void released(int list, Qt::MouseButton button, const QPoint& globalPos);
     void showActiveCaption();
 
     std::array<ListPair*, 2> pairs_{};
     std::array<ListBox*, 2> lists_{};
     std::array<QLabel*, 2> captions_{};
-    MenuArray& popup_;
+    const MainMenus& menus_;
     QMenu* popupMenu_;
     MessageSink& messages_;
     int intActiveList_ = 0;

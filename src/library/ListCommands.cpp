@@ -18,17 +18,34 @@ Message deleteQuestion(const QString& text) {
 
 namespace ListCommands {
 
-PopupState popupState(int intActiveList, bool listEmpty) {
-    PopupState state;
-    state.visible.fill(true);
-    state.enabled.fill(true);
-    const bool playingList = intActiveList == 0;
-    for (int i = 8; i <= 11; ++i)
-        state.visible[i] = playingList;
-    state.visible[14] = !playingList;
-    for (int i : {0, 6, 7, 9, 10, 13, 14, 16})
-        state.enabled[i] = !listEmpty;
-    return state;
+bool popupShows(MenuEntry entry, int intActiveList) {
+    switch (entry) {
+    case MenuEntry::PopupPlaylistSeparator:
+    case MenuEntry::PopupAddToFavorites:
+    case MenuEntry::PopupSavePlaylist:
+    case MenuEntry::PopupOpenPlaylist:
+        return intActiveList == 0;
+    case MenuEntry::PopupOrganizeFavorites:
+        return intActiveList != 0;
+    default:
+        return true;
+    }
+}
+
+bool popupEnables(MenuEntry entry, bool listEmpty) {
+    switch (entry) {
+    case MenuEntry::PopupPlay:
+    case MenuEntry::PopupDeleteSelected:
+    case MenuEntry::PopupDeleteAll:
+    case MenuEntry::PopupAddToFavorites:
+    case MenuEntry::PopupSavePlaylist:
+    case MenuEntry::PopupProperties:
+    case MenuEntry::PopupOrganizeFavorites:
+    case MenuEntry::PopupEditScore:
+        return !listEmpty;
+    default:
+        return true;
+    }
 }
 
 Message deleteSelectedQuestion(const ListPair& list) {

@@ -2,7 +2,7 @@
 
 #include "core/AppPaths.h"
 #include "library/ListEntry.h"
-#include "library/MOthers.h"
+#include "core/FileTypes.h"
 
 #include <QSet>
 

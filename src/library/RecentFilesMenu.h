@@ -4,15 +4,14 @@
 // access keys 0 to 9.
 #include <QObject>
 
+class MainMenus;
 class MenuArray;
 class RecentFiles;
 
 class RecentFilesMenu : public QObject {
     Q_OBJECT
 public:
-    static constexpr int firstEntryItem = 3;
-
-    RecentFilesMenu(RecentFiles& recent, MenuArray& mnuRecentFiles, QObject* parent = nullptr);
+    RecentFilesMenu(RecentFiles& recent, const MainMenus& menus, QObject* parent = nullptr);
 
     // Shutdown: clears the list when "每次退出时自动清除" is checked, so that it is saved empty.
     void clearIfConfigured();
@@ -26,5 +25,8 @@ private:
     void itemTriggered(int index);
 
     RecentFiles& recent_;
+    const MainMenus& menus_;
     MenuArray& menu_;
+    // The entries of the list follow the menu's own.
+    const int firstEntryItem_;
 };

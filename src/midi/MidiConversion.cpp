@@ -1,6 +1,6 @@
 #include "midi/MidiConversion.h"
 
-#include "core/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "midi/MidiImport.h"
 #include "midi/SmfReader.h"
 #include "platform/GbkCodec.h"

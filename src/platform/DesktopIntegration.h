@@ -1,6 +1,7 @@
 #pragma once
 // The desktop's own idea of which program opens which files: MIME types, their icons and the
 // program's desktop entry. The association store is the program's record; this mirrors it.
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,14 @@ struct DesktopFileType {
     QString iconFile;    // an .ico file with PNG images; empty or unreadable: no icon of our own
     // The program and its arguments. Empty: the type is not ours (any more).
     QStringList openCommand;
+};
+
+// The program as the desktop lists it.
+struct DesktopProgram {
+    QString desktopId; // names the desktop entry and the program's icon
+    QString name;
+    QString comment;
+    QByteArray icon; // an .ico file with PNG images
 };
 
 class DesktopIntegration {

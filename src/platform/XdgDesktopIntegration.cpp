@@ -1,10 +1,7 @@
 #include "platform/XdgDesktopIntegration.h"
 
-#include "core/AppPaths.h"
-#include "core/AtomicFile.h"
-#include "core/VersionInfo.h"
+#include "platform/AtomicFile.h"
 #include "platform/IcoContainer.h"
-#include "settings/FileAssociations.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,12 +115,6 @@ QByteArray desktopEntry(const XdgDesktopIntegration::Program& program, const QSt
 
 XdgDesktopIntegration::XdgDesktopIntegration(QString dataHome, Program program, ToolRunner runTool)
     : dataHome_(std::move(dataHome)), program_(std::move(program)), runTool_(std::move(runTool)) {}
-
-XdgDesktopIntegration::Program XdgDesktopIntegration::thisProgram() {
-    return {QStringLiteral("tonvale"), QString::fromUtf8(VersionInfo::productName),
-            QString::fromUtf8(VersionInfo::fileDescription),
-            EmbeddedIconBytes(FileAssociations::kScoreIconResource)};
-}
 
 QString XdgDesktopIntegration::userDataHome() {
     const QString configured = qEnvironmentVariable("XDG_DATA_HOME");

@@ -10,20 +10,13 @@
 
 class XdgDesktopIntegration : public DesktopIntegration {
 public:
-    struct Program {
-        QString desktopId; // names the desktop entry and the program's icon
-        QString name;
-        QString comment;
-        QByteArray icon; // an .ico file with PNG images
-    };
+    using Program = DesktopProgram;
     // Runs a tool by name with an argument list (never through a shell).
     using ToolRunner = std::function<void(const QString& tool, const QStringList& arguments)>;
 
     XdgDesktopIntegration(QString dataHome, Program program, ToolRunner runTool = runInstalledTool);
     void apply(const QList<DesktopFileType>& types) override;
 
-    // This program: desktop id "tonvale", its name and description, the score icon.
-    static Program thisProgram();
     // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
     static QString userDataHome();
     // Runs the tool when it is on the PATH and waits a bounded time; a missing tool is no error.

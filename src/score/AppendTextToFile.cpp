@@ -1,6 +1,6 @@
 #include "score/AppendTextToFile.h"
 
-#include "core/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/GbkCodec.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "score/Recorder.h"
 
-#include "core/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "core/VersionInfo.h"
-#include "library/MOthers.h"
+#include "core/FileTypes.h"
 #include "midi/MidiConversion.h"
 #include "score/AppendTextToFile.h"
 

@@ -11,18 +11,29 @@ Transport::Transport(PlaybackEngine& engine, MainMenus& menus, QObject* parent)
     // The loading steps pass through here, so that the state that follows them is shown too.
     connect(&engine_, &PlaybackEngine::statusChanged, this, &Transport::setStatus);
 
-    connect(menus_.mnuPlaySubs(0), &MenuItem::triggered, this, &Transport::playPause);
-    connect(menus_.mnuPlaySubs(1), &MenuItem::triggered, this, [this] { clickButton(StopButton); });
-    connect(menus_.mnuPlaySubs(2), &MenuItem::triggered, this, &Transport::goToRequested);
-    connect(&menus_.mnuPlayCompletedSubs, &MenuArray::triggered, this, &Transport::clickCompletion);
+    connect(menus_.item(MenuEntry::PlayPause), &MenuItem::triggered, this, &Transport::playPause);
+    connect(menus_.item(MenuEntry::PlayStop), &MenuItem::triggered, this, [this] { clickButton(StopButton); });
+    connect(menus_.item(MenuEntry::PlayGoTo), &MenuItem::triggered, this, &Transport::goToRequested);
+    menus_.makeChoice(MainMenus::kCompletionActions, this, [this](int place) {
+        engine_.setCompletionAction(completionAction(place));
+    });
+    // No score yet.
+    setPlayMenusEnabled(false);
 }
 
-int Transport::buttonValue(int index) const {
-    return index >= 0 && index < kButtonCount ? values_[size_t(index)] : 1;
+EndOfScore::CompletionAction Transport::completionAction(int place) {
+    using Action = EndOfScore::CompletionAction;
+    static constexpr std::array<Action, MainMenus::kCompletionActions.size()> actions{
+        Action::Shutdown, Action::Sleep, Action::ExitProgram, Action::Nothing};
+    return place >= 0 && place < int(actions.size()) ? actions[size_t(place)] : Action::None;
 }
 
-void Transport::clickButton(int index) {
-    switch (index) {
+int Transport::buttonValue(Button button) const {
+    return values_[size_t(button)];
+}
+
+void Transport::clickButton(Button button) {
+    switch (button) {
     case PlayButton:
         Play();
         break;
@@ -68,14 +79,6 @@ void Transport::playPause() {
     clickButton(playState_ == Playing ? PauseButton : PlayButton);
 }
 
-void Transport::clickCompletion(int index) {
-    MenuItem* clicked = menus_.mnuPlayCompletedSubs(index);
-    if (!clicked || clicked->isSeparator()) return;
-    MainMenus::checkOnly(clicked, {menus_.mnuPlayCompletedSubs(0), menus_.mnuPlayCompletedSubs(1),
-                                   menus_.mnuPlayCompletedSubs(2), menus_.mnuPlayCompletedSubs(4)});
-    engine_.setCompletionAction(EndOfScore::CompletionAction(index));
-}
-
 void Transport::progressMouseDown() {
     isSeeking_ = true;
     engine_.Pause();
@@ -117,9 +120,9 @@ void Transport::Close() {
     setButtonsEnabled(false);
     setStatus(QStringLiteral("已关闭"));
     setPlayMenusEnabled(false);
-    menus_.mnuFavoriteSubs(0)->setEnabled(false);
-    menus_.mnuPlaySubs(0)->setChecked(false);
-    menus_.mnuPlaySubs(1)->setChecked(false);
+    menus_.item(MenuEntry::FavoritesAdd)->setEnabled(false);
+    menus_.item(MenuEntry::PlayPause)->setChecked(false);
+    menus_.item(MenuEntry::PlayStop)->setChecked(false);
 }
 
 void Transport::Play() {
@@ -128,11 +131,11 @@ void Transport::Play() {
     setButtonValues(0, 1, 1);
     setProgress(true, true);
     setPlayMenusEnabled(true);
-    menus_.mnuFavoriteSubs(0)->setEnabled(listCount() > 0);
+    menus_.item(MenuEntry::FavoritesAdd)->setEnabled(listCount() > 0);
     setPlayMenuChecks(true);
     setStatus(QStringLiteral("播放中"));
     setPlayedTimeVisible(true);
-    emit topmostRuleRequested(topmostChecked(1) || topmostChecked(2));
+    emit topmostRuleRequested(topmostChecked(MenuEntry::TopmostAlways) || topmostChecked(MenuEntry::TopmostWhilePlaying));
 }
 
 void Transport::Pause() {
@@ -142,7 +145,7 @@ void Transport::Pause() {
     setPlayMenuChecks(true);
     setStatus(QStringLiteral("暂停中"));
     setPlayedTimeVisible(true);
-    emit topmostRuleRequested(topmostChecked(1));
+    emit topmostRuleRequested(topmostChecked(MenuEntry::TopmostAlways));
 }
 
 void Transport::Stop() {
@@ -154,7 +157,7 @@ void Transport::Stop() {
     engine_.Stop();
     emit progressValueRequested(0);
     setProgress(false, false);
-    emit topmostRuleRequested(topmostChecked(1));
+    emit topmostRuleRequested(topmostChecked(MenuEntry::TopmostAlways));
 }
 
 void Transport::playListEntry(int index) {
@@ -166,7 +169,7 @@ void Transport::setButtonValues(int play, int pause, int stop) {
     for (size_t i = 0; i < wanted.size(); ++i) {
         if (values_[i] == wanted[i]) continue;
         values_[i] = wanted[i];
-        emit buttonValueChanged(int(i), wanted[i]);
+        emit buttonValueChanged(Button(i), wanted[i]);
     }
 }
 
@@ -200,16 +203,14 @@ void Transport::setProgress(bool enabled, bool rightWhite) {
 }
 
 void Transport::setPlayMenuChecks(bool playChecked) {
-    menus_.mnuPlaySubs(0)->setChecked(playChecked);
-    menus_.mnuPlaySubs(1)->setChecked(!playChecked);
+    menus_.item(MenuEntry::PlayPause)->setChecked(playChecked);
+    menus_.item(MenuEntry::PlayStop)->setChecked(!playChecked);
 }
 
 void Transport::setPlayMenusEnabled(bool enabled) {
-    for (int i : {3, 6, 8, int(MainMenus::kFileExportMidi)})
-        menus_.mnuFileSubs(i)->setEnabled(enabled);
-    for (int i : {0, 1, 2}) menus_.mnuPlaySubs(i)->setEnabled(enabled);
+    for (MenuEntry entry : MainMenus::kNeedsScore) menus_.item(entry)->setEnabled(enabled);
 }
 
-bool Transport::topmostChecked(int index) const {
-    return menus_.mnuTopmostSubs(index)->checked();
+bool Transport::topmostChecked(MenuEntry rule) const {
+    return menus_.item(rule)->checked();
 }

@@ -18,14 +18,14 @@ public:
 
     Transport(PlaybackEngine& engine, MainMenus& menus, QObject* parent = nullptr);
 
-    qint32 PlayState() const { return playState_; }
+    State PlayState() const { return playState_; }
     bool IsSeeking() const { return isSeeking_; }
     // The list the list buttons walk; null means an empty list. It must outlive the transport or
     // be unset first.
     void setPlayingList(const PlayingListView* list) { playingList_ = list; }
 
     // The buttons' state as the widgets show it: Value 0 is the pressed look of a two-state button.
-    int buttonValue(int index) const;
+    int buttonValue(Button button) const;
     bool buttonsEnabled() const { return buttonsEnabled_; }
     QString status() const { return status_; }
     bool playedTimeVisible() const { return playedTimeVisible_; }
@@ -34,12 +34,12 @@ public:
     // otherwise the bar's own back colour.
     bool progressRightWhite() const { return progressRightWhite_; }
 
-    // A press of btnForControl(index); an index outside 0..6 does nothing.
-    void clickButton(int index);
+    // A press of one of the buttons btnForControl.
+    void clickButton(Button button);
     // Play menu item 0 and the Space key.
     void playPause();
-    // An item of the completion submenu.
-    void clickCompletion(int index);
+    // What the entry at `place` of MainMenus::kCompletionActions chooses; None for no entry.
+    static EndOfScore::CompletionAction completionAction(int place);
     // The progress bar's mouse events, with the bar's value at that moment.
     void progressMouseDown();
     void progressMouseMove(int barValue);
@@ -53,7 +53,7 @@ public:
     void Close();
 
 signals:
-    void buttonValueChanged(int index, int value);
+    void buttonValueChanged(Transport::Button button, int value);
     void buttonsEnabledChanged(bool enabled);
     // The status text: the transport's state, or the engine's loading step in progress.
     void statusChanged(const QString& text);
@@ -82,13 +82,13 @@ private:
     void setProgress(bool enabled, bool rightWhite);
     void setPlayMenuChecks(bool playChecked);
     void setPlayMenusEnabled(bool enabled);
-    bool topmostChecked(int index) const;
+    bool topmostChecked(MenuEntry rule) const;
     int listCount() const { return playingList_ ? playingList_->count() : 0; }
 
     PlaybackEngine& engine_;
     MainMenus& menus_;
     const PlayingListView* playingList_ = nullptr;
-    qint32 playState_ = NoScore;
+    State playState_ = NoScore;
     bool isSeeking_ = false;
     std::array<int, kButtonCount> values_{1, 1, 1, 1, 1, 1, 1};
     bool buttonsEnabled_ = false;

@@ -1,6 +1,6 @@
 #include "settings/CRegedit.h"
 
-#include "core/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <QFile>
 

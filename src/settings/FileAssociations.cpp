@@ -1,6 +1,7 @@
 #include "settings/FileAssociations.h"
 
-#include "core/AtomicFile.h"
+#include "core/VersionInfo.h"
+#include "platform/AtomicFile.h"
 #include "settings/CRegeditExpanded.h"
 #include "settings/RegistryCommand.h"
 
@@ -85,4 +86,9 @@ void FileAssociations::refreshDesktop(const CRegedit& registry) {
         types.append(type);
     }
     desktop_.apply(types);
+}
+
+DesktopProgram FileAssociations::desktopProgram() {
+    return {QStringLiteral("tonvale"), QString::fromUtf8(VersionInfo::productName),
+            QString::fromUtf8(VersionInfo::fileDescription), EmbeddedIconBytes(kScoreIconResource)};
 }

@@ -17,6 +17,9 @@ public:
     };
 
     static constexpr int kScoreIconResource = 104;
+    // This program as the desktop lists it: desktop id "tonvale", its name and description, the
+    // score icon.
+    static DesktopProgram desktopProgram();
     static constexpr int kPlaylistIconResource = 102;
     static inline const QString kScoreExtension = QStringLiteral(".PIANO");
     static inline const QString kScoreTypeName = QStringLiteral("Qor_Tonvale乐谱文件");

@@ -4,7 +4,7 @@
 // it; the tests record what the dialog asks of it.
 #include "core/NoteTable.h"
 #include "keyboard/KeyMap.h"
-#include "settings/ProgramOptions.h"
+#include "core/ProgramOptions.h"
 
 #include <QString>
 #include <array>

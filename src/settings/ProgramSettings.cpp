@@ -53,13 +53,6 @@ int leadingNumberConversion(const QString& text) {
     return NumberText::roundToInt16(NumberText::leadingNumber(text));
 }
 
-// The index of the first checked entry among `indexes`, -1 when none is.
-int firstChecked(const MenuArray& menu, std::initializer_list<int> indexes) {
-    for (const int index : indexes)
-        if (menu(index)->checked()) return index;
-    return -1;
-}
-
 } // namespace
 
 ProgramSettings::ProgramSettings(Parts parts) : p_(std::move(parts)) {}
@@ -157,11 +150,10 @@ void ProgramSettings::applyFirstStart() {
     p_.sound.selectChannel(0);
     p_.sound.setPitchShift(SoundSettings::kDefaultPitchShift);
     p_.sound.setVelocity(SoundSettings::kMaxVelocity);
-    for (int bar = 0; bar <= 3; ++bar)
-        p_.menus.mnuViewSubs(bar)->setChecked(false);
-    p_.menus.mnuTopmostSubs(2)->setChecked(true);
-    p_.menus.mnuPlayListSubs(0)->setChecked(true);
-    p_.menus.mnuPlayCompletedSubs(4)->setChecked(true);
+    for (MenuEntry bar : MainMenus::kBarToggles) p_.menus.item(bar)->setChecked(false);
+    p_.menus.item(MenuEntry::TopmostWhilePlaying)->setChecked(true);
+    p_.menus.item(MenuEntry::ListLoop)->setChecked(true);
+    p_.menus.item(MenuEntry::CompletedNothing)->setChecked(true);
     p_.volume.setVolume(kFirstStartVolume);
     followMenuChecks();
     playSample();
@@ -178,33 +170,31 @@ void ProgramSettings::playSample() {
 // The engine keeps its own copy of the playing-list mode and the completion action.
 void ProgramSettings::followMenuChecks() {
     const MainMenus& m = p_.menus;
-    p_.engine.setListMode(EndOfScore::ListMode(firstChecked(m.mnuPlayListSubs, {0, 1, 2, 3, 4})));
-    p_.engine.setCompletionAction(
-        EndOfScore::CompletionAction(firstChecked(m.mnuPlayCompletedSubs, {0, 1, 2, 4})));
+    p_.engine.setListMode(EndOfScore::ListMode(m.checkedIn(MainMenus::kListModes)));
+    p_.engine.setCompletionAction(Transport::completionAction(m.checkedIn(MainMenus::kCompletionActions)));
 }
 
 // A first start, or a file from before the key names, shows the computer keys.
 void ProgramSettings::keepOneKeyLabelChoice() {
-    const MenuArray& labels = p_.menus.mnuKeyLabelSubs;
-    const int chosen = std::max(firstChecked(labels, {0, 1, 2}), 0);
-    MainMenus::checkOnly(labels(chosen), {labels(0), labels(1), labels(2)});
+    const auto& modes = MainMenus::kKeyLabelModes;
+    p_.menus.checkOnly(modes[size_t(std::max(p_.menus.checkedIn(modes), 0))], modes);
 }
 
 void ProgramSettings::applyViewState() {
     MainMenus& m = p_.menus;
     // The while-playing rule holds from the start: a first start's sample plays on top.
     const bool playing = p_.transport.PlayState() == Transport::Playing;
-    p_.window.SetTopmost(m.mnuTopmostSubs(1)->checked() ||
-                         (playing && m.mnuTopmostSubs(2)->checked()));
-    if (m.mnuVolumeSubs(2)->checked()) {
+    p_.window.SetTopmost(m.item(MenuEntry::TopmostAlways)->checked() ||
+                         (playing && m.item(MenuEntry::TopmostWhilePlaying)->checked()));
+    if (m.item(MenuEntry::VolumeMute)->checked()) {
         p_.volume.setMuteValue(0);
         p_.volumeCommands.muteButtonClicked();
     }
-    m.mnuFavoriteSubs(0)->setEnabled(false);
-    m.mnuFavoriteSubs(1)->setEnabled(!p_.favorites.isEmpty());
-    for (int bar = 3; bar >= 0; --bar)
-        p_.window.setBarVisible(bar, m.mnuViewSubs(bar)->checked());
-    p_.window.setBarVisible(BottomContainerLayout::Score, m.mnuScoreBar->checked());
+    m.item(MenuEntry::FavoritesAdd)->setEnabled(false);
+    m.item(MenuEntry::FavoritesOrganize)->setEnabled(!p_.favorites.isEmpty());
+    for (int bar = BottomContainerLayout::Status; bar >= 0; --bar)
+        p_.window.setBarVisible(bar, m.item(MainMenus::kBarToggles[size_t(bar)])->checked());
+    p_.window.setBarVisible(BottomContainerLayout::Score, m.item(MenuEntry::ViewScoreBar)->checked());
     p_.window.SetTransparency(transparencyPercent_);
 }
 

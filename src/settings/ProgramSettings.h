@@ -15,7 +15,7 @@
 #include "score/Transport.h"
 #include "settings/FileAssociations.h"
 #include "settings/MainWindowFrame.h"
-#include "settings/ProgramOptions.h"
+#include "core/ProgramOptions.h"
 #include "settings/VolumeCommands.h"
 #include "settings/VolumeControls.h"
 

@@ -4,32 +4,22 @@
 
 VolumeCommands::VolumeCommands(MainMenus& menus, VolumeControls& controls, QObject* parent)
     : QObject(parent), menus_(menus), controls_(controls) {
-    connect(&menus_.mnuVolumeSubs, &MenuArray::triggered, this, &VolumeCommands::menuClicked);
-}
-
-void VolumeCommands::menuClicked(int index) {
-    switch (index) {
-    case 0:
-        controls_.setVolume(controls_.Volume() + kStep);
-        break;
-    case 1:
-        controls_.setVolume(controls_.Volume() - kStep);
-        break;
-    case 2:
-        controls_.setMuteValue(menus_.mnuVolumeSubs(2)->checked() ? 1 : 0);
+    connect(menus_.item(MenuEntry::VolumeUp), &MenuItem::triggered, this,
+            [this] { controls_.setVolume(controls_.Volume() + kStep); });
+    connect(menus_.item(MenuEntry::VolumeDown), &MenuItem::triggered, this,
+            [this] { controls_.setVolume(controls_.Volume() - kStep); });
+    connect(menus_.item(MenuEntry::VolumeMute), &MenuItem::triggered, this, [this] {
+        controls_.setMuteValue(menus_.item(MenuEntry::VolumeMute)->checked() ? 1 : 0);
         muteButtonClicked();
-        break;
-    default:
-        break;
-    }
+    });
 }
 
 void VolumeCommands::muteButtonClicked() {
     const bool mute = controls_.muteValue() == 0;
     controls_.setVolume(mute ? 0 : kUnmutedVolume);
-    menus_.mnuVolumeSubs(0)->setEnabled(!mute);
-    menus_.mnuVolumeSubs(1)->setEnabled(!mute);
-    menus_.mnuVolumeSubs(2)->setChecked(mute);
+    menus_.item(MenuEntry::VolumeUp)->setEnabled(!mute);
+    menus_.item(MenuEntry::VolumeDown)->setEnabled(!mute);
+    menus_.item(MenuEntry::VolumeMute)->setChecked(mute);
     controls_.setSliderEnabled(!mute);
 }
 

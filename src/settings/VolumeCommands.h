@@ -10,11 +10,8 @@ public:
     static constexpr int kStep = 23;
     static constexpr int kUnmutedVolume = 520;
 
-    // Handles the clicks of menus.mnuVolumeSubs from now on.
+    // Handles the clicks of the Volume menu from now on.
     VolumeCommands(MainMenus& menus, VolumeControls& controls, QObject* parent = nullptr);
-
-    // An entry of the Volume menu; other indexes do nothing.
-    void menuClicked(int index);
     // What a click on the mute button does once the press has flipped its Value: mutes when
     // Value is 0, else unmutes.
     void muteButtonClicked();

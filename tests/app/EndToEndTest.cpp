@@ -34,7 +34,7 @@ struct EndToEndTest : ProgramRun {
         return notes;
     }
     static void waitUntilStopped(frmMain& main) {
-        QTRY_VERIFY_WITH_TIMEOUT(main.transport().PlayState() != 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(main.features().transport.PlayState() != 0, 10000);
     }
 };
 
@@ -43,7 +43,7 @@ TEST_F(EndToEndTest, AScoreFromTheCommandLinePlaysToTheEndWithTheExactMessages) 
     dir.write("曲/两音.piano", "%0\r\n!C\r\n?4/4\r\n$240\r\n1+4\r\n5+4\r\n");
     runProgram(
         [&](frmMain& main) {
-            main.menus().mnuPlayListSubs(3)->trigger(); // single: stop at the end
+            main.features().menus.item(MenuEntry::ListSingle)->trigger(); // single: stop at the end
             waitUntilStopped(main);
         },
         {"tonvale", dir.file("曲/两音.piano")});
@@ -73,8 +73,8 @@ TEST_F(EndToEndTest, APlaylistOfThreeScoresPlaysThroughInOrderAndInALoop) {
 
     runProgram(
         [&](frmMain& main) {
-            main.menus().mnuPlayListSubs(2)->trigger(); // in order
-            EXPECT_EQ(main.playingList().entries(), scores);
+            main.features().menus.item(MenuEntry::ListSequential)->trigger(); // in order
+            EXPECT_EQ(main.features().playingList.entries(), scores);
             QTRY_COMPARE_WITH_TIMEOUT(notesStruck().size(), 3, 10000);
             waitUntilStopped(main);
         },
@@ -84,7 +84,7 @@ TEST_F(EndToEndTest, APlaylistOfThreeScoresPlaysThroughInOrderAndInALoop) {
     midi.sent.clear();
     runProgram(
         [&](frmMain& main) {
-            main.menus().mnuPlayListSubs(0)->trigger(); // loop
+            main.features().menus.item(MenuEntry::ListLoop)->trigger(); // loop
             QTRY_VERIFY_WITH_TIMEOUT(notesStruck().size() >= 4, 10000);
         },
         playlist);
@@ -98,37 +98,37 @@ TEST_F(EndToEndTest, ASecondStartRestoresListsFavoritesRecentFilesOptionsAndKeyM
     dir.write("a.piano", oneNoteScore('1'));
     dir.write("b.piano", oneNoteScore('2'));
     runProgram([&](frmMain& main) {
-        main.opener().playAllFiles(a, true, true);
-        main.opener().playAllFiles(b, true, true);
-        main.favorites().AddListEntry(a + " *1", "最爱", ListPair::DuplicateTest::OnDisplayNames);
-        main.menus().mnuViewSubs(2)->trigger(); // the list bar
+        main.features().opener.playAllFiles(a, true, true);
+        main.features().opener.playAllFiles(b, true, true);
+        main.features().favorites.AddListEntry(a + " *1", "最爱", ListPair::DuplicateTest::OnDisplayNames);
+        main.features().menus.item(MenuEntry::ViewListBar)->trigger(); // the list bar
         // Options as a user applies them: the title shows the file name only, the pointer no
         // longer follows the keys, and C4 is played with F5.
-        OptionsModel options(*main.optionsController(), dir.paths(), messages);
+        OptionsModel options(*main.parts().optionsController, dir.paths(), messages);
         options.load(false);
         options.selectTitle(2);
         options.setCheck(OptionValues::MouseFollow, false);
         options.ShowPage(2);
         ASSERT_TRUE(options.captureKey(39, 116, false));
         options.apply();
-        EXPECT_EQ(main.keyMap().strKeyName(39), QString("F5"));
+        EXPECT_EQ(main.features().keyMap.strKeyName(39), QString("F5"));
     });
     EXPECT_EQ(PlaylistFile::load(PlaylistFile::playingListPath(dir.paths())), (QStringList{a, b}));
     EXPECT_EQ(FavoritesStore::load(FavoritesStore::path(dir.paths())).size(), 1);
 
     runProgram([&](frmMain& main) {
-        EXPECT_EQ(main.playingList().entries(), (QStringList{a, b}));
-        ASSERT_EQ(main.favorites().count(), 1);
-        EXPECT_EQ(main.favorites().entry(0), a + " *1");
-        EXPECT_EQ(main.favorites().displayText(0), QString("最爱"));
-        EXPECT_EQ(main.recentFiles().lstRecentFullPath(), (QStringList{b, a}));
-        EXPECT_EQ(main.options().intTitleOption, 2);
-        EXPECT_FALSE(main.options().blnMouseFollow);
-        EXPECT_EQ(main.keyMap().strKeyName(39), QString("F5"));
-        EXPECT_TRUE(main.menus().mnuViewSubs(2)->checked());
+        EXPECT_EQ(main.features().playingList.entries(), (QStringList{a, b}));
+        ASSERT_EQ(main.features().favorites.count(), 1);
+        EXPECT_EQ(main.features().favorites.entry(0), a + " *1");
+        EXPECT_EQ(main.features().favorites.displayText(0), QString("最爱"));
+        EXPECT_EQ(main.features().recentFiles.lstRecentFullPath(), (QStringList{b, a}));
+        EXPECT_EQ(main.features().options.intTitleOption, 2);
+        EXPECT_FALSE(main.features().options.blnMouseFollow);
+        EXPECT_EQ(main.features().keyMap.strKeyName(39), QString("F5"));
+        EXPECT_TRUE(main.features().menus.item(MenuEntry::ViewListBar)->checked());
         // The Favorites menu has its entry again, after add, organise and the separator.
-        EXPECT_EQ(main.menus().mnuFavoriteSubs(3)->caption(), QString("最爱"));
-        main.opener().playAllFiles(a, true, true);
+        EXPECT_EQ(main.features().menus.menu(Menu::Favorites).at(MainMenus::entriesOf(Menu::Favorites).size())->caption(), QString("最爱"));
+        main.features().opener.playAllFiles(a, true, true);
         EXPECT_EQ(main.windowTitle(), QString("a"));
     });
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();

@@ -39,25 +39,25 @@ struct LibraryMenusTest : ProgramRun {
 
 TEST_F(LibraryMenusTest, RecentFilesAndFavoritesOpenFromTheMenuBar) {
     runProgram([this](frmMain& main) {
-        main.opener().playAllFiles(dir.file("m/a.piano"), true, true);
-        main.opener().playAllFiles(dir.file("m/b.piano"), true, true);
+        main.features().opener.playAllFiles(dir.file("m/a.piano"), true, true);
+        main.features().opener.playAllFiles(dir.file("m/b.piano"), true, true);
         QAction* recent = action(main.menuBar(), "&1 a");
         ASSERT_NE(recent, nullptr);
         recent->trigger();
         QCoreApplication::processEvents();
-        EXPECT_EQ(main.engine().score().strPlayingFile, dir.file("m/a.piano"));
-        EXPECT_EQ(main.recentFiles().lstRecentFullPath().first(), dir.file("m/a.piano"));
+        EXPECT_EQ(main.features().engine.score().strPlayingFile, dir.file("m/a.piano"));
+        EXPECT_EQ(main.features().recentFiles.lstRecentFullPath().first(), dir.file("m/a.piano"));
 
-        main.favorites().AddListEntry(dir.file("m/b.piano") + " *2", "乙",
+        main.features().favorites.AddListEntry(dir.file("m/b.piano") + " *2", "乙",
                                           ListPair::DuplicateTest::OnDisplayNames);
-        main.libraryMenus().favoritesMenu().RebuildFavoritesMenu();
+        main.parts().libraryMenus->favoritesMenu().RebuildFavoritesMenu();
         QAction* favorite = action(main.menuBar(), "乙");
         ASSERT_NE(favorite, nullptr);
         favorite->trigger();
         QCoreApplication::processEvents();
-        EXPECT_EQ(main.engine().score().strPlayingFile, dir.file("m/b.piano"));
-        EXPECT_GE(main.engine().lngCurrentRow(), 2);
-        EXPECT_EQ(main.recentFiles().lstRecentFullPath().first(), dir.file("m/b.piano") + " *2");
+        EXPECT_EQ(main.features().engine.score().strPlayingFile, dir.file("m/b.piano"));
+        EXPECT_GE(main.features().engine.lngCurrentRow(), 2);
+        EXPECT_EQ(main.features().recentFiles.lstRecentFullPath().first(), dir.file("m/b.piano") + " *2");
     });
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
 }
@@ -65,9 +65,9 @@ TEST_F(LibraryMenusTest, RecentFilesAndFavoritesOpenFromTheMenuBar) {
 TEST_F(LibraryMenusTest, TheOrganiserOpensFromTheMenuAndItsMovesReachTheMenu) {
     runProgram([this](frmMain& main) {
         for (const char* name : {"a", "b"})
-            main.favorites().AddListEntry(dir.file(QString("m/%1.piano").arg(name)), name,
+            main.features().favorites.AddListEntry(dir.file(QString("m/%1.piano").arg(name)), name,
                                               ListPair::DuplicateTest::OnDisplayNames);
-        main.libraryMenus().favoritesMenu().RebuildFavoritesMenu();
+        main.parts().libraryMenus->favoritesMenu().RebuildFavoritesMenu();
         bool seen = false;
         QTimer::singleShot(100, [&] {
             auto* dialog = qobject_cast<frmOrganizeFav*>(QApplication::activeModalWidget());
@@ -82,33 +82,33 @@ TEST_F(LibraryMenusTest, TheOrganiserOpensFromTheMenuAndItsMovesReachTheMenu) {
         while (!seen && guard.elapsed() < 5000)
             QCoreApplication::processEvents();
         EXPECT_TRUE(seen);
-        EXPECT_EQ(main.favorites().displayTexts(), QStringList({"b", "a"}));
-        EXPECT_EQ(main.menus().mnuFavoriteSubs(3)->caption(), QString("b"));
+        EXPECT_EQ(main.features().favorites.displayTexts(), QStringList({"b", "a"}));
+        EXPECT_EQ(main.features().menus.menu(Menu::Favorites).at(MainMenus::entriesOf(Menu::Favorites).size())->caption(), QString("b"));
     });
 }
 
 TEST_F(LibraryMenusTest, ADroppedFolderFillsTheActiveListAndTheStatusBarComesBack) {
     runProgram([this](frmMain& main) {
-        QLabel* status = main.statusBar()->lblStatus;
+        QLabel* status = main.parts().statusBar->lblStatus;
         status->setText("之前");
-        main.libraryMenus().scanDroppedFolder(dir.file("m") + "/");
+        main.parts().libraryMenus->scanDroppedFolder(dir.file("m") + "/");
         EXPECT_EQ(status->text(), FolderScanCommands::startingText());
-        EXPECT_EQ(main.statusBar()->imgFileIcon->toolTip(), FolderScanCommands::stopToolTip());
+        EXPECT_EQ(main.parts().statusBar->imgFileIcon->toolTip(), FolderScanCommands::stopToolTip());
         QElapsedTimer guard;
         guard.start();
-        while (main.libraryMenus().scanFile().isScanning() && guard.elapsed() < 10000)
+        while (main.parts().libraryMenus->scanFile().isScanning() && guard.elapsed() < 10000)
             QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        EXPECT_EQ(main.playingList().count(), 3);
-        EXPECT_TRUE(main.playingList().containsEntry(dir.file("m/sub/c.PIANO")));
+        EXPECT_EQ(main.features().playingList.count(), 3);
+        EXPECT_TRUE(main.features().playingList.containsEntry(dir.file("m/sub/c.PIANO")));
         EXPECT_EQ(status->text(), QString("之前"));
-        EXPECT_TRUE(main.statusBar()->imgFileIcon->toolTip().isEmpty());
+        EXPECT_TRUE(main.parts().statusBar->imgFileIcon->toolTip().isEmpty());
 
-        main.libraryMenus().setActiveList([] { return 1; });
-        main.libraryMenus().scanDroppedFolder(dir.file("m/sub"));
-        while (main.libraryMenus().scanFile().isScanning() && guard.elapsed() < 10000)
+        main.parts().libraryMenus->setActiveList([] { return 1; });
+        main.parts().libraryMenus->scanDroppedFolder(dir.file("m/sub"));
+        while (main.parts().libraryMenus->scanFile().isScanning() && guard.elapsed() < 10000)
             QCoreApplication::processEvents();
-        EXPECT_EQ(main.favorites().entries(), QStringList{dir.file("m/sub/c.PIANO")});
+        EXPECT_EQ(main.features().favorites.entries(), QStringList{dir.file("m/sub/c.PIANO")});
     });
 }
 
@@ -119,18 +119,18 @@ namespace {
 TEST_F(LibraryMenusTest, AFavoritesMenuOfFiveHundredIsBuiltAtOnce) {
     runProgram([this](frmMain& main) {
         for (int k = 0; k < 500; ++k)
-            main.favorites().AddListEntry(dir.file(QString("m/%1.piano").arg(k)),
+            main.features().favorites.AddListEntry(dir.file(QString("m/%1.piano").arg(k)),
                                               QString::number(k),
                                               ListPair::DuplicateTest::OnDisplayNames);
         QElapsedTimer clock;
         clock.start();
-        main.libraryMenus().favoritesMenu().RebuildFavoritesMenu();
+        main.parts().libraryMenus->favoritesMenu().RebuildFavoritesMenu();
         EXPECT_LT(clock.elapsed(), 300);
         QAction* last = action(main.menuBar(), "499");
         ASSERT_NE(last, nullptr);
         EXPECT_TRUE(last->isVisible());
-        main.favorites().removeAt(0);
-        main.libraryMenus().favoritesMenu().RebuildFavoritesMenu();
+        main.features().favorites.removeAt(0);
+        main.parts().libraryMenus->favoritesMenu().RebuildFavoritesMenu();
         EXPECT_EQ(action(main.menuBar(), "0"), nullptr);
         EXPECT_NE(action(main.menuBar(), "499"), nullptr);
     });

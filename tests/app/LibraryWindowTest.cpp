@@ -45,12 +45,12 @@ struct LibraryWindowTest : testing::Test {
     LibraryWindowTest() {
         folder.write("INI/.keep", {});
         window = std::make_unique<Window>(folder, dialogs, messages);
-        main().menus().mnuViewSubs(2)->trigger(); // the list bar
+        main().features().menus.item(MenuEntry::ViewListBar)->trigger(); // the list bar
         main().show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&main()));
     }
     frmMain& main() { return window->main; }
-    ListBar& bar() { return *main().library().listBar(); }
+    ListBar& bar() { return *main().parts().library->listBar(); }
     QString score(const QString& name) {
         folder.write(name, GbkCodec::encode("$100\r\n?4/4\r\n1+4\r\n2+4"));
         return folder.file(name);
@@ -80,36 +80,36 @@ struct LibraryWindowTest : testing::Test {
 };
 
 TEST_F(LibraryWindowTest, DroppedScoresJoinThePlayingListAndAFolderIsAnnounced) {
-    main().options().intPlayListOption = 2;
+    main().features().options.intPlayListOption = 2;
     const QStringList scores{score("一.piano"), score("二.piano"), score("三.piano")};
     drop(scores);
-    EXPECT_EQ(main().playingList().entries(), scores);
-    EXPECT_EQ(main().engine().score().strPlayingFile, scores[0]);
+    EXPECT_EQ(main().features().playingList.entries(), scores);
+    EXPECT_EQ(main().features().engine.score().strPlayingFile, scores[0]);
     EXPECT_EQ(main().windowTitle(), QString("Tonvale -> [一]"));
 
-    QSignalSpy folders(&main().library(), &LibraryController::folderDropped);
+    QSignalSpy folders(main().parts().library, &LibraryController::folderDropped);
     folder.write("目录/.keep", {});
     drop({folder.file("目录")});
     ASSERT_EQ(folders.size(), 1);
     EXPECT_EQ(folders[0][0].toString(), folder.file("目录") + '/');
-    EXPECT_EQ(main().playingList().entries(), scores);
+    EXPECT_EQ(main().features().playingList.entries(), scores);
 }
 
 TEST_F(LibraryWindowTest, OpenWithTheFavoritesActiveAddsToBothListsAndEnablesTheFileItems) {
-    main().menus().mnuFileSubs(3)->trigger(); // the first start's sample plays
-    EXPECT_FALSE(main().menus().mnuFileSubs(6)->enabled());
-    main().favorites().AddListEntry(score("收.piano"), "收藏", ListPair::DuplicateTest::OnDisplayNames);
+    main().features().menus.item(MenuEntry::FileClose)->trigger(); // the first start's sample plays
+    EXPECT_FALSE(main().features().menus.item(MenuEntry::FileSaveAs)->enabled());
+    main().features().favorites.AddListEntry(score("收.piano"), "收藏", ListPair::DuplicateTest::OnDisplayNames);
     clickItem(1, 0);
     const QString chosen = score("选.piano");
     dialogs.openAnswers << QStringList{chosen};
-    main().menus().mnuFileSubs(0)->trigger();
-    EXPECT_EQ(main().favorites().count(), 2);
-    EXPECT_EQ(main().playingList().entries(), QStringList{chosen});
-    for (int i : {3, 6, 8, int(MainMenus::kFileExportMidi)})
-        EXPECT_TRUE(main().menus().mnuFileSubs(i)->enabled()) << i;
-    main().menus().mnuFileSubs(3)->trigger();
-    for (int i : {3, 6, 8, int(MainMenus::kFileExportMidi)})
-        EXPECT_FALSE(main().menus().mnuFileSubs(i)->enabled()) << i;
+    main().features().menus.item(MenuEntry::FileOpen)->trigger();
+    EXPECT_EQ(main().features().favorites.count(), 2);
+    EXPECT_EQ(main().features().playingList.entries(), QStringList{chosen});
+    for (MenuEntry e : MainMenus::kNeedsScore)
+        EXPECT_TRUE(main().features().menus.item(e)->enabled()) << int(e);
+    main().features().menus.item(MenuEntry::FileClose)->trigger();
+    for (MenuEntry e : MainMenus::kNeedsScore)
+        EXPECT_FALSE(main().features().menus.item(e)->enabled()) << int(e);
 }
 
 TEST_F(LibraryWindowTest, AMidiFileOpensAsItsScoreAndTheScoreExportsAsMidi) {
@@ -120,14 +120,14 @@ TEST_F(LibraryWindowTest, AMidiFileOpensAsItsScoreAndTheScoreExportsAsMidi) {
     out.channelMessage(960, 0x80, 64, 0);
     folder.write("曲.mid", out.finish());
     dialogs.openAnswers << QStringList{folder.file("曲.mid")};
-    main().menus().mnuFileSubs(0)->trigger();
+    main().features().menus.item(MenuEntry::FileOpen)->trigger();
     const QString imported = folder.paths().dataPath() + "MIDI/曲.piano";
-    EXPECT_EQ(main().engine().score().strPlayingFile, imported);
-    EXPECT_EQ(main().playingList().entries(), QStringList{imported});
-    EXPECT_EQ(main().engine().score().rows.size(), 7);
+    EXPECT_EQ(main().features().engine.score().strPlayingFile, imported);
+    EXPECT_EQ(main().features().playingList.entries(), QStringList{imported});
+    EXPECT_EQ(main().features().engine.score().rows.size(), 7);
 
     dialogs.answers << folder.file("出.mid");
-    main().menus().mnuFileSubs(MainMenus::kFileExportMidi)->trigger();
+    main().features().menus.item(MenuEntry::FileExportMidi)->trigger();
     ASSERT_EQ(dialogs.asked.size(), 1);
     EXPECT_EQ(dialogs.asked[0].defaultSuffix, QString("mid"));
     EXPECT_TRUE(folder.read("出.mid").startsWith("MThd"));
@@ -136,24 +136,24 @@ TEST_F(LibraryWindowTest, AMidiFileOpensAsItsScoreAndTheScoreExportsAsMidi) {
 
 TEST_F(LibraryWindowTest, ClearingThePlayingListClosesTheScoreAndLetsItBeAddedAgain) {
     const QString path = score("曲.piano");
-    main().opener().playAllFiles(path, true, true);
-    main().menus().mnuPlayListSubs(6)->trigger();
-    EXPECT_TRUE(main().playingList().isEmpty());
-    EXPECT_EQ(main().transport().PlayState(), Transport::NoScore);
+    main().features().opener.playAllFiles(path, true, true);
+    main().features().menus.item(MenuEntry::ListClear)->trigger();
+    EXPECT_TRUE(main().features().playingList.isEmpty());
+    EXPECT_EQ(main().features().transport.PlayState(), Transport::NoScore);
     EXPECT_EQ(main().windowTitle(), QString("Tonvale"));
-    main().opener().playAllFiles(path, true, true);
-    EXPECT_EQ(main().playingList().count(), 1);
+    main().features().opener.playAllFiles(path, true, true);
+    EXPECT_EQ(main().features().playingList.count(), 1);
 }
 
 TEST_F(LibraryWindowTest, TheDeleteKeyDeletesTheSelectedItemsAfterAsking) {
     for (const char* name : {"一.piano", "二.piano"})
-        main().playingList().AddListEntry(score(name), {}, ListPair::DuplicateTest::OnEntries);
+        main().features().playingList.AddListEntry(score(name), {}, ListPair::DuplicateTest::OnEntries);
     clickItem(0, 1);
     qt_handleKeyEvent(main().windowHandle(), QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, {}, false, 1);
     qt_handleKeyEvent(main().windowHandle(), QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, {}, false, 1);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].text.endsWith("\r\n2.  二\r\n" + folder.file("二.piano")));
-    EXPECT_EQ(main().playingList().entries(), QStringList{folder.file("一.piano")});
+    EXPECT_EQ(main().features().playingList.entries(), QStringList{folder.file("一.piano")});
 }
 
 TEST_F(LibraryWindowTest, EditingAScoreHandsItsPathToTheEditorAsOneArgument) {
@@ -162,9 +162,9 @@ TEST_F(LibraryWindowTest, EditingAScoreHandsItsPathToTheEditorAsOneArgument) {
     QFile::setPermissions(folder.file("bin/gedit"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     qputenv("PATH", QFile::encodeName(folder.file("bin")));
     const QString path = score("带 空格 \"引号\" $(x).piano");
-    main().playingList().AddListEntry(path + " *1", {}, ListPair::DuplicateTest::OnEntries);
+    main().features().playingList.AddListEntry(path + " *1", {}, ListPair::DuplicateTest::OnEntries);
     clickItem(0, 0);
-    main().menus().mnuPopupSubs(16)->trigger();
+    main().features().menus.item(MenuEntry::PopupEditScore)->trigger();
     qputenv("PATH", oldPath);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.file("bin/gedit.args")), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(folder.read("bin/gedit.args"), path.toUtf8() + '\n', 5000);
@@ -173,13 +173,13 @@ TEST_F(LibraryWindowTest, EditingAScoreHandsItsPathToTheEditorAsOneArgument) {
 
 TEST_F(LibraryWindowTest, ThePlayingListIsThereAgainAtTheNextStart) {
     const QString a = score("一.piano"), b = score("二.piano");
-    main().opener().playAllFiles(a, true, true);
-    main().opener().playAllFiles(b + " *2", true, true);
+    main().features().opener.playAllFiles(a, true, true);
+    main().features().opener.playAllFiles(b + " *2", true, true);
     window.reset();
     EXPECT_EQ(PlaylistFile::load(PlaylistFile::playingListPath(folder.paths())), (QStringList{a, b + " *2"}));
     Window next(folder, dialogs, messages);
-    EXPECT_EQ(next.main.playingList().entries(), (QStringList{a, b + " *2"}));
-    EXPECT_EQ(next.main.playingList().displayText(1), QString("2.  二 *2"));
+    EXPECT_EQ(next.main.features().playingList.entries(), (QStringList{a, b + " *2"}));
+    EXPECT_EQ(next.main.features().playingList.displayText(1), QString("2.  二 *2"));
 }
 
 } // namespace

@@ -55,9 +55,9 @@ struct MainWindowKeyboardTest : testing::Test, ServiceDoubles {
 };
 
 TEST_F(MainWindowKeyboardTest, TheKeyboardLiesUnderTheSoundPanel) {
-    ASSERT_NE(main.keyboard(), nullptr);
-    EXPECT_EQ(main.keyboard()->geometry(), QRect(16, 92, 833, 69));
-    EXPECT_EQ(main.keyMap().strKeyName(39), QStringLiteral("a"));
+    ASSERT_NE(main.parts().keyboard, nullptr);
+    EXPECT_EQ(main.parts().keyboard->geometry(), QRect(16, 92, 833, 69));
+    EXPECT_EQ(main.features().keyMap.strKeyName(39), QStringLiteral("a"));
 }
 
 struct KeyCase {
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{Qt::Key_Control, "", Qt::ControlModifier, -1})); // key 0 first: silent
 
 TEST_F(MainWindowKeyboardTest, TabReachesThePianoBeforeTheFocusChain) {
-    main.keyMap().setStrKeyName(5, QStringLiteral("Tab"));
+    main.features().keyMap.setStrKeyName(5, QStringLiteral("Tab"));
     auto* combo = main.findChild<QComboBox*>();
     ASSERT_NE(combo, nullptr);
     combo->setFocus();
@@ -111,7 +111,7 @@ TEST_F(MainWindowKeyboardTest, SpecialKeysReachNoControl) {
     press(Qt::Key_Space, QStringLiteral(" "));
     release(Qt::Key_Space, QStringLiteral(" "));
     EXPECT_FALSE(combo->view()->isVisible());
-    EXPECT_EQ(main.transport().PlayState(), Transport::Paused); // the first-start sample paused
+    EXPECT_EQ(main.features().transport.PlayState(), Transport::Paused); // the first-start sample paused
 }
 
 TEST_F(MainWindowKeyboardTest, ControlsTakeTheFocusFromThePointerOnly) {
@@ -121,14 +121,14 @@ TEST_F(MainWindowKeyboardTest, ControlsTakeTheFocusFromThePointerOnly) {
 
 // Assistive technology and desktop test tools find the painted controls by name.
 TEST_F(MainWindowKeyboardTest, PaintedControlsCarryAccessibleNamesAndValues) {
-    QAccessibleInterface* keys = QAccessible::queryAccessibleInterface(main.keyboard());
+    QAccessibleInterface* keys = QAccessible::queryAccessibleInterface(main.parts().keyboard);
     ASSERT_NE(keys, nullptr);
     ASSERT_EQ(keys->childCount(), 88);
     QAccessibleInterface* key = keys->child(39);
     EXPECT_EQ(key->text(QAccessible::Name), QStringLiteral("琴键 39"));
     EXPECT_EQ(keys->indexOfChild(key), 39);
     EXPECT_EQ(key->rect().center(),
-              main.keyboard()->mapToGlobal(main.keyboard()->keyRect(39).center()));
+              main.parts().keyboard->mapToGlobal(main.parts().keyboard->keyRect(39).center()));
     auto* volume = main.findChild<QWidget*>(QStringLiteral("volSystemVolume"));
     QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(volume);
     EXPECT_EQ(slider->role(), QAccessible::Slider);
@@ -146,14 +146,14 @@ TEST_F(MainWindowKeyboardTest, AutoRepeatStrikesAgainAndTheKeyIsReleasedOnce) {
     release(Qt::Key_S, QStringLiteral("s"), true);
     press(Qt::Key_S, QStringLiteral("s"), Qt::NoModifier, true);
     EXPECT_EQ(notesOn(), (QList<int>{74, 74}));
-    EXPECT_TRUE(main.keyboard()->isDrawnPressed(41));
+    EXPECT_TRUE(main.parts().keyboard->isDrawnPressed(41));
     release(Qt::Key_S, QStringLiteral("s"));
-    EXPECT_FALSE(main.keyboard()->isDrawnPressed(41));
+    EXPECT_FALSE(main.parts().keyboard->isDrawnPressed(41));
 }
 
 TEST_F(MainWindowKeyboardTest, ThePointerFollowsThePlayedKey) {
     press(Qt::Key_Q, QStringLiteral("q"));
-    const PianoKeyboard* keyboard = main.keyboard();
+    const PianoKeyboard* keyboard = main.parts().keyboard;
     EXPECT_EQ(QCursor::pos(), keyboard->mapToGlobal(keyboard->keyRect(51).center()));
 }
 
@@ -165,14 +165,14 @@ TEST_F(MainWindowKeyboardTest, TheDamperSilencesTheKeyboard) {
     backend.sent.clear();
     QTest::mouseMove(damper, damper->rect().center());
     EXPECT_TRUE(backend.sent.isEmpty());
-    main.transport().clickButton(2); // Stop
+    main.features().transport.clickButton(Transport::StopButton);
     backend.sent.clear();
     QTest::mouseMove(damper, damper->rect().center() + QPoint(1, 1));
     EXPECT_EQ(backend.sent.size(), 88);
 }
 
 TEST_F(MainWindowKeyboardTest, TheContainerSitsAtTheBottomAndFollowsTheWindow) {
-    BottomContainer* container = main.container();
+    BottomContainer* container = main.parts().container;
     const QWidget* host = container->parentWidget();
     EXPECT_EQ(container->geometry(), QRect(0, host->height(), host->width(), 0));
     container->setBarVisible(BottomContainer::Bar::Status, true);
@@ -182,11 +182,11 @@ TEST_F(MainWindowKeyboardTest, TheContainerSitsAtTheBottomAndFollowsTheWindow) {
     main.resize(main.width() + 60, main.height() + 40);
     QTest::qWait(0);
     EXPECT_EQ(container->geometry(), QRect(0, host->height() - 22, host->width(), 22));
-    EXPECT_EQ(main.keyboard()->geometry(), QRect(16, 92, 833, 69));
+    EXPECT_EQ(main.parts().keyboard->geometry(), QRect(16, 92, 833, 69));
 }
 
 TEST_F(MainWindowKeyboardTest, AMinimisedWindowIsLaidOutWhenRestored) {
-    BottomContainer* container = main.container();
+    BottomContainer* container = main.parts().container;
     const QWidget* host = container->parentWidget();
     container->setBarVisible(BottomContainer::Bar::Control, true);
     main.setWindowState(Qt::WindowMinimized);

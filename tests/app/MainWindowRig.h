@@ -1,6 +1,9 @@
 #pragma once
 // One main window on recording doubles in a temporary program folder, loaded and unloaded as a
 // run would, with helpers to write and read the data files key by key.
+#include "app/LibraryController.h"
+#include "app/LibraryMenus.h"
+#include "app/MainWindowSettings.h"
 #include "app/frmMain.h"
 #include "core/Twips.h"
 #include "library/QStringPrinter.h"

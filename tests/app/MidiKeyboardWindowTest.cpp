@@ -38,8 +38,8 @@ TEST_F(MidiKeyboardWindowTest, TheChosenPortPlaysChordsWhenTheMenuEntryIsChecked
     emit list->activated(1);
     EXPECT_EQ(ports.openPort, 0);
 
-    main->menus().mnuPlaySubs(MainMenus::PlayPolyphonic)->trigger();
-    EXPECT_TRUE(main->menus().mnuPlaySubs(MainMenus::PlayPolyphonic)->checked());
+    main->features().menus.item(MenuEntry::PlayPolyphonic)->trigger();
+    EXPECT_TRUE(main->features().menus.item(MenuEntry::PlayPolyphonic)->checked());
     backend.sent.clear();
     ports.send({0x90, 60, 100});
     ports.send({0x90, 64, 80});

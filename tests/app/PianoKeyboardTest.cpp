@@ -27,7 +27,7 @@ struct PianoKeyboardTest : LiveKeyboardFixture {
     }
 
     QWidget window;
-    PianoKeyboard keyboard{live, &window};
+    PianoKeyboard keyboard{live, pointer, &window};
 };
 
 TEST_F(PianoKeyboardTest, KeysHaveTheirPixelGeometry) {
@@ -68,7 +68,7 @@ TEST_F(PianoKeyboardTest, AGlissandoStrikesEveryKeyItReachesOnce) {
 TEST_F(PianoKeyboardTest, ClickingTheSameKeyTwiceSoundsOnce) {
     QSignalSpy releases(&live, &LiveKeyboard::recordKeyRelease);
     QTest::mouseClick(&keyboard, Qt::LeftButton, {}, on(50));
-    live.isAgain = true;
+    live.setIsAgain(true);
     QTest::mouseClick(&keyboard, Qt::LeftButton, {}, on(50));
     EXPECT_EQ(notesOn(), QList<int>{83});
     EXPECT_EQ(releases.count(), 2);

@@ -14,7 +14,7 @@ namespace {
 using PlayAlongWindowTest = MainWindowRig;
 
 QString labelOf(frmMain& m, int keyIndex) {
-    return m.keyboard()->label(keyIndex).text;
+    return m.parts().keyboard->label(keyIndex).text;
 }
 
 TEST_F(PlayAlongWindowTest, KeyNamesFollowTheKeyMapAndCapsLockAtOnce) {
@@ -24,7 +24,7 @@ TEST_F(PlayAlongWindowTest, KeyNamesFollowTheKeyMapAndCapsLockAtOnce) {
     EXPECT_EQ(labelOf(m, 39), QString("a"));
     EXPECT_EQ(labelOf(m, 75), QString());
     // As the key-map editor does when a key is captured: "q" now plays key 39, not key 51.
-    m.keyMap().setStrKeyName(39, QStringLiteral("q"));
+    m.features().keyMap.setStrKeyName(39, QStringLiteral("q"));
     EXPECT_EQ(labelOf(m, 39), QString("q"));
     EXPECT_EQ(labelOf(m, 51), QString());
 
@@ -38,22 +38,22 @@ TEST_F(PlayAlongWindowTest, KeyNamesFollowTheKeyMapAndCapsLockAtOnce) {
 
 TEST_F(PlayAlongWindowTest, TheKeyNameChoiceAndPracticeModeAreRemembered) {
     frmMain& m = start();
-    EXPECT_TRUE(m.menus().mnuKeyLabelSubs(0)->checked());
-    m.menus().mnuKeyLabelSubs(1)->trigger();
-    EXPECT_FALSE(m.menus().mnuKeyLabelSubs(0)->checked());
-    EXPECT_EQ(m.keyboard()->label(30), (KeyLabels::Label{"#2", -1}));
-    EXPECT_FALSE(m.engine().practice().enabled());
-    m.menus().mnuPractice->trigger();
-    EXPECT_TRUE(m.engine().practice().enabled());
+    EXPECT_TRUE(m.features().menus.item(MenuEntry::KeyLabelsComputerKeys)->checked());
+    m.features().menus.item(MenuEntry::KeyLabelsNoteNames)->trigger();
+    EXPECT_FALSE(m.features().menus.item(MenuEntry::KeyLabelsComputerKeys)->checked());
+    EXPECT_EQ(m.parts().keyboard->label(30), (KeyLabels::Label{"#2", -1}));
+    EXPECT_FALSE(m.features().engine.practice().enabled());
+    m.features().menus.item(MenuEntry::PlayPractice)->trigger();
+    EXPECT_TRUE(m.features().engine.practice().enabled());
     stop();
     EXPECT_EQ(readKeys(kSettings).value("菜单复选否/跟弹(&T)"), QString("1"));
 
     frmMain& again = start();
-    EXPECT_TRUE(again.menus().mnuKeyLabelSubs(1)->checked());
-    EXPECT_EQ(again.keyboard()->label(39), (KeyLabels::Label{"1", 0}));
-    EXPECT_TRUE(again.engine().practice().enabled());
-    again.menus().mnuKeyLabelSubs(2)->trigger();
-    EXPECT_EQ(again.keyboard()->label(39), KeyLabels::Label{});
+    EXPECT_TRUE(again.features().menus.item(MenuEntry::KeyLabelsNoteNames)->checked());
+    EXPECT_EQ(again.parts().keyboard->label(39), (KeyLabels::Label{"1", 0}));
+    EXPECT_TRUE(again.features().engine.practice().enabled());
+    again.features().menus.item(MenuEntry::KeyLabelsNone)->trigger();
+    EXPECT_EQ(again.parts().keyboard->label(39), KeyLabels::Label{});
 }
 
 } // namespace

@@ -56,19 +56,19 @@ TEST_F(SettingsFileTest, AFirstStartAndTheFilesItLeavesAfterShutdownKeyByKey) {
     EXPECT_EQ(m.pos(), QPoint(twipsToPixels(screen.x() + (screen.width() - 13050) / 2),
                               twipsToPixels(screen.y() + int((screen.height() - 3250) / 3.0f))));
     for (int bar = 0; bar < 4; ++bar)
-        EXPECT_FALSE(m.container()->isBarVisible(BottomContainer::Bar(bar)));
+        EXPECT_FALSE(m.parts().container->isBarVisible(BottomContainer::Bar(bar)));
     QStringList checked;
-    for (const MenuItem* item : m.menus().rememberedChecks())
+    for (const MenuItem* item : m.features().menus.rememberedChecks())
         if (item->checked()) checked << item->caption();
     EXPECT_EQ(checked, (QStringList{"播放时(&P)", "循环播放(&C)", "不操作", "电脑按键(&C)"}));
-    EXPECT_EQ(m.windowSettings().volSystemVolume()->volume(), 930);
-    EXPECT_EQ(m.windowSettings().volSystemVolume()->toolTip(), QString("100%"));
+    EXPECT_EQ(m.parts().windowSettings->volSystemVolume()->volume(), 930);
+    EXPECT_EQ(m.parts().windowSettings->volSystemVolume()->toolTip(), QString("100%"));
     EXPECT_EQ(volume.positions.last(), 930);
     // The sample plays on top, once, outside the lists, and is gone from the folder.
-    EXPECT_EQ(m.engine().lngTotalRow(), 266);
+    EXPECT_EQ(m.features().engine.lngTotalRow(), 266);
     EXPECT_TRUE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(m.playingList().isEmpty());
-    EXPECT_TRUE(m.recentFiles().isEmpty());
+    EXPECT_TRUE(m.features().playingList.isEmpty());
+    EXPECT_TRUE(m.features().recentFiles.isEmpty());
     EXPECT_FALSE(QFile::exists(folder.file("Vellmor《虞美人》.piano")));
     EXPECT_DOUBLE_EQ(m.windowOpacity(), 1.0);
     // Both file types are registered with their icons.
@@ -103,19 +103,19 @@ TEST_F(SettingsFileTest, ALaterStartRestoresWindowSoundChecksAndBarsWithoutChang
     frmMain& m = start();
     EXPECT_EQ(m.pos(), QPoint(200, 100));
     EXPECT_EQ(m.size(), QSize(600, 300));
-    EXPECT_EQ(m.sound().deviceIndex(), 1);
-    EXPECT_EQ(m.sound().instrumentIndex(), 5);
-    EXPECT_EQ(m.sound().channel(), 3);
-    EXPECT_EQ(m.sound().intYindiao(), 20);
-    EXPECT_EQ(m.sound().intVelocity(), 90);
-    EXPECT_EQ(m.windowSettings().volSystemVolume()->volume(), 700);
-    EXPECT_TRUE(m.container()->isBarVisible(BottomContainer::Bar::Status));
-    EXPECT_FALSE(m.container()->isBarVisible(BottomContainer::Bar::Control));
+    EXPECT_EQ(m.features().sound.deviceIndex(), 1);
+    EXPECT_EQ(m.features().sound.instrumentIndex(), 5);
+    EXPECT_EQ(m.features().sound.channel(), 3);
+    EXPECT_EQ(m.features().sound.intYindiao(), 20);
+    EXPECT_EQ(m.features().sound.intVelocity(), 90);
+    EXPECT_EQ(m.parts().windowSettings->volSystemVolume()->volume(), 700);
+    EXPECT_TRUE(m.parts().container->isBarVisible(BottomContainer::Bar::Status));
+    EXPECT_FALSE(m.parts().container->isBarVisible(BottomContainer::Bar::Control));
     EXPECT_TRUE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     // The engine follows the checked entries, and no sample plays.
-    EXPECT_EQ(m.engine().listMode(), EndOfScore::ListMode::Sequential);
-    EXPECT_EQ(m.engine().completionAction(), EndOfScore::CompletionAction::Nothing);
-    EXPECT_EQ(m.engine().lngTotalRow(), 0);
+    EXPECT_EQ(m.features().engine.listMode(), EndOfScore::ListMode::Sequential);
+    EXPECT_EQ(m.features().engine.completionAction(), EndOfScore::CompletionAction::Nothing);
+    EXPECT_EQ(m.features().engine.lngTotalRow(), 0);
     stop();
     const Keys saved = readKeys(kSettings);
     const Keys stored = laterStart();
@@ -131,9 +131,9 @@ TEST_F(SettingsFileTest, AVanishedDeviceGivesWayToTheSynthesizerWhichIsThenStore
     keys["下拉框/ComDevies.ListIndex"] = "7";
     writeKeys(kSettings, keys);
     frmMain& m = start();
-    EXPECT_EQ(m.sound().deviceIndex(), 0);
+    EXPECT_EQ(m.features().sound.deviceIndex(), 0);
     EXPECT_EQ(backend.openedIds, QList<int>{-1});
-    EXPECT_EQ(m.statusBar()->lblStatus->text(),
+    EXPECT_EQ(m.parts().statusBar->lblStatus->text(),
               QString("找不到上次使用的 MIDI 设备（设备列表第 8 项），已改用“synth”。"));
     stop();
     EXPECT_EQ(readKeys(kSettings).value("下拉框/ComDevies.ListIndex"), QString("0"));
@@ -147,13 +147,13 @@ TEST_F(SettingsFileTest, WithoutSoundOutputAFirstStartShowsOneBoxAndTheStatusBar
     frmMain& m = start();
     QTest::qWait(300);
     for (int i = 0; i < 20; ++i)
-        m.sound().midi().NoteOn(0, 40 + i, 100, 0);
+        m.features().sound.midi().NoteOn(0, 40 + i, 100, 0);
     EXPECT_EQ(messages.texts(), QStringList{"error 7"});
-    const QLabel* note = m.statusBar()->lblSoundOutput;
+    const QLabel* note = m.parts().statusBar->lblSoundOutput;
     EXPECT_EQ(note->text(), SoundSettings::noSoundOutputText());
     EXPECT_FALSE(note->isHidden());
     backend.failOpen = false;
-    m.sound().selectDevice(0);
+    m.features().sound.selectDevice(0);
     EXPECT_TRUE(note->isHidden());
     EXPECT_EQ(messages.shown.size(), 1);
     stop();
@@ -169,7 +169,7 @@ TEST_F(SettingsFileTest, ARunThatNeverAppliedOptionsKeepsTheirStartValuesAndTheD
     writeKeys(kSettings, keys);
     writeKeys("INI/按键设置.KeyCode", {{"键码/1", "Q"}});
     frmMain& m = start();
-    const ProgramOptions& o = m.options();
+    const ProgramOptions& o = m.features().options;
     EXPECT_EQ(o.intTitleOption, 1);
     EXPECT_EQ(o.intPlayListOption, 1);
     EXPECT_TRUE(o.blnMouseFollow);
@@ -177,9 +177,9 @@ TEST_F(SettingsFileTest, ARunThatNeverAppliedOptionsKeepsTheirStartValuesAndTheD
     EXPECT_EQ(o.blnAssociate, (std::array<bool, 2>{true, true}));
     EXPECT_DOUBLE_EQ(m.windowOpacity(), 1.0);
     KeyMap defaults;
-    defaults.readFile(KeyMap::defaultFilePath(folder.paths()), m.noteTable());
-    EXPECT_EQ(m.keyMap().strKeyName(39), defaults.strKeyName(39));
-    EXPECT_EQ(m.keyMap().strKeyName(0), defaults.strKeyName(0));
+    defaults.readFile(KeyMap::defaultFilePath(folder.paths()), m.features().noteTable);
+    EXPECT_EQ(m.features().keyMap.strKeyName(39), defaults.strKeyName(39));
+    EXPECT_EQ(m.features().keyMap.strKeyName(0), defaults.strKeyName(0));
     EXPECT_EQ(desktop.registeredMimeTypes().size(), 2);
 }
 
@@ -187,8 +187,8 @@ TEST_F(SettingsFileTest, ThePedalOfTheUsersKeyMapIsReadEvenBeforeOptionsWereAppl
     writeKeys(kSettings, laterStart());
     writeKeys("INI/按键设置.KeyCode", {{"键码/1", "Q"}, {"键码/延音踏板", "F7"}});
     frmMain& m = start();
-    EXPECT_TRUE(m.keyMap().isPedalKey(118, false));
-    EXPECT_EQ(m.keyMap().strKeyName(39), QString("a")) << "the notes wait for the gate";
+    EXPECT_TRUE(m.features().keyMap.isPedalKey(118, false));
+    EXPECT_EQ(m.features().keyMap.strKeyName(39), QString("a")) << "the notes wait for the gate";
 }
 
 TEST_F(SettingsFileTest, WithTheGateTheOptionsAndTheUsersKeyMapAreRead) {
@@ -202,21 +202,21 @@ TEST_F(SettingsFileTest, WithTheGateTheOptionsAndTheUsersKeyMapAreRead) {
     writeKeys(kSettings, keys);
     writeKeys("INI/按键设置.KeyCode", {{"键码/1", "Q"}});
     frmMain& m = start();
-    const ProgramOptions& o = m.options();
+    const ProgramOptions& o = m.features().options;
     EXPECT_EQ(o.intTitleOption, 2);
     EXPECT_EQ(o.intPlayListOption, 0);
     EXPECT_FALSE(o.blnMouseFollow);
     EXPECT_TRUE(o.blnOnlyRunOne);
     EXPECT_EQ(o.blnAssociate, (std::array<bool, 2>{false, true}));
     // The user's map replaces every entry: a note it does not name is unassigned.
-    EXPECT_EQ(m.keyMap().strKeyName(39), QString("Q"));
-    EXPECT_EQ(m.keyMap().strKeyName(0), QString());
+    EXPECT_EQ(m.features().keyMap.strKeyName(39), QString("Q"));
+    EXPECT_EQ(m.features().keyMap.strKeyName(0), QString());
     EXPECT_EQ(desktop.registeredMimeTypes(), QStringList{"application/x-tonvale-plist"});
 }
 
 TEST_F(SettingsFileTest, AGateWithoutOptionKeysGivesZeroForEveryOption) {
     writeKeys(kSettings, withGate(laterStart()));
-    const ProgramOptions& o = start().options();
+    const ProgramOptions& o = start().features().options;
     EXPECT_EQ(o.intTitleOption, 0);
     EXPECT_EQ(o.intPlayListOption, 0);
     EXPECT_FALSE(o.blnMouseFollow);
@@ -241,7 +241,7 @@ TEST_P(TransparencyAtStart, AppliesTheStoredPercentAsTheWindowsAlpha) {
     writeKeys(kSettings, keys);
     frmMain& m = start();
     EXPECT_EQ(qRound(m.windowOpacity() * 255), GetParam().alpha);
-    EXPECT_EQ(m.windowSettings().settings().transparencyPercent(),
+    EXPECT_EQ(m.parts().windowSettings->settings().transparencyPercent(),
               std::clamp(int(QString(GetParam().stored).toDouble()), 0, 99));
 }
 
@@ -263,7 +263,7 @@ TEST_P(RecentFilesAtStart, ComeBackInTheirOrderOrNotAtAll) {
     for (int k = 0; k <= 10; ++k)
         keys.insert("最近打开的文件/" + QString::number(k), QString("/曲/%1.piano").arg(k));
     writeKeys(kSettings, keys);
-    const RecentFiles& recent = start().recentFiles();
+    const RecentFiles& recent = start().features().recentFiles;
     ASSERT_EQ(recent.count(), GetParam().loaded);
     if (recent.count() > 0) {
         EXPECT_EQ(recent.lstRecentFullPath().first(), QString("/曲/0.piano"));
@@ -283,7 +283,7 @@ TEST_F(SettingsFileTest, PlayingListOptionThreeSavesAnEmptyList) {
     writeKeys(kPlayingList, {{"播放列表/个数", "2"},
                              {"播放列表/0", score("甲.piano")},
                              {"播放列表/1", score("乙.piano")}});
-    EXPECT_EQ(start().playingList().count(), 2);
+    EXPECT_EQ(start().features().playingList.count(), 2);
     stop();
     const Keys saved = readKeys(kPlayingList);
     EXPECT_EQ(saved.value("播放列表/个数"), QString("0"));
@@ -302,9 +302,9 @@ TEST_F(SettingsFileTest, PlayingListOptionZeroReopensTheEntryThatWasPlaying) {
                              {"播放列表/1", score("乙.piano")},
                              {"播放列表/2", score("丙.piano")}});
     frmMain& m = start();
-    EXPECT_EQ(m.opener().intPlayingIndex(), 2);
-    EXPECT_EQ(m.engine().score().strPlayingFile, folder.file("丙.piano"));
-    EXPECT_EQ(m.recentFiles().lstRecentFullPath().value(0), folder.file("丙.piano"));
+    EXPECT_EQ(m.features().opener.intPlayingIndex(), 2);
+    EXPECT_EQ(m.features().engine.score().strPlayingFile, folder.file("丙.piano"));
+    EXPECT_EQ(m.features().recentFiles.lstRecentFullPath().value(0), folder.file("丙.piano"));
     stop();
     EXPECT_EQ(readKeys(kSettings).value("正在播放/Index"), QString("2"));
 }
@@ -316,7 +316,7 @@ TEST_F(SettingsFileTest, APlayingIndexBeyondTheListOpensNothing) {
     keys.insert("正在播放/Index", "7");
     writeKeys(kSettings, keys);
     writeKeys(kPlayingList, {{"播放列表/个数", "1"}, {"播放列表/0", score("甲.piano")}});
-    EXPECT_EQ(start().engine().lngTotalRow(), 0);
+    EXPECT_EQ(start().features().engine.lngTotalRow(), 0);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
 }
 
@@ -365,9 +365,9 @@ TEST_F(SettingsFileTest, StoredMuteMutesAtStartOverwritingTheStoredVolume) {
     writeKeys(kSettings, keys);
     frmMain& m = start();
     EXPECT_EQ(volume.positions, (QList<int>{700, 0}));
-    EXPECT_FALSE(m.windowSettings().volSystemVolume()->isEnabled());
-    EXPECT_FALSE(m.menus().mnuVolumeSubs(0)->enabled());
-    EXPECT_FALSE(m.menus().mnuVolumeSubs(1)->enabled());
+    EXPECT_FALSE(m.parts().windowSettings->volSystemVolume()->isEnabled());
+    EXPECT_FALSE(m.features().menus.item(MenuEntry::VolumeUp)->enabled());
+    EXPECT_FALSE(m.features().menus.item(MenuEntry::VolumeDown)->enabled());
     stop();
     EXPECT_EQ(readKeys(kSettings).value("音量按钮值/volSystemVolume.Volume"), QString("0"));
 }
@@ -382,14 +382,15 @@ TEST_F(SettingsFileTest, RepeatedFavoriteNamesAreSkippedAndTheMenuHasOneEntryPer
                            {"名称/1", "一"},
                            {"名称/2", "三"}});
     frmMain& m = start();
-    EXPECT_EQ(m.favorites().count(), 2);
-    const MenuArray& menu = m.menus().mnuFavoriteSubs;
-    ASSERT_EQ(menu.count(), 5);
-    EXPECT_EQ(menu(3)->caption(), QString("一"));
-    EXPECT_EQ(menu(4)->caption(), QString("三"));
-    EXPECT_TRUE(menu(2)->visible());
-    EXPECT_FALSE(menu(0)->enabled());
-    EXPECT_TRUE(menu(1)->enabled());
+    EXPECT_EQ(m.features().favorites.count(), 2);
+    const MenuArray& menu = m.features().menus.menu(Menu::Favorites);
+    const qsizetype first = MainMenus::entriesOf(Menu::Favorites).size();
+    ASSERT_EQ(menu.count(), first + 2);
+    EXPECT_EQ(menu.at(first)->caption(), QString("一"));
+    EXPECT_EQ(menu.at(first + 1)->caption(), QString("三"));
+    EXPECT_TRUE(m.features().menus.item(MenuEntry::FavoritesListSeparator)->visible());
+    EXPECT_FALSE(m.features().menus.item(MenuEntry::FavoritesAdd)->enabled());
+    EXPECT_TRUE(m.features().menus.item(MenuEntry::FavoritesOrganize)->enabled());
     // The menu bar shows them too.
     QStringList shown;
     for (const QAction* action : m.menuBar()->actions().at(3)->menu()->actions())
@@ -403,8 +404,8 @@ TEST_F(SettingsFileTest, AFirstStartKeepsThePlayingListAndFavoritesFoundOnDisk) 
     writeKeys(kFavorites,
               {{"完整路径/个数", "1"}, {"完整路径/0", score("乙.piano")}, {"名称/0", "乙"}});
     frmMain& m = start();
-    EXPECT_EQ(m.playingList().entries(), QStringList{folder.file("甲.piano")});
-    EXPECT_EQ(m.favorites().count(), 1);
+    EXPECT_EQ(m.features().playingList.entries(), QStringList{folder.file("甲.piano")});
+    EXPECT_EQ(m.features().favorites.count(), 1);
     stop();
     EXPECT_EQ(readKeys(kPlayingList).value("播放列表/0"), folder.file("甲.piano"));
     EXPECT_EQ(readKeys(kFavorites).value("名称/0"), QString("乙"));
@@ -417,10 +418,10 @@ TEST_F(SettingsFileTest, NamesOutsideGbkComeBackFromEveryDataFileAndAPlaylist) {
     const QString entry = name + " *1";
     const QString caption = "收藏 ♫ 노래";
     frmMain& m = start();
-    m.opener().playAllFiles(entry, true, true);
-    m.favorites().AddListEntry(entry, caption, ListPair::DuplicateTest::OnDisplayNames);
+    m.features().opener.playAllFiles(entry, true, true);
+    m.features().favorites.AddListEntry(entry, caption, ListPair::DuplicateTest::OnDisplayNames);
     dialogs.answers << folder.file("列表 ♫.plist");
-    ASSERT_TRUE(m.library().commands().savePlaylist());
+    ASSERT_TRUE(m.parts().library->commands().savePlaylist());
     stop();
     // "é" keeps its GBK bytes, "♫" is written in four.
     for (const char* file : {kSettings, kPlayingList, kFavorites})
@@ -429,14 +430,14 @@ TEST_F(SettingsFileTest, NamesOutsideGbkComeBackFromEveryDataFileAndAPlaylist) {
     EXPECT_EQ(readKeys(kSettings).value("最近打开的文件/0"), entry);
 
     frmMain& next = start();
-    EXPECT_EQ(next.playingList().entries(), QStringList{entry});
-    EXPECT_EQ(next.recentFiles().lstRecentFullPath().value(0), entry);
-    ASSERT_EQ(next.favorites().count(), 1);
-    EXPECT_EQ(next.favorites().entry(0), entry);
-    EXPECT_EQ(next.favorites().displayText(0), caption);
-    next.playingList().clear();
-    next.opener().LoadPlaylistFile(folder.file("列表 ♫.plist"));
-    EXPECT_EQ(next.playingList().entries(), QStringList{entry});
+    EXPECT_EQ(next.features().playingList.entries(), QStringList{entry});
+    EXPECT_EQ(next.features().recentFiles.lstRecentFullPath().value(0), entry);
+    ASSERT_EQ(next.features().favorites.count(), 1);
+    EXPECT_EQ(next.features().favorites.entry(0), entry);
+    EXPECT_EQ(next.features().favorites.displayText(0), caption);
+    next.features().playingList.clear();
+    next.features().opener.LoadPlaylistFile(folder.file("列表 ♫.plist"));
+    EXPECT_EQ(next.features().playingList.entries(), QStringList{entry});
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.texts().join('\n').toStdString();
 }
 
@@ -457,7 +458,7 @@ TEST_P(StoredListIndex, IsReadAsAWholeNumberOrNotAtAll) {
     Keys keys = laterStart();
     keys["下拉框/ComSounds.ListIndex"] = GetParam().stored;
     writeKeys(kSettings, keys);
-    EXPECT_EQ(start().sound().instrumentIndex(), GetParam().selected);
+    EXPECT_EQ(start().features().sound.instrumentIndex(), GetParam().selected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, StoredListIndex,

@@ -36,13 +36,13 @@ TEST_F(StartupTest, AFirstStartCreatesTheFoldersAndAReadOnlyNoteMap) {
     bool shown = false;
     EXPECT_EQ(runProgram([&](frmMain& main) {
                   shown = main.isVisible();
-                  EXPECT_EQ(main.noteTable().strNoteName(39), QString("1"));
-                  EXPECT_EQ(main.sound().intYindiao(), 36);
+                  EXPECT_EQ(main.features().noteTable.strNoteName(39), QString("1"));
+                  EXPECT_EQ(main.features().sound.intYindiao(), 36);
                   // The sample plays once without joining the lists, and is gone again.
-                  EXPECT_EQ(main.engine().lngTotalRow(), 266);
-                  EXPECT_TRUE(main.engine().isTimerRunning());
-                  EXPECT_TRUE(main.playingList().isEmpty());
-                  EXPECT_TRUE(main.recentFiles().isEmpty());
+                  EXPECT_EQ(main.features().engine.lngTotalRow(), 266);
+                  EXPECT_TRUE(main.features().engine.isTimerRunning());
+                  EXPECT_TRUE(main.features().playingList.isEmpty());
+                  EXPECT_TRUE(main.features().recentFiles.isEmpty());
                   EXPECT_FALSE(QFile::exists(dir.file("Vellmor《虞美人》.piano")));
               }),
               0);
@@ -57,8 +57,8 @@ TEST_F(StartupTest, AFirstStartCreatesTheFoldersAndAReadOnlyNoteMap) {
 TEST_F(StartupTest, AScoreNamedOnTheCommandLineIsOpenedAndPlays) {
     dir.write("乐谱 目录/小曲.piano", "%0\r\n!C\r\n?4/4\r\n$120\r\n1+4\r\n2+4\r\n");
     MStart::run({"tonvale", dir.file("乐谱 目录/小曲.piano")}, options([&](frmMain& main) {
-                    EXPECT_EQ(main.engine().lngTotalRow(), 7); // the final CR LF ends in an empty row
-                    EXPECT_EQ(main.playingList().entries(), QStringList{dir.file("乐谱 目录/小曲.piano")});
+                    EXPECT_EQ(main.features().engine.lngTotalRow(), 7); // the final CR LF ends in an empty row
+                    EXPECT_EQ(main.features().playingList.entries(), QStringList{dir.file("乐谱 目录/小曲.piano")});
                     EXPECT_EQ(main.windowTitle(), QString("Tonvale -> [小曲]"));
                     QApplication::quit();
                 }));
@@ -71,7 +71,7 @@ TEST_F(StartupTest, ARelativePathOnTheCommandLineIsStoredAbsolute) {
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.file("乐谱 目录")));
     MStart::run({"tonvale", "./../乐谱 目录/小曲.piano"}, options([&](frmMain& main) {
-                    EXPECT_EQ(main.playingList().entries(), QStringList{score});
+                    EXPECT_EQ(main.features().playingList.entries(), QStringList{score});
                     QApplication::quit();
                 }));
     QDir::setCurrent(before);
@@ -88,7 +88,7 @@ TEST_F(StartupTest, AHandEditOfTheNoteMapIsUndoneAtTheNextStart) {
     const QString map = dir.file("INI/简谱音符映射.INI");
     QFile::setPermissions(map, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     dir.write("INI/简谱音符映射.INI", GbkCodec::encode("[简谱音符映射]\r\n39=x\r\n"));
-    runProgram([](frmMain& main) { EXPECT_EQ(main.noteTable().strNoteName(39), QString("1")); });
+    runProgram([](frmMain& main) { EXPECT_EQ(main.features().noteTable.strNoteName(39), QString("1")); });
     EXPECT_EQ(dir.read("INI/简谱音符映射.INI"), DefaultFileBytes(NoteTable::kNoteMapResource));
 }
 
@@ -154,20 +154,20 @@ TEST(MenuBarView, TheMenuBarMirrorsTheModelAndAClickTriggersTheEntry) {
     QMenu* play = top[1]->menu();
     QAction* stop = play->actions().at(1);
     EXPECT_EQ(stop->text(), QString("停止(&S)"));
-    menus.mnuPlaySubs(1)->setEnabled(false);
+    menus.item(MenuEntry::PlayStop)->setEnabled(false);
     EXPECT_FALSE(stop->isEnabled());
     int stops = 0;
-    QObject::connect(menus.mnuPlaySubs(1), &MenuItem::triggered, [&] { ++stops; });
-    menus.mnuPlaySubs(1)->setEnabled(true);
+    QObject::connect(menus.item(MenuEntry::PlayStop), &MenuItem::triggered, [&] { ++stops; });
+    menus.item(MenuEntry::PlayStop)->setEnabled(true);
     stop->trigger();
     EXPECT_EQ(stops, 1);
     // Qt's own toggling never wins over the model.
     EXPECT_FALSE(stop->isChecked());
-    menus.mnuPlaySubs(1)->setChecked(true);
+    menus.item(MenuEntry::PlayStop)->setChecked(true);
     EXPECT_TRUE(stop->isChecked());
     QAction* recent = top[0]->menu()->actions().at(2);
     ASSERT_NE(recent->menu(), nullptr);
-    menus.mnuRecentFiles.append("&0 歌");
+    menus.menu(Menu::RecentFiles).append("&0 歌");
     EXPECT_EQ(recent->menu()->actions().last()->text(), QString("&0 歌"));
 }
 
@@ -178,13 +178,13 @@ namespace {
 TEST_F(StartupTest, ShowingAndHidingABarGrowsAndShrinksTheWindowByItsHeight) {
     runProgram([](frmMain& main) {
         const int height = main.height();
-        MenuItem* statusBar = main.menus().mnuViewSubs(3);
+        MenuItem* statusBar = main.features().menus.item(MenuEntry::ViewStatusBar);
         statusBar->trigger();
         EXPECT_TRUE(statusBar->checked());
-        EXPECT_TRUE(main.container()->isBarVisible(BottomContainer::Bar::Status));
+        EXPECT_TRUE(main.parts().container->isBarVisible(BottomContainer::Bar::Status));
         EXPECT_EQ(main.height(), height + twipsToPixels(BottomContainer::kStatusHeight));
         statusBar->trigger();
-        EXPECT_FALSE(main.container()->isBarVisible(BottomContainer::Bar::Status));
+        EXPECT_FALSE(main.parts().container->isBarVisible(BottomContainer::Bar::Status));
         EXPECT_EQ(main.height(), height);
     });
 }
@@ -195,26 +195,28 @@ namespace {
 
 TEST_F(StartupTest, TheTransportDrivesTheSampleFromTheMenusAndCloseEndsIt) {
     runProgram([](frmMain& main) {
-        MainMenus& menus = main.menus();
+        MainMenus& menus = main.features().menus;
         // A picture of the window with every bar shown and the sample half way, to look at.
         if (const QByteArray sheet = qgetenv("TONVALE_WINDOW_SHEET"); !sheet.isEmpty()) {
-            for (int bar = 0; bar < 4; ++bar) menus.mnuViewSubs(bar)->trigger();
-            main.transport().progressMouseDown();
-            main.transport().progressMouseUp(133);
+            for (MenuEntry bar : {MenuEntry::ViewProgressBar, MenuEntry::ViewControlBar,
+                                  MenuEntry::ViewListBar, MenuEntry::ViewStatusBar})
+                menus.item(bar)->trigger();
+            main.features().transport.progressMouseDown();
+            main.features().transport.progressMouseUp(133);
             QTest::qWait(1500); // a few rows, holds included
             main.grab().save(QString::fromLocal8Bit(sheet));
         }
-        EXPECT_EQ(main.transport().PlayState(), 0);
-        EXPECT_TRUE(menus.mnuFileSubs(3)->enabled());
-        menus.mnuPlaySubs(1)->trigger(); // 停止
-        EXPECT_EQ(main.transport().PlayState(), 2);
-        EXPECT_EQ(main.engine().lngCurrentRow(), 0);
-        menus.mnuPlaySubs(0)->trigger(); // 播放/暂停
-        EXPECT_EQ(main.transport().PlayState(), 0);
-        menus.mnuFileSubs(3)->trigger(); // 关闭
-        EXPECT_EQ(main.transport().PlayState(), 3);
-        EXPECT_FALSE(menus.mnuFileSubs(3)->enabled());
-        EXPECT_FALSE(menus.mnuPlaySubs(0)->enabled());
+        EXPECT_EQ(main.features().transport.PlayState(), Transport::Playing);
+        EXPECT_TRUE(menus.item(MenuEntry::FileClose)->enabled());
+        menus.item(MenuEntry::PlayStop)->trigger(); // 停止
+        EXPECT_EQ(main.features().transport.PlayState(), Transport::Stopped);
+        EXPECT_EQ(main.features().engine.lngCurrentRow(), 0);
+        menus.item(MenuEntry::PlayPause)->trigger(); // 播放/暂停
+        EXPECT_EQ(main.features().transport.PlayState(), Transport::Playing);
+        menus.item(MenuEntry::FileClose)->trigger(); // 关闭
+        EXPECT_EQ(main.features().transport.PlayState(), Transport::NoScore);
+        EXPECT_FALSE(menus.item(MenuEntry::FileClose)->enabled());
+        EXPECT_FALSE(menus.item(MenuEntry::PlayPause)->enabled());
         EXPECT_EQ(main.windowTitle(), QString("Tonvale"));
     });
 }
@@ -225,16 +227,16 @@ namespace {
 
 TEST_F(StartupTest, AFirstStartChecksItsMenuDefaultsAndTheModesFollowTheMenu) {
     runProgram([](frmMain& main) {
-        MainMenus& menus = main.menus();
-        EXPECT_TRUE(menus.mnuTopmostSubs(2)->checked());
-        EXPECT_TRUE(menus.mnuPlayListSubs(0)->checked());
-        EXPECT_TRUE(menus.mnuPlayCompletedSubs(4)->checked());
-        EXPECT_EQ(main.engine().listMode(), EndOfScore::ListMode::Loop);
-        EXPECT_EQ(main.engine().completionAction(), EndOfScore::CompletionAction::Nothing);
-        menus.mnuPlayListSubs(2)->trigger();
-        EXPECT_EQ(main.engine().listMode(), EndOfScore::ListMode::Sequential);
-        EXPECT_FALSE(menus.mnuPlayListSubs(0)->checked());
-        EXPECT_TRUE(menus.mnuPlayListSubs(2)->checked());
+        MainMenus& menus = main.features().menus;
+        EXPECT_TRUE(menus.item(MenuEntry::TopmostWhilePlaying)->checked());
+        EXPECT_TRUE(menus.item(MenuEntry::ListLoop)->checked());
+        EXPECT_TRUE(menus.item(MenuEntry::CompletedNothing)->checked());
+        EXPECT_EQ(main.features().engine.listMode(), EndOfScore::ListMode::Loop);
+        EXPECT_EQ(main.features().engine.completionAction(), EndOfScore::CompletionAction::Nothing);
+        menus.item(MenuEntry::ListSequential)->trigger();
+        EXPECT_EQ(main.features().engine.listMode(), EndOfScore::ListMode::Sequential);
+        EXPECT_FALSE(menus.item(MenuEntry::ListLoop)->checked());
+        EXPECT_TRUE(menus.item(MenuEntry::ListSequential)->checked());
         // Playing while "播放时(&P)" is checked keeps the window on top.
         EXPECT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     });
@@ -249,22 +251,22 @@ TEST_F(StartupTest, ARecordingSavedFromTheStatusLabelPlaysBackWithTheSameNotes) 
     const QString saved = dir.file("录音 ♫ 노래.piano");
     dialogs.answers << saved;
     runProgram([&](frmMain& main) {
-        main.transport().clickButton(2); // no sample in the way
-        main.recorder().StartRecording();
-        main.recorder().BeginRecording({0, "C", "4/4", "60"});
+        main.features().transport.clickButton(Transport::StopButton); // no sample in the way
+        main.features().recorder.StartRecording();
+        main.features().recorder.BeginRecording({0, "C", "4/4", "60"});
         for (int key : {39, 41, 43, 39}) {
-            main.liveKeyboard().pointerPressed(key);
-            main.liveKeyboard().pointerReleased(key);
+            main.features().pointer.pointerPressed(key);
+            main.features().pointer.pointerReleased(key);
         }
-        main.recorder().SaveFromStatusClick();
-        EXPECT_FALSE(main.recorder().IsRecording());
-        main.opener().playAllFiles(saved, true, true);
+        main.features().recorder.SaveFromStatusClick();
+        EXPECT_FALSE(main.features().recorder.IsRecording());
+        main.features().opener.playAllFiles(saved, true, true);
         QList<int> keys;
-        for (const ScoreRow& row : main.engine().score().rows)
+        for (const ScoreRow& row : main.features().engine.score().rows)
             if (row.KeyIndex >= 0 && row.KeyIndex < 88) keys << row.KeyIndex;
         EXPECT_EQ(keys, (QList<int>{39, 41, 43, 39}));
-        EXPECT_EQ(main.engine().TempoBpm(), 60);
-        EXPECT_EQ(main.engine().BeatUnit(), 4);
+        EXPECT_EQ(main.features().engine.TempoBpm(), 60);
+        EXPECT_EQ(main.features().engine.BeatUnit(), 4);
         EXPECT_TRUE(main.windowTitle().contains("录音 ♫ 노래")) << main.windowTitle().toStdString();
     });
     EXPECT_EQ(PlaylistFile::load(PlaylistFile::playingListPath(dir.paths())), QStringList{saved});

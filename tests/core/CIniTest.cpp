@@ -1,5 +1,5 @@
 #include "core/CIni.h"
-#include "core/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "core/IniFileCache.h"
 #include "platform/GbkCodec.h"
 #include "support/TempProgramFolder.h"

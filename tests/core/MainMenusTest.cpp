@@ -8,58 +8,124 @@ namespace {
 TEST(MainMenus, TheRememberedChecksAreKeyedByTheirCaptionsInReadingOrder) {
     MainMenus menus;
     QStringList captions;
-    for (const MenuItem* item : menus.rememberedChecks()) captions << item->caption();
-    EXPECT_EQ(captions, (QStringList{"每次退出时自动清除", "进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)",
-                                     "状态栏(&S)", "从不(&N)", "始终(&T)", "播放时(&P)", "循环播放(&C)",
-                                     "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放", "静音(&M)",
-                                     "关机", "休眠", "退出Tonvale", "不操作", "乐谱栏(&N)",
-                                     "电脑按键(&C)", "简谱音名(&N)", "不显示(&H)", "跟弹(&T)",
-                                     "复音演奏(和弦)(&Y)"}));
+    for (const MenuItem* item : menus.rememberedChecks())
+        captions << item->caption();
+    EXPECT_EQ(
+        captions,
+        (QStringList{"每次退出时自动清除", "进度栏(&P)",   "控制栏(&C)",   "播放列表+收藏夹(&L)",
+                     "状态栏(&S)",         "从不(&N)",     "始终(&T)",     "播放时(&P)",
+                     "循环播放(&C)",       "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)",
+                     "单个循环播放",       "静音(&M)",     "关机",         "休眠",
+                     "退出Tonvale",        "不操作",       "乐谱栏(&N)",   "电脑按键(&C)",
+                     "简谱音名(&N)",       "不显示(&H)",   "跟弹(&T)",     "复音演奏(和弦)(&Y)"}));
 }
 
-TEST(MainMenus, IndexesNameTheEntriesTheCommandsUse) {
-    MainMenus menus;
-    EXPECT_EQ(menus.mnuFileSubs(3)->caption(), QString("关闭(&C)"));
-    EXPECT_EQ(menus.mnuFileSubs(10)->caption(), QString("退出(&X)"));
-    EXPECT_EQ(menus.mnuFileSubs(2)->submenu(), &menus.mnuRecentFiles);
-    EXPECT_EQ(menus.mnuPlaySubs(8)->submenu(), &menus.mnuPlayCompletedSubs);
-    EXPECT_EQ(menus.mnuPopupSubs(16)->caption(), QString("编辑乐谱(&E)"));
-    EXPECT_EQ(menus.mnuHelpSubs(8)->caption(), QString("关于(&A)..."));
-    EXPECT_EQ(menus.mnuPopupSubs.count(), 17);
-    EXPECT_EQ(menus.mnuFileSubs(MainMenus::kFileExportMidi)->caption(),
-              QString("导出为 MIDI 文件(&M)..."));
-    EXPECT_EQ(menus.mnuFileSubs(12), nullptr);
-    EXPECT_TRUE(menus.mnuPlayCompletedSubs(3)->isSeparator());
-    // Entries added since come after all of these.
-    EXPECT_EQ(menus.mnuViewSubs.indexOf(menus.mnuKeyLabels), 9);
-    EXPECT_EQ(menus.mnuKeyLabels->submenu(), &menus.mnuKeyLabelSubs);
-    EXPECT_EQ(menus.mnuPlaySubs.indexOf(menus.mnuPractice), 11);
+QStringList captionsOf(const MenuArray& menu) {
+    QStringList out;
+    for (qsizetype i = 0; i < menu.count(); ++i) {
+        const MenuItem* item = menu.at(i);
+        out << item->caption() + (item->shortcut().isEmpty() ? QString() : "\t" + item->shortcut());
+    }
+    return out;
 }
 
-TEST(MainMenus, DisabledEntriesDoNotTriggerAndArraysReportTheIndex) {
+struct MenuCase {
+    Menu menu;
+    const char* caption;
+    QStringList entries; // caption, then a tab and the shortcut if any
+};
+
+class MenuTable : public testing::TestWithParam<MenuCase> {};
+
+// The order, captions and shortcuts the program has always shown, entries added since at the end.
+TEST_P(MenuTable, BuildsEachMenuInItsOrder) {
     MainMenus menus;
-    QSignalSpy clicks(&menus.mnuPlayListSubs, &MenuArray::triggered);
-    menus.mnuPlayListSubs(2)->trigger();
-    menus.mnuPlayListSubs(3)->setEnabled(false);
-    menus.mnuPlayListSubs(3)->trigger();
-    ASSERT_EQ(clicks.size(), 1);
-    EXPECT_EQ(clicks[0][0].toInt(), 2);
+    EXPECT_EQ(menus.menu(GetParam().menu).caption(), QString(GetParam().caption));
+    EXPECT_EQ(captionsOf(menus.menu(GetParam().menu)), GetParam().entries);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Menus, MenuTable,
+    testing::Values(
+        MenuCase{Menu::File,
+                 "文件(&F)",
+                 {"打开(&O)...\tCtrl+O", "打开 URL(&U)...\tCtrl+U", "最近打开的文件",
+                  "关闭(&C)\tCtrl+W", "-", "录制(&R)...", "另存为(&A)...", "-", "属性(&P)\tCtrl+P",
+                  "-", "退出(&X)", "导出为 MIDI 文件(&M)..."}},
+        MenuCase{Menu::Play,
+                 "播放(&P)",
+                 {"播放/暂停(&P)  空格", "停止(&S)", "转到(&G)...", "-", "播放列表(&L)", "-",
+                  "音量(&U)", "-", "播放完成后", "-", "复音演奏(和弦)(&Y)", "跟弹(&T)"}},
+        MenuCase{Menu::View,
+                 "查看(&V)",
+                 {"进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)\tCtrl+L", "状态栏(&S)", "-",
+                  "前端显示(&T)", "选项(&O)...", "乐谱栏(&N)", "-", "键名(&K)"}},
+        MenuCase{Menu::Favorites, "收藏夹(&A)", {"添加到收藏夹(&A)...", "整理收藏夹(&O)...", "-"}},
+        MenuCase{Menu::Help,
+                 "帮助(&H)",
+                 {"帮助文档(&D)\tF1", "-", "联系作者(&C)...", "发送邮件(&M)...", "-",
+                  "检查更新(&U)...", "访问主页(&H)", "-", "关于(&A)..."}},
+        MenuCase{
+            Menu::RecentFiles, "最近打开的文件", {"每次退出时自动清除", "清除以下最近播放", "-"}},
+        MenuCase{Menu::PlayList,
+                 "播放列表(&L)",
+                 {"循环播放(&C)", "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放",
+                  "-", "清除播放列表"}},
+        MenuCase{Menu::Volume, "音量(&U)", {"升高(&U)", "降低(&D)", "静音(&M)\tCtrl+M"}},
+        MenuCase{Menu::PlayCompleted, "播放完成后", {"关机", "休眠", "退出Tonvale", "-", "不操作"}},
+        MenuCase{Menu::Topmost, "前端显示(&T)", {"从不(&N)", "始终(&T)", "播放时(&P)"}},
+        MenuCase{Menu::KeyLabels, "键名(&K)", {"电脑按键(&C)", "简谱音名(&N)", "不显示(&H)"}},
+        MenuCase{Menu::Popup,
+                 "右键",
+                 {"播放(&P)", "-", "搜索(&S)", "添加目录(&B)...", "添加文件(&F)...", "-",
+                  "删除选中项目(&D)", "删除全部(&A)", "-", "添加到收藏夹(&V)",
+                  "保存播放列表(&L)...", "打开播放列表(&O)...", "-", "属性(&R)",
+                  "整理收藏夹(&O)...", "-", "编辑乐谱(&E)"}}));
+
+TEST(MainMenus, NamesResolveToTheirEntriesAndSubmenus) {
+    MainMenus menus;
+    EXPECT_EQ(menus.item(MenuEntry::FileClose)->caption(), QString("关闭(&C)"));
+    EXPECT_EQ(menus.item(MenuEntry::FileRecentFiles)->submenu(), &menus.menu(Menu::RecentFiles));
+    EXPECT_EQ(menus.item(MenuEntry::PlayCompletion)->submenu(), &menus.menu(Menu::PlayCompleted));
+    EXPECT_EQ(menus.item(MenuEntry::ViewKeyLabels)->submenu(), &menus.menu(Menu::KeyLabels));
+    EXPECT_EQ(menus.menuBar().size(), 5);
+    EXPECT_EQ(MainMenus::entriesOf(Menu::Favorites),
+              (QList<MenuEntry>{MenuEntry::FavoritesAdd, MenuEntry::FavoritesOrganize,
+                                MenuEntry::FavoritesListSeparator}));
+}
+
+TEST(MainMenus, AChoiceChecksOneEntryAndATogglesFlips) {
+    MainMenus menus;
+    QList<int> chosen;
+    menus.makeChoice(MainMenus::kTopmostRules, &menus, [&chosen](int place) { chosen << place; });
+    menus.makeToggle(MenuEntry::PlayPractice, &menus);
+    menus.item(MenuEntry::TopmostAlways)->trigger();
+    menus.item(MenuEntry::TopmostNever)->setEnabled(false);
+    menus.item(MenuEntry::TopmostNever)->trigger();
+    EXPECT_EQ(chosen, QList<int>{1});
+    EXPECT_EQ(menus.checkedIn(MainMenus::kTopmostRules), 1);
+    EXPECT_EQ(menus.checkedIn(MainMenus::kListModes), -1);
+    menus.item(MenuEntry::PlayPractice)->trigger();
+    EXPECT_TRUE(menus.item(MenuEntry::PlayPractice)->checked());
+    menus.item(MenuEntry::PlayPractice)->trigger();
+    EXPECT_FALSE(menus.item(MenuEntry::PlayPractice)->checked());
 }
 
 TEST(MainMenus, DynamicEntriesGrowAndShrinkAtTheEnd) {
     MainMenus menus;
-    QSignalSpy changes(&menus.mnuFavoriteSubs, &MenuArray::itemsChanged);
-    menus.mnuFavoriteSubs.append("甲");
-    menus.mnuFavoriteSubs.append("乙");
-    EXPECT_EQ(menus.mnuFavoriteSubs.count(), 5);
-    EXPECT_EQ(menus.mnuFavoriteSubs.byCaption("乙"), menus.mnuFavoriteSubs(4));
-    menus.mnuFavoriteSubs.truncate(3);
-    EXPECT_EQ(menus.mnuFavoriteSubs.count(), 3);
+    MenuArray& favorites = menus.menu(Menu::Favorites);
+    QSignalSpy changes(&favorites, &MenuArray::itemsChanged);
+    QSignalSpy clicks(&favorites, &MenuArray::triggered);
+    const qsizetype own = favorites.count();
+    favorites.append("甲");
+    favorites.append("乙")->trigger();
+    EXPECT_EQ(favorites.count(), own + 2);
+    ASSERT_EQ(clicks.size(), 1);
+    EXPECT_EQ(clicks[0][0].toInt(), own + 1);
+    EXPECT_EQ(favorites.byCaption("乙"), favorites.at(own + 1));
+    favorites.truncate(own);
+    EXPECT_EQ(favorites.count(), own);
     EXPECT_EQ(changes.size(), 3);
-    MainMenus::checkOnly(menus.mnuTopmostSubs(1), {menus.mnuTopmostSubs(0), menus.mnuTopmostSubs(1),
-                                                   menus.mnuTopmostSubs(2)});
-    EXPECT_TRUE(menus.mnuTopmostSubs(1)->checked());
-    EXPECT_FALSE(menus.mnuTopmostSubs(0)->checked());
 }
 
 } // namespace

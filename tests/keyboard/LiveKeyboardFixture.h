@@ -1,10 +1,14 @@
 #pragma once
-// A live keyboard over a recording MIDI output with the default key map: channel 2, the key of
-// C (shift 36) and velocity 100, the device open and nothing sent yet.
+// Live playing over a recording MIDI output with the default key map: channel 2, the key of C
+// (shift 36) and velocity 100, the device open and nothing sent yet; chords while `polyphonic`,
+// a score playing while `scorePlaying`.
 #include "core/MMidiOut.h"
 #include "core/SoundSettings.h"
+#include "keyboard/CommandKeys.h"
+#include "keyboard/ComputerKeys.h"
 #include "keyboard/KeyMap.h"
 #include "keyboard/LiveKeyboard.h"
+#include "keyboard/PointerGestures.h"
 #include "support/RecordingMessageSink.h"
 #include "support/RecordingMidiBackend.h"
 #include "support/TempProgramFolder.h"
@@ -26,6 +30,7 @@ struct LiveKeyboardFixture : testing::Test {
         sound.selectChannel(kChannel);
         sound.setPitchShift(kShift);
         sound.setVelocity(kVelocity);
+        live.setPolyphonic([this] { return polyphonic; });
         backend.sent.clear();
     }
 
@@ -40,5 +45,10 @@ struct LiveKeyboardFixture : testing::Test {
     MMidiOut midi{backend, messages};
     SoundSettings sound{midi};
     ProgramOptions options;
-    LiveKeyboard live{sound, keyMap, options};
+    bool polyphonic = false;
+    bool scorePlaying = false;
+    LiveKeyboard live{sound};
+    CommandKeys commands{live};
+    ComputerKeys keys{live, commands, keyMap, options};
+    PointerGestures pointer{live, [this] { return scorePlaying; }};
 };

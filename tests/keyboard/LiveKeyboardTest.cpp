@@ -36,29 +36,29 @@ TEST_F(LiveKeyboardTest, TheSameKeyStrikesAgainOnlyWhenIsAgainIsSet) {
     backend.sent.clear();
     live.StrikeKey(40);
     EXPECT_TRUE(backend.sent.isEmpty());
-    live.isAgain = true;
+    live.setIsAgain(true);
     live.StrikeKey(40);
     EXPECT_EQ(backend.sent, (QList<Sent>{off(73), on(73)}));
-    EXPECT_FALSE(live.isAgain);
+    EXPECT_FALSE(live.isAgain());
 }
 
-TEST_F(LiveKeyboardTest, TheCurrentSoundSettingsApplyToEveryMessage) {
+TEST_F(LiveKeyboardTest, TheNextNoteTakesTheNewSoundSettingsAndSilencesTheNoteThatSounds) {
     live.StrikeKey(10);
     sound.selectChannel(5);
     sound.setPitchShift(40);
     sound.setVelocity(60);
     backend.sent.clear();
     live.StrikeKey(11);
-    // The note-off goes out with the new channel and shift as well: nothing is re-sounded.
-    EXPECT_EQ(backend.sent, (QList<Sent>{{0x85, 47, 0}, {0x95, 48, 60}}));
+    // Nothing is re-sounded, and the note-off reaches the note that went out, so none hangs.
+    EXPECT_EQ(backend.sent, (QList<Sent>{off(43), {0x95, 48, 60}}));
 }
 
 TEST_F(LiveKeyboardTest, KeysOutsideTheKeyboardAreIgnored) {
     QSignalSpy stopwatch(&live, &LiveKeyboard::restartRecordingStopwatch);
     for (int key : {-1, 88, 1000}) {
         live.StrikeKey(key);
-        live.pointerPressed(key);
-        live.pointerReleased(key);
+        pointer.pointerPressed(key);
+        pointer.pointerReleased(key);
         live.drawKeyReleased(key);
     }
     EXPECT_TRUE(backend.sent.isEmpty());
@@ -84,103 +84,100 @@ TEST_F(LiveKeyboardTest, ResetSilencesAndReleasesEveryKeyAndKeepsTheLastKey) {
 
 TEST_F(LiveKeyboardTest, ThePointerSoundsTheSameKeyOnceButReportsEveryRelease) {
     QSignalSpy releases(&live, &LiveKeyboard::recordKeyRelease);
-    live.pointerPressed(39);
-    live.pointerReleased(39);
-    live.isAgain = true; // as the playback leaves it: a real press still clears it
-    live.pointerPressed(39);
-    live.pointerReleased(39);
+    pointer.pointerPressed(39);
+    pointer.pointerReleased(39);
+    live.setIsAgain(true); // as the playback leaves it: a real press still clears it
+    pointer.pointerPressed(39);
+    pointer.pointerReleased(39);
     EXPECT_EQ(backend.sent, (QList<Sent>{off(35), on(72)}));
     EXPECT_EQ(releases.count(), 2);
 }
 
 TEST_F(LiveKeyboardTest, TheSameComputerKeyTwiceSoundsTwice) {
-    live.Form_KeyDown('A', 0, false);
-    live.Form_KeyDown('A', 0, false); // an auto-repeat, or a second press
+    keys.Form_KeyDown('A', 0, false);
+    keys.Form_KeyDown('A', 0, false); // an auto-repeat, or a second press
     EXPECT_EQ(backend.sent, (QList<Sent>{off(35), on(72), off(72), on(72)}));
-    EXPECT_EQ(live.intKeyDownIndex(), 39);
+    EXPECT_EQ(keys.intKeyDownIndex(), 39);
 }
 
 // Practice mode counts the notes struck: a key held down strikes again with every repeat, but
 // only its press is a note.
 TEST_F(LiveKeyboardTest, AnAutoRepeatSoundsAgainButIsNoNewNoteStruck) {
     QSignalSpy struck(&live, &LiveKeyboard::noteStruck);
-    live.Form_KeyDown('A', 0, false);
-    live.Form_KeyDown('A', 0, false, true);
+    keys.Form_KeyDown('A', 0, false);
+    keys.Form_KeyDown('A', 0, false, true);
     EXPECT_EQ(backend.sent, (QList<Sent>{off(35), on(72), off(72), on(72)}));
     EXPECT_EQ(struck.count(), 1);
 }
 
 TEST_F(LiveKeyboardTest, CapsLockChoosesTheOctaveAndShiftDoesNot) {
-    live.Form_KeyDown('A', ShiftMask::Shift, true);
-    EXPECT_EQ(live.intKeyDownIndex(), 75);
-    live.Form_KeyDown('A', ShiftMask::Shift, false);
-    EXPECT_EQ(live.intKeyDownIndex(), 39);
+    keys.Form_KeyDown('A', ShiftMask::Shift, true);
+    EXPECT_EQ(keys.intKeyDownIndex(), 75);
+    keys.Form_KeyDown('A', ShiftMask::Shift, false);
+    EXPECT_EQ(keys.intKeyDownIndex(), 39);
     EXPECT_EQ(backend.sent, (QList<Sent>{off(35), on(108), off(108), on(72)}));
 }
 
 TEST_F(LiveKeyboardTest, AnUnassignedKeyPlaysNothing) {
-    live.Form_KeyDown('A', 0, false);
+    keys.Form_KeyDown('A', 0, false);
     backend.sent.clear();
     QSignalSpy pressed(&live, &LiveKeyboard::keyPressedLook);
-    live.Form_KeyDown(44, 0, false);
-    EXPECT_EQ(live.intKeyDownIndex(), -1);
+    keys.Form_KeyDown(44, 0, false);
+    EXPECT_EQ(keys.intKeyDownIndex(), -1);
     EXPECT_TRUE(backend.sent.isEmpty());
     EXPECT_EQ(pressed.count(), 0);
 }
 
 TEST_F(LiveKeyboardTest, ThePointerFollowsOnlyWhenTheOptionIsOn) {
-    QSignalSpy follow(&live, &LiveKeyboard::pointerFollowRequested);
-    live.Form_KeyDown('S', 0, false);
+    QSignalSpy follow(&keys, &ComputerKeys::pointerFollowRequested);
+    keys.Form_KeyDown('S', 0, false);
     options.blnMouseFollow = false;
-    live.Form_KeyDown('D', 0, false);
+    keys.Form_KeyDown('D', 0, false);
     ASSERT_EQ(follow.count(), 1);
     EXPECT_EQ(follow.at(0).at(0).toInt(), 41);
     EXPECT_EQ(backend.sent.size(), 4);
 }
 
 TEST_F(LiveKeyboardTest, KeyUpRedrawsTheKeyOfTheLatestKeyDown) {
-    live.Form_KeyDown('A', 0, false);
-    live.Form_KeyDown('S', 0, false);
+    keys.Form_KeyDown('A', 0, false);
+    keys.Form_KeyDown('S', 0, false);
     QSignalSpy released(&live, &LiveKeyboard::keyReleasedLook);
-    live.Form_KeyUp('A', 0, false);
+    keys.Form_KeyUp('A', 0, false);
     ASSERT_EQ(released.count(), 1);
     EXPECT_EQ(released.at(0).at(0).toInt(), 41);
     const qsizetype sent = backend.sent.size();
-    live.Form_KeyDown(44, 0, false);
-    live.Form_KeyUp(44, 0, false);
+    keys.Form_KeyDown(44, 0, false);
+    keys.Form_KeyUp(44, 0, false);
     EXPECT_EQ(released.count(), 1);
     EXPECT_EQ(backend.sent.size(), sent);
 }
 
 TEST_F(LiveKeyboardTest, TheReleaseOfTheSoundingComputerKeyIsRecordedOnce) {
     QSignalSpy releases(&live, &LiveKeyboard::recordKeyRelease);
-    live.Form_KeyDown('A', 0, false);
-    live.Form_KeyDown('S', 0, false);
-    live.Form_KeyUp('A', 0, false); // its note was cut by S already
+    keys.Form_KeyDown('A', 0, false);
+    keys.Form_KeyDown('S', 0, false);
+    keys.Form_KeyUp('A', 0, false); // its note was cut by S already
     EXPECT_EQ(releases.count(), 0);
-    live.Form_KeyUp('S', 0, false);
-    live.Form_KeyUp('S', 0, false);
+    keys.Form_KeyUp('S', 0, false);
+    keys.Form_KeyUp('S', 0, false);
     ASSERT_EQ(releases.count(), 1);
     EXPECT_EQ(releases.at(0).at(0).toInt(), 41);
 }
 
 TEST_F(LiveKeyboardTest, APointerStrikeEndsTheWaitForAComputerKeyRelease) {
     QSignalSpy releases(&live, &LiveKeyboard::recordKeyRelease);
-    live.Form_KeyDown('A', 0, false);
+    keys.Form_KeyDown('A', 0, false);
     live.StrikeKey(50);
-    live.Form_KeyUp('A', 0, false);
+    keys.Form_KeyUp('A', 0, false);
     EXPECT_EQ(releases.count(), 0);
 }
 
 TEST_F(LiveKeyboardTest, TheDamperSilencesOnlyWhenNoScorePlays) {
-    bool playing = true;
-    LiveKeyboard::Conditions conditions;
-    conditions.scorePlaying = [&] { return playing; };
-    live.setConditions(conditions);
-    live.damperTouched();
+    scorePlaying = true;
+    pointer.damperTouched();
     EXPECT_TRUE(backend.sent.isEmpty());
-    playing = false;
-    live.damperTouched();
+    scorePlaying = false;
+    pointer.damperTouched();
     EXPECT_EQ(backend.sent.size(), 88);
 }
 

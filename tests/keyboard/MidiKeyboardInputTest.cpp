@@ -8,16 +8,13 @@ namespace {
 
 struct MidiKeyboardInputTest : LiveKeyboardFixture {
     MidiKeyboardInputTest() {
-        LiveKeyboard::Conditions conditions;
-        conditions.polyphonic = [this] { return polyphonic; };
-        live.setConditions(conditions);
+        polyphonic = true;
         ports.ports = {QStringLiteral("Keys:Port 0 20:0"), QStringLiteral("Pads:Port 0 24:0")};
         input.refreshPorts();
     }
     static Sent pedal(int value) { return {0xB0 | kChannel, 64, value}; }
     static Sent onAt(int note, int velocity) { return {0x90 | kChannel, note, velocity}; }
 
-    bool polyphonic = true;
     ScriptedMidiInputBackend ports;
     MidiKeyboardInput input{ports, live};
 };

@@ -7,9 +7,7 @@ namespace {
 
 struct PolyphonicPlayingTest : LiveKeyboardFixture {
     PolyphonicPlayingTest() {
-        LiveKeyboard::Conditions conditions;
-        conditions.polyphonic = [this] { return polyphonic; };
-        live.setConditions(conditions);
+        polyphonic = true;
         keyMap.setPedalKeyName(QStringLiteral("Tab"));
         aKey = keyMap.lookup('A', false);
         sKey = keyMap.lookup('S', false);
@@ -17,7 +15,6 @@ struct PolyphonicPlayingTest : LiveKeyboardFixture {
     int note(int keyIndex) const { return NoteTable::baseNote(keyIndex) + kShift; }
     static Sent pedal(int value) { return {0xB0 | kChannel, 64, value}; }
 
-    bool polyphonic = true;
     int aKey = -1;
     int sKey = -1;
 };
@@ -26,14 +23,14 @@ TEST_F(PolyphonicPlayingTest, AChordSoundsTogetherAndEachKeyStopsAtItsRelease) {
     ASSERT_GE(aKey, 0);
     ASSERT_GE(sKey, 0);
     QSignalSpy held(&live, &LiveKeyboard::recordHeldKeyRelease);
-    live.Form_KeyDown('A', 0, false);
-    live.Form_KeyDown('S', 0, false);
-    live.Form_KeyDown('A', 0, false); // auto-repeat: no new strike
+    keys.Form_KeyDown('A', 0, false);
+    keys.Form_KeyDown('S', 0, false);
+    keys.Form_KeyDown('A', 0, false); // auto-repeat: no new strike
     EXPECT_EQ(backend.sent, (QList<Sent>{on(note(aKey)), on(note(sKey))}));
     backend.sent.clear();
-    live.Form_KeyUp('A', 0, false);
+    keys.Form_KeyUp('A', 0, false);
     EXPECT_EQ(backend.sent, QList<Sent>{off(note(aKey))});
-    live.Form_KeyUp('S', 0, false);
+    keys.Form_KeyUp('S', 0, false);
     EXPECT_EQ(backend.sent, (QList<Sent>{off(note(aKey)), off(note(sKey))}));
     ASSERT_EQ(held.count(), 2);
     EXPECT_EQ(held[0][0].toInt(), aKey);
@@ -41,45 +38,45 @@ TEST_F(PolyphonicPlayingTest, AChordSoundsTogetherAndEachKeyStopsAtItsRelease) {
 }
 
 TEST_F(PolyphonicPlayingTest, ThePedalHoldsReleasedKeysUntilItComesUp) {
-    live.Form_KeyDown(VirtualKey::Tab, 0, false);
-    live.Form_KeyDown('A', 0, false);
-    live.Form_KeyUp('A', 0, false);
-    live.Form_KeyDown('S', 0, false);
+    keys.Form_KeyDown(VirtualKey::Tab, 0, false);
+    keys.Form_KeyDown('A', 0, false);
+    keys.Form_KeyUp('A', 0, false);
+    keys.Form_KeyDown('S', 0, false);
     EXPECT_EQ(backend.sent, (QList<Sent>{pedal(127), on(note(aKey)), on(note(sKey))}));
     backend.sent.clear();
-    live.Form_KeyUp(VirtualKey::Tab, 0, false);
+    keys.Form_KeyUp(VirtualKey::Tab, 0, false);
     // The key still down keeps sounding.
     EXPECT_EQ(backend.sent, (QList<Sent>{pedal(0), off(note(aKey))}));
     backend.sent.clear();
-    live.Form_KeyUp('S', 0, false);
+    keys.Form_KeyUp('S', 0, false);
     EXPECT_EQ(backend.sent, QList<Sent>{off(note(sKey))});
 }
 
 TEST_F(PolyphonicPlayingTest, EscSilencesEverythingAndLiftsThePedal) {
     live.setPedal(true);
-    live.Form_KeyDown('A', 0, false);
-    live.Form_KeyUp('A', 0, false);
+    keys.Form_KeyDown('A', 0, false);
+    keys.Form_KeyUp('A', 0, false);
     backend.sent.clear();
-    live.Form_KeyDown(VirtualKey::Escape, 0, false);
+    keys.Form_KeyDown(VirtualKey::Escape, 0, false);
     EXPECT_EQ(backend.sent.size(), NoteTable::kKeyCount + 1);
     EXPECT_EQ(backend.sent.last(), pedal(0));
     backend.sent.clear();
-    live.Form_KeyDown('A', 0, false);
-    live.Form_KeyUp('A', 0, false);
+    keys.Form_KeyDown('A', 0, false);
+    keys.Form_KeyUp('A', 0, false);
     EXPECT_EQ(backend.sent, (QList<Sent>{on(note(aKey)), off(note(aKey))}));
 }
 
 TEST_F(PolyphonicPlayingTest, AGlissandoReleasesEachKeyAsThePointerLeavesIt) {
-    live.pointerPressed(40);
-    live.pointerMoved(40);
-    live.pointerMoved(41);
-    live.pointerReleased(41);
+    pointer.pointerPressed(40);
+    pointer.pointerMoved(40);
+    pointer.pointerMoved(41);
+    pointer.pointerReleased(41);
     EXPECT_EQ(backend.sent,
               (QList<Sent>{on(note(40)), off(note(40)), on(note(41)), off(note(41))}));
 }
 
 TEST_F(PolyphonicPlayingTest, AScoreStillPlaysOneNoteAtATime) {
-    live.Form_KeyDown('A', 0, false);
+    keys.Form_KeyDown('A', 0, false);
     backend.sent.clear();
     live.StrikeKey(50);
     live.StrikeKey(52);
@@ -88,15 +85,15 @@ TEST_F(PolyphonicPlayingTest, AScoreStillPlaysOneNoteAtATime) {
 
 TEST_F(PolyphonicPlayingTest, ThePedalDoesNothingInMonophonicPlaying) {
     polyphonic = false;
-    live.Form_KeyDown(VirtualKey::Tab, 0, false);
-    live.Form_KeyUp(VirtualKey::Tab, 0, false);
+    keys.Form_KeyDown(VirtualKey::Tab, 0, false);
+    keys.Form_KeyUp(VirtualKey::Tab, 0, false);
     EXPECT_TRUE(backend.sent.isEmpty());
 }
 
 TEST_F(PolyphonicPlayingTest, ExternalKeysPlayWithTheirOwnVelocityInBothModes) {
-    live.externalKeyDown(40, 33);
-    live.externalKeyDown(44, 90);
-    live.externalKeyUp(40);
+    live.press(40, 33);
+    live.press(44, 90);
+    live.release(40);
     EXPECT_EQ(backend.sent, (QList<Sent>{{0x90 | kChannel, note(40), 33},
                                          {0x90 | kChannel, note(44), 90},
                                          off(note(40))}));
@@ -104,8 +101,8 @@ TEST_F(PolyphonicPlayingTest, ExternalKeysPlayWithTheirOwnVelocityInBothModes) {
     live.ResetKeyboard();
     backend.sent.clear();
     QSignalSpy released(&live, &LiveKeyboard::recordKeyRelease);
-    live.externalKeyDown(45, 70);
-    live.externalKeyUp(45);
+    live.press(45, 70);
+    live.release(45);
     EXPECT_EQ(backend.sent, (QList<Sent>{off(note(0)), {0x90 | kChannel, note(45), 70}}));
     EXPECT_EQ(released.count(), 1);
 }

@@ -7,17 +7,17 @@ namespace {
 
 // Every command signal of the special keys, recorded in the order they fire.
 struct CommandLog {
-    explicit CommandLog(LiveKeyboard& live) {
+    explicit CommandLog(CommandKeys& commands) {
         const auto log = [this](const char* name) {
             return [this, name] { fired << QString::fromLatin1(name); };
         };
-        QObject::connect(&live, &LiveKeyboard::requestStopRecording, log("stopRecording"));
-        QObject::connect(&live, &LiveKeyboard::requestPlayPause, log("playPause"));
-        QObject::connect(&live, &LiveKeyboard::requestSearch, log("search"));
-        QObject::connect(&live, &LiveKeyboard::requestAddFolder, log("addFolder"));
-        QObject::connect(&live, &LiveKeyboard::requestDeleteSelected, log("deleteSelected"));
-        QObject::connect(&live, &LiveKeyboard::requestDeleteAll, log("deleteAll"));
-        QObject::connect(&live, &LiveKeyboard::requestOrganizeFavorites, log("organizeFavorites"));
+        QObject::connect(&commands, &CommandKeys::requestStopRecording, log("stopRecording"));
+        QObject::connect(&commands, &CommandKeys::requestPlayPause, log("playPause"));
+        QObject::connect(&commands, &CommandKeys::requestSearch, log("search"));
+        QObject::connect(&commands, &CommandKeys::requestAddFolder, log("addFolder"));
+        QObject::connect(&commands, &CommandKeys::requestDeleteSelected, log("deleteSelected"));
+        QObject::connect(&commands, &CommandKeys::requestDeleteAll, log("deleteAll"));
+        QObject::connect(&commands, &CommandKeys::requestOrganizeFavorites, log("organizeFavorites"));
     }
     QStringList fired;
 };
@@ -39,9 +39,9 @@ class SpecialKeysTest : public LiveKeyboardFixture,
 TEST_P(SpecialKeysTest, RunTheirCommandsUnderTheirConditions) {
     const bool on = GetParam().enabled;
     const auto condition = [on] { return on; };
-    live.setConditions({condition, condition, condition, condition, condition, {}});
-    CommandLog log(live);
-    live.Form_KeyDown(GetParam().code, GetParam().shift, false);
+    commands.setConditions({condition, condition, condition, condition, condition});
+    CommandLog log(commands);
+    keys.Form_KeyDown(GetParam().code, GetParam().shift, false);
     EXPECT_EQ(log.fired.join(QLatin1Char(' ')), QString::fromLatin1(GetParam().commands));
 }
 
@@ -66,30 +66,30 @@ INSTANTIATE_TEST_SUITE_P(
 using SpecialKeysEffectTest = LiveKeyboardFixture;
 
 TEST_F(SpecialKeysEffectTest, UnsetConditionsCountAsFalse) {
-    CommandLog log(live);
+    CommandLog log(commands);
     for (int code : {int(Space), int(F3), int(Delete), int(F12)})
-        live.Form_KeyDown(code, ShiftMask::Shift, false);
+        keys.Form_KeyDown(code, ShiftMask::Shift, false);
     EXPECT_EQ(log.fired, QStringList{"search"});
 }
 
 TEST_F(SpecialKeysEffectTest, AnAssignedSpecialKeySoundsBeforeItsCommand) {
     QList<int> sentWhenDeleting;
-    LiveKeyboard::Conditions conditions;
+    CommandKeys::Conditions conditions;
     conditions.deleteSelectedEnabled = [] { return true; };
-    live.setConditions(conditions);
-    QObject::connect(&live, &LiveKeyboard::requestDeleteSelected,
+    commands.setConditions(conditions);
+    QObject::connect(&commands, &CommandKeys::requestDeleteSelected,
                      [&] { sentWhenDeleting << int(backend.sent.size()); });
-    live.Form_KeyDown(Delete, 0, false);
-    EXPECT_EQ(live.intKeyDownIndex(), 54);
+    keys.Form_KeyDown(Delete, 0, false);
+    EXPECT_EQ(keys.intKeyDownIndex(), 54);
     EXPECT_EQ(sentWhenDeleting, QList<int>{2});
     EXPECT_EQ(backend.sent.last(), on(51 + kShift));
 }
 
 TEST_F(SpecialKeysEffectTest, EscapeSilencesEveryKey) {
-    live.Form_KeyDown('A', 0, false);
+    keys.Form_KeyDown('A', 0, false);
     backend.sent.clear();
     QSignalSpy released(&live, &LiveKeyboard::keyReleasedLook);
-    live.Form_KeyDown(Escape, 0, false);
+    keys.Form_KeyDown(Escape, 0, false);
     EXPECT_EQ(backend.sent.size(), 88);
     EXPECT_EQ(released.count(), 88);
 }
@@ -97,14 +97,14 @@ TEST_F(SpecialKeysEffectTest, EscapeSilencesEveryKey) {
 TEST_F(SpecialKeysEffectTest, TheSecondDeleteConditionIsAskedAfterTheFirstCommandRan) {
     bool anySelected = true;
     bool anyEntries = true;
-    LiveKeyboard::Conditions conditions;
+    CommandKeys::Conditions conditions;
     conditions.deleteSelectedEnabled = [&] { return anySelected; };
     conditions.deleteAllEnabled = [&] { return anyEntries; };
-    live.setConditions(conditions);
-    CommandLog log(live);
+    commands.setConditions(conditions);
+    CommandLog log(commands);
     // Deleting the selection empties the list here, so there is nothing left to delete.
-    QObject::connect(&live, &LiveKeyboard::requestDeleteSelected, [&] { anyEntries = false; });
-    live.Form_KeyDown(Delete, ShiftMask::Shift, false);
+    QObject::connect(&commands, &CommandKeys::requestDeleteSelected, [&] { anyEntries = false; });
+    keys.Form_KeyDown(Delete, ShiftMask::Shift, false);
     EXPECT_EQ(log.fired, QStringList{"deleteSelected"});
 }
 

@@ -45,7 +45,7 @@ protected:
     TempProgramFolder dir;
     MainMenus menus;
     ListPair favorites;
-    FavoritesMenu view{favorites, menus.mnuFavoriteSubs};
+    FavoritesMenu view{favorites, menus};
     QString playing = "/m/song.piano";
     qint32 row = 57;
     std::optional<frmAddToFav> dialog;
@@ -69,10 +69,10 @@ TEST_F(AddToFavDialog, OffersTheFileNameWithThePositionAndStoresThePositionOfOk)
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(favorites.entries(), QStringList{"/m/song.piano *60"});
     EXPECT_EQ(favorites.displayTexts(), QStringList{"song.piano *57"});
-    ASSERT_EQ(menus.mnuFavoriteSubs.count(), 4);
-    EXPECT_EQ(menus.mnuFavoriteSubs(3)->caption(), "song.piano *57");
-    EXPECT_TRUE(menus.mnuFavoriteSubs(2)->visible());
-    EXPECT_TRUE(menus.mnuFavoriteSubs(1)->enabled());
+    ASSERT_EQ(menus.menu(Menu::Favorites).count(), 4);
+    EXPECT_EQ(menus.menu(Menu::Favorites).at(MainMenus::entriesOf(Menu::Favorites).size())->caption(), "song.piano *57");
+    EXPECT_TRUE(menus.item(MenuEntry::FavoritesListSeparator)->visible());
+    EXPECT_TRUE(menus.item(MenuEntry::FavoritesOrganize)->enabled());
     EXPECT_EQ(storedRemember(), "1");
 }
 
@@ -114,7 +114,7 @@ TEST_F(AddToFavDialog, ADuplicateNameAddsNothing) {
     QTest::mouseClick(d.btnOk, Qt::LeftButton);
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(favorites.entries(), QStringList{"/m/x.piano"});
-    EXPECT_EQ(menus.mnuFavoriteSubs.count(), 4);
+    EXPECT_EQ(menus.menu(Menu::Favorites).count(), 4);
 }
 
 TEST_F(AddToFavDialog, AnEmptyNameCannotBeConfirmedAndAnyTypedNameCan) {

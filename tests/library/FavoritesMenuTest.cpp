@@ -17,21 +17,22 @@ protected:
     }
     QStringList captions() const {
         QStringList out;
-        for (qsizetype i = FavoritesMenu::firstFavoriteItem; i < menu.count(); ++i)
-            out << menu(i)->caption();
+        // One item per favorite, after the menu's own.
+        for (qsizetype i = MainMenus::entriesOf(Menu::Favorites).size(); i < menu.count(); ++i)
+            out << menu.at(i)->caption();
         return out;
     }
 
     MainMenus menus;
-    MenuArray& menu = menus.mnuFavoriteSubs;
+    MenuArray& menu = menus.menu(Menu::Favorites);
     ListPair favorites;
-    FavoritesMenu view{favorites, menus.mnuFavoriteSubs};
+    FavoritesMenu view{favorites, menus};
 };
 
 TEST_F(FavoritesMenuTest, WithoutFavoritesOnlyAddingIsOffered) {
     EXPECT_EQ(menu.count(), 3);
-    EXPECT_FALSE(menu(1)->enabled());
-    EXPECT_FALSE(menu(2)->visible());
+    EXPECT_FALSE(menus.item(MenuEntry::FavoritesOrganize)->enabled());
+    EXPECT_FALSE(menus.item(MenuEntry::FavoritesListSeparator)->visible());
 }
 
 TEST_F(FavoritesMenuTest, ARebuildShowsEveryNameInOrder) {
@@ -39,8 +40,8 @@ TEST_F(FavoritesMenuTest, ARebuildShowsEveryNameInOrder) {
     add("/m/b.piano *7", "乙 & 丙");
     view.RebuildFavoritesMenu();
     EXPECT_EQ(captions(), QStringList({"甲", "乙 && 丙"}));
-    EXPECT_TRUE(menu(1)->enabled());
-    EXPECT_TRUE(menu(2)->visible());
+    EXPECT_TRUE(menus.item(MenuEntry::FavoritesOrganize)->enabled());
+    EXPECT_TRUE(menus.item(MenuEntry::FavoritesListSeparator)->visible());
 }
 
 TEST_F(FavoritesMenuTest, AdditionsJoinTheMenuAtTheNextRebuildOrWhenAMenuOpens) {
@@ -48,7 +49,7 @@ TEST_F(FavoritesMenuTest, AdditionsJoinTheMenuAtTheNextRebuildOrWhenAMenuOpens) 
     view.RebuildFavoritesMenu();
     add("/m/b.piano", QString()); // as a scan into the favorites list does
     EXPECT_EQ(captions(), QStringList({"甲"}));
-    EXPECT_TRUE(menu(2)->visible());
+    EXPECT_TRUE(menus.item(MenuEntry::FavoritesListSeparator)->visible());
     view.rebuildIfStale();
     EXPECT_EQ(captions(), QStringList({"甲", "2.  b"}));
 }
@@ -64,8 +65,8 @@ TEST_F(FavoritesMenuTest, RemovalsAndMovesRebuildOnceTheCommandIsDone) {
     QCoreApplication::processEvents();
     EXPECT_EQ(captions(), QStringList({"d", "a"}));
     favorites.clear();
-    EXPECT_FALSE(menu(1)->enabled()); // at once, not only after the rebuild
-    EXPECT_FALSE(menu(2)->visible());
+    EXPECT_FALSE(menus.item(MenuEntry::FavoritesOrganize)->enabled()); // at once, not only after the rebuild
+    EXPECT_FALSE(menus.item(MenuEntry::FavoritesListSeparator)->visible());
     QCoreApplication::processEvents();
     EXPECT_EQ(menu.count(), 3);
 }
@@ -77,9 +78,9 @@ TEST_F(FavoritesMenuTest, ItemsAskForTheirCommandsAfterTheClickHasReturned) {
     QSignalSpy adding(&view, &FavoritesMenu::addRequested);
     QSignalSpy organizing(&view, &FavoritesMenu::organizeRequested);
     QSignalSpy opening(&view, &FavoritesMenu::openRequested);
-    menu(0)->trigger();
-    menu(1)->trigger();
-    menu(4)->trigger();
+    menus.item(MenuEntry::FavoritesAdd)->trigger();
+    menus.item(MenuEntry::FavoritesOrganize)->trigger();
+    menu.at(MainMenus::entriesOf(Menu::Favorites).size() + 1)->trigger();
     EXPECT_EQ(adding.count() + organizing.count() + opening.count(), 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(adding.count(), 1);
@@ -89,11 +90,11 @@ TEST_F(FavoritesMenuTest, ItemsAskForTheirCommandsAfterTheClickHasReturned) {
 }
 
 TEST_F(FavoritesMenuTest, AStoredFavoriteEnablesAddingAndOrganising) {
-    menu(0)->setEnabled(false);
+    menus.item(MenuEntry::FavoritesAdd)->setEnabled(false);
     add("/m/a.piano", "甲");
     view.favoriteAdded();
-    EXPECT_TRUE(menu(0)->enabled());
-    EXPECT_TRUE(menu(1)->enabled());
+    EXPECT_TRUE(menus.item(MenuEntry::FavoritesAdd)->enabled());
+    EXPECT_TRUE(menus.item(MenuEntry::FavoritesOrganize)->enabled());
     EXPECT_EQ(captions(), QStringList({"甲"}));
 }
 

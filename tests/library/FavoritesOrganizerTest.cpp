@@ -31,15 +31,16 @@ protected:
     QString file() const { return dir.file("INI/收藏夹.Long"); }
     QStringList menuCaptions() const {
         QStringList out;
-        for (qsizetype i = 3; i < menus.mnuFavoriteSubs.count(); ++i)
-            out << menus.mnuFavoriteSubs(i)->caption();
+        const MenuArray& menu = menus.menu(Menu::Favorites);
+        for (qsizetype i = MainMenus::entriesOf(Menu::Favorites).size(); i < menu.count(); ++i)
+            out << menu.at(i)->caption();
         return out;
     }
 
     TempProgramFolder dir;
     MainMenus menus;
     ListPair favorites;
-    FavoritesMenu view{favorites, menus.mnuFavoriteSubs};
+    FavoritesMenu view{favorites, menus};
     RecordingMessageSink messages;
     std::optional<FavoritesOrganizer> organizer;
 };
@@ -137,9 +138,9 @@ TEST_F(FavoritesOrganizerTest, DeletingTheLastFavoriteEmptiesMenuAndFile) {
     EXPECT_TRUE(o.isEmpty());
     EXPECT_EQ(o.selected(), -1);
     EXPECT_TRUE(favorites.isEmpty());
-    EXPECT_FALSE(menus.mnuFavoriteSubs(1)->enabled());
-    EXPECT_FALSE(menus.mnuFavoriteSubs(2)->visible());
-    EXPECT_EQ(menus.mnuFavoriteSubs.count(), 3);
+    EXPECT_FALSE(menus.item(MenuEntry::FavoritesOrganize)->enabled());
+    EXPECT_FALSE(menus.item(MenuEntry::FavoritesListSeparator)->visible());
+    EXPECT_EQ(menus.menu(Menu::Favorites).count(), 3);
     EXPECT_FALSE(QFile::exists(file()));
     EXPECT_FALSE(o.deleteSelected()); // nothing selected: nothing asked
     EXPECT_EQ(messages.shown.size(), 3);
@@ -170,7 +171,7 @@ TEST_F(FavoritesOrganizerTest, ClearingEveryMissingFileLeavesTheEmptyState) {
     EXPECT_TRUE(o.deleteMissingFiles());
     EXPECT_TRUE(o.isEmpty());
     EXPECT_FALSE(QFile::exists(file()));
-    EXPECT_FALSE(menus.mnuFavoriteSubs(2)->visible());
+    EXPECT_FALSE(menus.item(MenuEntry::FavoritesListSeparator)->visible());
 }
 
 TEST_F(FavoritesOrganizerTest, FavoritesAppendedWhileItIsOpenAreLeftAlone) {

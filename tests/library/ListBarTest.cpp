@@ -42,7 +42,7 @@ struct ListBarTest : testing::Test {
     ListPair playing, favorites;
     MainMenus menus;
     RecordingMessageSink messages;
-    ListBar bar{playing, favorites, menus.mnuPopupSubs, nullptr, messages, &host};
+    ListBar bar{playing, favorites, menus, nullptr, messages, &host};
 };
 
 TEST_F(ListBarTest, ShowsBothListsUnderTheirVerticalCaptions) {
@@ -55,8 +55,12 @@ TEST_F(ListBarTest, ShowsBothListsUnderTheirVerticalCaptions) {
 }
 
 TEST_F(ListBarTest, ItemCommandsStartDisabled) {
-    for (int i : {0, 6, 7, 9, 10, 13, 14, 16}) EXPECT_FALSE(menus.mnuPopupSubs(i)->enabled()) << i;
-    for (int i : {2, 3, 4, 11}) EXPECT_TRUE(menus.mnuPopupSubs(i)->enabled()) << i;
+    using E = MenuEntry;
+    for (E e : {E::PopupPlay, E::PopupDeleteSelected, E::PopupDeleteAll, E::PopupAddToFavorites,
+                E::PopupSavePlaylist, E::PopupProperties, E::PopupOrganizeFavorites, E::PopupEditScore})
+        EXPECT_FALSE(menus.item(e)->enabled()) << int(e);
+    for (E e : {E::PopupSearch, E::PopupAddFolder, E::PopupAddFiles, E::PopupOpenPlaylist})
+        EXPECT_TRUE(menus.item(e)->enabled()) << int(e);
 }
 
 TEST_F(ListBarTest, APressBelowTheLastItemActsOnTheNearestItem) {
@@ -99,14 +103,16 @@ TEST_F(ListBarTest, DoubleClickAndEnterPlayTheSelectedCurrentItem) {
 TEST_F(ListBarTest, TheMenuFollowsTheListReleasedOver) {
     click(1, Qt::LeftButton, itemCentre(1, 0));
     EXPECT_EQ(bar.intActiveList(), 1);
-    for (int i = 8; i <= 11; ++i) EXPECT_FALSE(menus.mnuPopupSubs(i)->visible()) << i;
-    EXPECT_TRUE(menus.mnuPopupSubs(14)->visible());
-    EXPECT_TRUE(menus.mnuPopupSubs(14)->enabled());
+    using E = MenuEntry;
+    for (E e : {E::PopupPlaylistSeparator, E::PopupAddToFavorites, E::PopupSavePlaylist, E::PopupOpenPlaylist})
+        EXPECT_FALSE(menus.item(e)->visible()) << int(e);
+    EXPECT_TRUE(menus.item(MenuEntry::PopupOrganizeFavorites)->visible());
+    EXPECT_TRUE(menus.item(MenuEntry::PopupOrganizeFavorites)->enabled());
     playing.clear();
     click(0, Qt::LeftButton, QPoint(5, 5));
-    EXPECT_TRUE(menus.mnuPopupSubs(10)->visible());
-    EXPECT_FALSE(menus.mnuPopupSubs(10)->enabled());
-    EXPECT_FALSE(menus.mnuPopupSubs(14)->visible());
+    EXPECT_TRUE(menus.item(MenuEntry::PopupSavePlaylist)->visible());
+    EXPECT_FALSE(menus.item(MenuEntry::PopupSavePlaylist)->enabled());
+    EXPECT_FALSE(menus.item(MenuEntry::PopupOrganizeFavorites)->visible());
 }
 
 TEST_F(ListBarTest, ThePopupActsOnTheActiveListOrAnnouncesTheCommand) {
@@ -114,7 +120,10 @@ TEST_F(ListBarTest, ThePopupActsOnTheActiveListOrAnnouncesTheCommand) {
         properties(&bar, &ListBar::propertiesRequested), organize(&bar, &ListBar::organizeFavoritesRequested),
         addFavorite(&bar, &ListBar::addToFavoritesRequested), folder(&bar, &ListBar::addFolderRequested);
     click(1, Qt::LeftButton, itemCentre(1, 0));
-    for (int i : {0, 13, 16, 14, 9, 3}) menus.mnuPopupSubs(i)->trigger();
+    using E = MenuEntry;
+    for (E e : {E::PopupPlay, E::PopupProperties, E::PopupEditScore, E::PopupOrganizeFavorites,
+                E::PopupAddToFavorites, E::PopupAddFolder})
+        menus.item(e)->trigger();
     EXPECT_EQ(triggered(play), QStringList{"/m/爱.piano *8"});
     EXPECT_EQ(triggered(edit), QStringList{"/m/爱.piano *8"});
     EXPECT_EQ(triggered(properties), QStringList{"/m/爱.piano *8"});
@@ -127,9 +136,9 @@ TEST_F(ListBarTest, DeletingAsksFirstAndRemovesOnlyOnOk) {
     click(0, Qt::LeftButton, itemCentre(0, 0));
     click(0, Qt::LeftButton, itemCentre(0, 2), Qt::ControlModifier);
     messages.answers = {MessageAnswer::Cancel, MessageAnswer::Ok};
-    menus.mnuPopupSubs(6)->trigger();
+    menus.item(MenuEntry::PopupDeleteSelected)->trigger();
     EXPECT_EQ(playing.count(), 3);
-    menus.mnuPopupSubs(6)->trigger();
+    menus.item(MenuEntry::PopupDeleteSelected)->trigger();
     EXPECT_EQ(playing.entries(), QStringList{"/m/曲1.piano"});
     ASSERT_EQ(messages.shown.size(), 2);
     EXPECT_EQ(messages.shown[0].text,
@@ -143,7 +152,7 @@ TEST_F(ListBarTest, DeletingAsksFirstAndRemovesOnlyOnOk) {
 TEST_F(ListBarTest, DeletingAllFavoritesTellsTheFavorites) {
     QSignalSpy favoritesDeleted(&bar, &ListBar::favoritesDeleted), playingCleared(&bar, &ListBar::playingListDeletedAll);
     click(1, Qt::LeftButton, itemCentre(1, 0));
-    menus.mnuPopupSubs(7)->trigger();
+    menus.item(MenuEntry::PopupDeleteAll)->trigger();
     EXPECT_TRUE(favorites.isEmpty());
     EXPECT_EQ(messages.shown[0].text, QString("您确定要删除全部项目吗？此操作不会删除硬盘上的文件！"));
     EXPECT_EQ(messages.shown[0].title, QString("确认删除"));

@@ -1,5 +1,6 @@
 #include "library/ListEntry.h"
 #include "core/NumberText.h"
+#include "core/FileTypes.h"
 #include "library/MOthers.h"
 #include "support/QuotedText.h"
 

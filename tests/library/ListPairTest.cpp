@@ -1,4 +1,5 @@
 #include "library/ListPair.h"
+#include "core/MainMenus.h"
 #include "library/ListCommands.h"
 #include "support/QuotedText.h"
 #include "support/TempProgramFolder.h"
@@ -240,32 +241,37 @@ TEST(ListCommands, DeletePromptNamesTheOneSelectedItemOrCountsThem) {
 struct PopupCase {
     int activeList;
     bool empty;
-    const char* visible; // one character per item: 1 visible, 0 hidden
-    const char* enabled;
+    QList<MenuEntry> hidden;
+    QList<MenuEntry> disabled;
 };
 
 void PrintTo(const PopupCase& c, std::ostream* os) {
     *os << (c.activeList == 0 ? "playing list" : "favorites") << (c.empty ? " empty" : "");
 }
 
+using E = MenuEntry;
+const QList<MenuEntry> kOnItems{E::PopupPlay,           E::PopupDeleteSelected, E::PopupDeleteAll,
+                                E::PopupAddToFavorites, E::PopupSavePlaylist,   E::PopupProperties,
+                                E::PopupOrganizeFavorites, E::PopupEditScore};
+const QList<MenuEntry> kPlaylistOnly{E::PopupPlaylistSeparator, E::PopupAddToFavorites,
+                                     E::PopupSavePlaylist, E::PopupOpenPlaylist};
+
 class PopupStates : public testing::TestWithParam<PopupCase> {};
 
 TEST_P(PopupStates, FollowTheActiveListAndItsItems) {
-    const auto state = ListCommands::popupState(GetParam().activeList, GetParam().empty);
-    QString visible, enabled;
-    for (int i = 0; i < ListCommands::popupItemCount; ++i) {
-        visible += state.visible[i] ? '1' : '0';
-        enabled += state.enabled[i] ? '1' : '0';
+    QList<MenuEntry> hidden, disabled;
+    for (MenuEntry entry : MainMenus::entriesOf(Menu::Popup)) {
+        if (!ListCommands::popupShows(entry, GetParam().activeList)) hidden << entry;
+        if (!ListCommands::popupEnables(entry, GetParam().empty)) disabled << entry;
     }
-    EXPECT_EQ(visible, QString(GetParam().visible));
-    EXPECT_EQ(enabled, QString(GetParam().enabled));
+    EXPECT_EQ(hidden, GetParam().hidden);
+    EXPECT_EQ(disabled, GetParam().disabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, PopupStates,
-    testing::Values(PopupCase{0, false, "11111111111111011", "11111111111111111"},
-                    PopupCase{0, true, "11111111111111011", "01111100100110010"},
-                    PopupCase{1, false, "11111111000011111", "11111111111111111"},
-                    PopupCase{1, true, "11111111000011111", "01111100100110010"}));
+INSTANTIATE_TEST_SUITE_P(Lists, PopupStates,
+                         testing::Values(PopupCase{0, false, {E::PopupOrganizeFavorites}, {}},
+                                         PopupCase{0, true, {E::PopupOrganizeFavorites}, kOnItems},
+                                         PopupCase{1, false, kPlaylistOnly, {}},
+                                         PopupCase{1, true, kPlaylistOnly, kOnItems}));
 
 } // namespace

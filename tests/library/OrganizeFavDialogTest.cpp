@@ -46,7 +46,7 @@ protected:
     TempProgramFolder dir;
     MainMenus menus;
     ListPair favorites;
-    FavoritesMenu view{favorites, menus.mnuFavoriteSubs};
+    FavoritesMenu view{favorites, menus};
     RecordingMessageSink messages;
     std::optional<frmOrganizeFav> dialog;
 };
@@ -93,7 +93,7 @@ TEST_F(OrganizeFavDialog, ARenameIsKeptOnOkAndDroppedOnCancel) {
     QTest::mouseClick(again.btnOk, Qt::LeftButton);
     EXPECT_EQ(again.result(), QDialog::Accepted);
     EXPECT_EQ(favorites.displayTexts(), QStringList({"renamed", "乙"}));
-    EXPECT_EQ(menus.mnuFavoriteSubs(3)->caption(), "renamed");
+    EXPECT_EQ(menus.menu(Menu::Favorites).at(MainMenus::entriesOf(Menu::Favorites).size())->caption(), "renamed");
 }
 
 TEST_F(OrganizeFavDialog, AMoveStaysAfterCancel) {
@@ -104,7 +104,7 @@ TEST_F(OrganizeFavDialog, AMoveStaysAfterCancel) {
     EXPECT_EQ(name()->text(), "甲");
     QTest::mouseClick(d.btnCancel, Qt::LeftButton);
     EXPECT_EQ(favorites.displayTexts(), QStringList({"乙", "甲"}));
-    EXPECT_EQ(menus.mnuFavoriteSubs(3)->caption(), "乙");
+    EXPECT_EQ(menus.menu(Menu::Favorites).at(MainMenus::entriesOf(Menu::Favorites).size())->caption(), "乙");
 }
 
 TEST_F(OrganizeFavDialog, DeletingTheLastFavoriteLeavesTheEmptyState) {
@@ -119,7 +119,7 @@ TEST_F(OrganizeFavDialog, DeletingTheLastFavoriteLeavesTheEmptyState) {
     EXPECT_TRUE(path()->text().isEmpty());
     for (QPushButton* b : {d.btnUp, d.btnDown, d.btnDelete, d.btnDelErrFile})
         EXPECT_FALSE(b->isEnabled());
-    EXPECT_FALSE(menus.mnuFavoriteSubs(1)->enabled());
+    EXPECT_FALSE(menus.item(MenuEntry::FavoritesOrganize)->enabled());
     EXPECT_FALSE(QFile::exists(dir.file("INI/收藏夹.Long")));
 }
 

@@ -14,22 +14,23 @@ class RecentFilesMenuTest : public testing::Test {
 protected:
     QStringList captions() const {
         QStringList out;
-        for (qsizetype i = RecentFilesMenu::firstEntryItem; i < menu.count(); ++i)
-            out << menu(i)->caption();
+        // One item per recent file, after the menu's own.
+        for (qsizetype i = menu.count() - recent.count(); i < menu.count(); ++i)
+            out << menu.at(i)->caption();
         return out;
     }
     void open(const QString& entry) { recent.AddRecentFile(entry); }
 
     MainMenus menus;
-    MenuArray& menu = menus.mnuRecentFiles;
+    MenuArray& menu = menus.menu(Menu::RecentFiles);
     RecentFiles recent;
-    RecentFilesMenu view{recent, menus.mnuRecentFiles};
+    RecentFilesMenu view{recent, menus};
 };
 
 TEST_F(RecentFilesMenuTest, AnEmptyListOffersNoClearingAndNoSeparator) {
     EXPECT_EQ(menu.count(), 3);
-    EXPECT_FALSE(menu(1)->enabled());
-    EXPECT_FALSE(menu(2)->visible());
+    EXPECT_FALSE(menus.item(MenuEntry::RecentClear)->enabled());
+    EXPECT_FALSE(menus.item(MenuEntry::RecentListSeparator)->visible());
 }
 
 TEST_F(RecentFilesMenuTest, ElevenOpenedScoresLeaveTheTenNewestWithAccessKeys) {
@@ -38,17 +39,17 @@ TEST_F(RecentFilesMenuTest, ElevenOpenedScoresLeaveTheTenNewestWithAccessKeys) {
     ASSERT_EQ(menu.count(), 13);
     EXPECT_EQ(captions().first(), "&0 s11");
     EXPECT_EQ(captions().last(), "&9 s2");
-    EXPECT_TRUE(menu(1)->enabled());
-    EXPECT_TRUE(menu(2)->visible());
+    EXPECT_TRUE(menus.item(MenuEntry::RecentClear)->enabled());
+    EXPECT_TRUE(menus.item(MenuEntry::RecentListSeparator)->visible());
 }
 
 TEST_F(RecentFilesMenuTest, OpeningTheThirdAgainMovesItToTheTop) {
     for (const char* name : {"/m/a.piano", "/m/b.piano", "/m/c.piano", "/m/d.piano"})
         open(name);
-    MenuItem* first = menu(3);
+    MenuItem* first = menu.at(MainMenus::entriesOf(Menu::RecentFiles).size());
     open("/m/b.piano");
     EXPECT_EQ(captions(), QStringList({"&0 b", "&1 d", "&2 c", "&3 a"}));
-    EXPECT_EQ(menu(3), first); // items are reused, only their captions change
+    EXPECT_EQ(menu.at(MainMenus::entriesOf(Menu::RecentFiles).size()), first); // items are reused, only their captions change
 }
 
 TEST_F(RecentFilesMenuTest, AnEntryWithAPositionAndTheSamePathWithoutAreTwoItems) {
@@ -60,12 +61,12 @@ TEST_F(RecentFilesMenuTest, AnEntryWithAPositionAndTheSamePathWithoutAreTwoItems
 TEST_F(RecentFilesMenuTest, ClearingRemovesTheItemsAndDisablesItself) {
     open("/m/a.piano");
     open("/m/b.piano");
-    menu(1)->trigger();
+    menus.item(MenuEntry::RecentClear)->trigger();
     QCoreApplication::processEvents();
     EXPECT_TRUE(recent.isEmpty());
     EXPECT_EQ(menu.count(), 3);
-    EXPECT_FALSE(menu(1)->enabled());
-    EXPECT_FALSE(menu(2)->visible());
+    EXPECT_FALSE(menus.item(MenuEntry::RecentClear)->enabled());
+    EXPECT_FALSE(menus.item(MenuEntry::RecentListSeparator)->visible());
     open("/m/c.piano");
     EXPECT_EQ(captions(), QStringList({"&0 c"}));
 }
@@ -74,22 +75,22 @@ TEST_F(RecentFilesMenuTest, TheCheckItemDecidesWhetherShutdownClears) {
     open("/m/a.piano");
     view.clearIfConfigured();
     EXPECT_EQ(recent.count(), 1);
-    menu(0)->trigger();
+    menus.item(MenuEntry::RecentClearOnExit)->trigger();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(menu(0)->checked());
+    EXPECT_TRUE(menus.item(MenuEntry::RecentClearOnExit)->checked());
     view.clearIfConfigured();
     EXPECT_TRUE(recent.isEmpty());
-    EXPECT_FALSE(menu(1)->enabled());
-    menu(0)->trigger();
+    EXPECT_FALSE(menus.item(MenuEntry::RecentClear)->enabled());
+    menus.item(MenuEntry::RecentClearOnExit)->trigger();
     QCoreApplication::processEvents();
-    EXPECT_FALSE(menu(0)->checked());
+    EXPECT_FALSE(menus.item(MenuEntry::RecentClearOnExit)->checked());
 }
 
 TEST_F(RecentFilesMenuTest, ChoosingAnItemAsksToOpenItsEntryAfterTheClickHasReturned) {
     open("/m/a.piano *5");
     open("/m/b.piano");
     QSignalSpy opened(&view, &RecentFilesMenu::openRequested);
-    menu(4)->trigger();
+    menu.at(MainMenus::entriesOf(Menu::RecentFiles).size() + 1)->trigger();
     EXPECT_EQ(opened.count(), 0);
     QCoreApplication::processEvents();
     ASSERT_EQ(opened.count(), 1);

@@ -22,7 +22,7 @@ struct DesktopAssociationsTest : testing::Test {
     }
     void apply(bool scores, bool playlists) {
         XdgDesktopIntegration desktop(XdgDesktopIntegration::userDataHome(),
-                                      XdgDesktopIntegration::thisProgram());
+                                      FileAssociations::desktopProgram());
         FileAssociations({program.paths(), program.file("tonvale"), {}}, desktop)
             .applyOptions({scores, playlists});
     }

@@ -2,7 +2,7 @@
 // A playback engine on virtual time with the real note table and MIDI output over a recording
 // backend, and a transport stand-in that answers the engine's requests the way the transport
 // does: Play and Stop switch the engine, Next on an empty list closes the score.
-#include "RecordingKeyboard.h"
+#include "LoggedKeyboard.h"
 #include "TimedMidiBackend.h"
 #include "VirtualTimeSource.h"
 #include "core/MMidiOut.h"
@@ -24,7 +24,7 @@ public:
     };
 
     EngineRig()
-        : midiOut(backend, messages), sound(midiOut), keyboard(sound, time),
+        : midiOut(backend, messages), sound(midiOut), live(sound), keyboard(live, time),
           engine(notes, sound, keyboard, time, messages) {
         QDir(folder.path()).mkdir(QStringLiteral("INI"));
         notes.LoadNoteMap(folder.paths());
@@ -87,7 +87,8 @@ public:
     RecordingMessageSink messages;
     MMidiOut midiOut;
     SoundSettings sound;
-    RecordingKeyboard keyboard;
+    LiveKeyboard live;
+    LoggedKeyboard keyboard;
     PlaybackEngine engine;
     int stopRequests = 0;
 };

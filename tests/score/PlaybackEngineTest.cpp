@@ -7,7 +7,7 @@
 namespace {
 
 using Sound = EngineRig::Sound;
-using Call = RecordingKeyboard::Call;
+using Call = LoggedKeyboard::Call;
 
 // Note numbers with the key of C (shift 36): "1" is key 39, note 72.
 constexpr int n1 = 72, n2 = 74, n3 = 76, n5 = 79, n6 = 81, n3up = 88;
@@ -159,11 +159,11 @@ TEST(PlaybackEngine, AfterAStallOneLateTickFiresAndTheGridIsRejoined) {
 TEST(PlaybackEngine, IsAgainIsSetAtTheEndOfEveryTick) {
     EngineRig rig;
     rig.load("?4/4\r\n1+8\r\n$100"); // X = 300 ms
-    rig.keyboard.isAgain = false;
+    rig.live.setIsAgain(false);
     rig.time.advanceToMs(300); // struck, then held
-    EXPECT_FALSE(rig.keyboard.isAgain);
+    EXPECT_FALSE(rig.live.isAgain());
     rig.time.advanceToMs(600);
-    EXPECT_TRUE(rig.keyboard.isAgain);
+    EXPECT_TRUE(rig.live.isAgain());
 }
 
 TEST(PlaybackEngine, AScoreWithoutTempoOrPositiveCodesPlaysABeatPerRow) {

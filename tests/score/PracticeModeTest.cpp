@@ -6,7 +6,7 @@
 
 namespace {
 
-using Call = RecordingKeyboard::Call;
+using Call = LoggedKeyboard::Call;
 
 // X = 300 ms (the shortest code is 8): a quarter note lasts two ticks from its strike.
 const QString kScore = QStringLiteral("$100\r\n?4/4\r\n1+4\r\n2+8\r\n0+4\r\n3+4\r\n");

@@ -47,7 +47,7 @@ public:
     }
     QList<int> values() const {
         QList<int> out;
-        for (int i = 0; i < Transport::kButtonCount; ++i) out << transport.buttonValue(i);
+        for (int i = 0; i < Transport::kButtonCount; ++i) out << transport.buttonValue(Transport::Button(i));
         return out;
     }
 

@@ -23,8 +23,8 @@ void expectShown(const TransportRig& t, const Shown& s) {
     EXPECT_EQ(t.transport.PlayState(), s.state);
     EXPECT_EQ(t.values().mid(0, 3), s.values);
     EXPECT_EQ(t.transport.status(), s.status);
-    EXPECT_EQ(t.menus.mnuPlaySubs(0)->checked(), s.playChecked);
-    EXPECT_EQ(t.menus.mnuPlaySubs(1)->checked(), s.stopChecked);
+    EXPECT_EQ(t.menus.item(MenuEntry::PlayPause)->checked(), s.playChecked);
+    EXPECT_EQ(t.menus.item(MenuEntry::PlayStop)->checked(), s.stopChecked);
     EXPECT_EQ(t.transport.playedTimeVisible(), s.labelVisible);
     EXPECT_EQ(t.transport.progressEnabled(), s.barEnabled);
     EXPECT_EQ(t.transport.progressRightWhite(), s.barWhite);
@@ -66,11 +66,9 @@ TEST(Transport, LoadingAScorePlaysIt) {
     expectShown(t, kPlaying);
     EXPECT_EQ(enabled.size(), 1);
     EXPECT_TRUE(t.transport.buttonsEnabled());
-    for (int i : {3, 6, 8, int(MainMenus::kFileExportMidi)})
-        EXPECT_TRUE(t.menus.mnuFileSubs(i)->enabled()) << i;
-    for (int i : {0, 1, 2}) EXPECT_TRUE(t.menus.mnuPlaySubs(i)->enabled()) << i;
+    for (MenuEntry e : MainMenus::kNeedsScore) EXPECT_TRUE(t.menus.item(e)->enabled()) << int(e);
     // Nothing in the playing list to add to the favorites.
-    EXPECT_FALSE(t.menus.mnuFavoriteSubs(0)->enabled());
+    EXPECT_FALSE(t.menus.item(MenuEntry::FavoritesAdd)->enabled());
 }
 
 TEST(Transport, FavoritesCanBeAddedOnlyWithEntriesInTheList) {
@@ -78,12 +76,12 @@ TEST(Transport, FavoritesCanBeAddedOnlyWithEntriesInTheList) {
     FixedPlayingList list(2, true, 0);
     t.setList(&list);
     t.load();
-    EXPECT_TRUE(t.menus.mnuFavoriteSubs(0)->enabled());
+    EXPECT_TRUE(t.menus.item(MenuEntry::FavoritesAdd)->enabled());
 }
 
 struct Step {
     const char* name;
-    std::vector<int> buttons; // pressed after loading, in order
+    std::vector<Transport::Button> buttons; // pressed after loading, in order
     Shown shown;
 };
 
@@ -92,25 +90,24 @@ class TransportStates : public testing::TestWithParam<Step> {};
 TEST_P(TransportStates, ShowsTheStateReached) {
     TransportRig t;
     t.load();
-    for (int button : GetParam().buttons) t.transport.clickButton(button);
+    for (Transport::Button button : GetParam().buttons) t.transport.clickButton(button);
     expectShown(t, GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TransportStates,
-    testing::Values(Step{"Pause", {1}, kPaused}, Step{"PauseThenPlay", {1, 0}, kPlaying},
-                    Step{"Stop", {2}, kStopped}, Step{"PauseThenStop", {1, 2}, kStopped},
-                    Step{"StopThenPlay", {2, 0}, kPlaying}, Step{"PlayWhilePlaying", {0}, kPlaying},
-                    Step{"ButtonPastTheEnd", {7, -1}, kPlaying}),
+    testing::Values(Step{"Pause", {Transport::PauseButton}, kPaused}, Step{"PauseThenPlay", {Transport::PauseButton, Transport::PlayButton}, kPlaying},
+                    Step{"Stop", {Transport::StopButton}, kStopped}, Step{"PauseThenStop", {Transport::PauseButton, Transport::StopButton}, kStopped},
+                    Step{"StopThenPlay", {Transport::StopButton, Transport::PlayButton}, kPlaying}, Step{"PlayWhilePlaying", {Transport::PlayButton}, kPlaying}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Transport, TopmostFollowsTheStateAndTheSubmenu) {
     TransportRig t;
-    t.menus.mnuTopmostSubs(2)->setChecked(true); // while playing
+    t.menus.item(MenuEntry::TopmostWhilePlaying)->setChecked(true); // while playing
     t.load();
     t.transport.clickButton(Transport::PauseButton);
-    t.menus.mnuTopmostSubs(2)->setChecked(false);
-    t.menus.mnuTopmostSubs(1)->setChecked(true); // always
+    t.menus.item(MenuEntry::TopmostWhilePlaying)->setChecked(false);
+    t.menus.item(MenuEntry::TopmostAlways)->setChecked(true); // always
     t.transport.clickButton(Transport::StopButton);
     EXPECT_EQ(t.topmost, QList<bool>({true, false, true}));
 }
@@ -135,10 +132,10 @@ TEST(Transport, PlayPauseFromTheMenuResumesWithTheNextRow) {
     TransportRig t;
     t.load();
     ASSERT_EQ(t.playToRow(3), 3);
-    t.menus.mnuPlaySubs(0)->trigger();
+    t.menus.item(MenuEntry::PlayPause)->trigger();
     EXPECT_EQ(t.transport.PlayState(), Transport::Paused);
     EXPECT_EQ(t.nextRow(), 3);
-    t.menus.mnuPlaySubs(0)->trigger();
+    t.menus.item(MenuEntry::PlayPause)->trigger();
     EXPECT_EQ(t.transport.PlayState(), Transport::Playing);
     EXPECT_EQ(t.nextRow(), 4);
 }
@@ -147,15 +144,15 @@ TEST(Transport, TheMenuStopsAndOpensTheGoToDialog) {
     TransportRig t;
     t.load();
     QSignalSpy goTo(&t.transport, &Transport::goToRequested);
-    t.menus.mnuPlaySubs(2)->trigger();
+    t.menus.item(MenuEntry::PlayGoTo)->trigger();
     EXPECT_EQ(goTo.size(), 1);
-    t.menus.mnuPlaySubs(1)->trigger();
+    t.menus.item(MenuEntry::PlayStop)->trigger();
     expectShown(t, kStopped);
 }
 
 struct ListCase {
     const char* name;
-    int button;
+    Transport::Button button;
     int count;
     bool selected;
     int playing;
@@ -178,20 +175,20 @@ TEST_P(TransportListButtons, PlayTheEntryOfTheList) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TransportListButtons,
-    testing::Values(ListCase{"First", 3, 3, true, 2, {"entry0.piano"}, 0},
-                    ListCase{"FirstUnselected", 3, 3, false, 2, {}, 0},
-                    ListCase{"FirstEmpty", 3, 0, true, 0, {}, 0},
-                    ListCase{"PreviousFromTheFirstPlaysTheLast", 4, 3, true, 0, {"entry2.piano"}, 0},
-                    ListCase{"Previous", 4, 3, true, 2, {"entry1.piano"}, 0},
-                    ListCase{"PreviousOutsideTheList", 4, 3, true, 3, {}, 0},
-                    ListCase{"PreviousNegative", 4, 3, true, -1, {}, 0},
-                    ListCase{"NextFromTheLastPlaysTheFirst", 5, 3, true, 2, {"entry0.piano"}, 0},
-                    ListCase{"Next", 5, 3, true, 0, {"entry1.piano"}, 0},
-                    ListCase{"NextOutsideTheList", 5, 3, true, 7, {}, 0},
-                    ListCase{"NextUnselectedCloses", 5, 3, false, 0, {}, 1},
-                    ListCase{"NextEmptyCloses", 5, 0, false, -1, {}, 1},
-                    ListCase{"Last", 6, 3, true, 0, {"entry2.piano"}, 0},
-                    ListCase{"LastUnselected", 6, 3, false, 0, {}, 0}),
+    testing::Values(ListCase{"First", Transport::FirstButton, 3, true, 2, {"entry0.piano"}, 0},
+                    ListCase{"FirstUnselected", Transport::FirstButton, 3, false, 2, {}, 0},
+                    ListCase{"FirstEmpty", Transport::FirstButton, 0, true, 0, {}, 0},
+                    ListCase{"PreviousFromTheFirstPlaysTheLast", Transport::PreviousButton, 3, true, 0, {"entry2.piano"}, 0},
+                    ListCase{"Previous", Transport::PreviousButton, 3, true, 2, {"entry1.piano"}, 0},
+                    ListCase{"PreviousOutsideTheList", Transport::PreviousButton, 3, true, 3, {}, 0},
+                    ListCase{"PreviousNegative", Transport::PreviousButton, 3, true, -1, {}, 0},
+                    ListCase{"NextFromTheLastPlaysTheFirst", Transport::NextButton, 3, true, 2, {"entry0.piano"}, 0},
+                    ListCase{"Next", Transport::NextButton, 3, true, 0, {"entry1.piano"}, 0},
+                    ListCase{"NextOutsideTheList", Transport::NextButton, 3, true, 7, {}, 0},
+                    ListCase{"NextUnselectedCloses", Transport::NextButton, 3, false, 0, {}, 1},
+                    ListCase{"NextEmptyCloses", Transport::NextButton, 0, false, -1, {}, 1},
+                    ListCase{"Last", Transport::LastButton, 3, true, 0, {"entry2.piano"}, 0},
+                    ListCase{"LastUnselected", Transport::LastButton, 3, false, 0, {}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Transport, NextWithAnEmptyListClosesTheScoreAndShowsReady) {
@@ -216,10 +213,8 @@ TEST(Transport, CloseLeavesNoScore) {
     EXPECT_EQ(barValue.size(), 1);
     EXPECT_EQ(t.rig.engine.lngCurrentRow(), 0);
     EXPECT_TRUE(t.rig.engine.caption().isEmpty());
-    for (int i : {3, 6, 8, int(MainMenus::kFileExportMidi)})
-        EXPECT_FALSE(t.menus.mnuFileSubs(i)->enabled()) << i;
-    for (int i : {0, 1, 2}) EXPECT_FALSE(t.menus.mnuPlaySubs(i)->enabled()) << i;
-    EXPECT_FALSE(t.menus.mnuFavoriteSubs(0)->enabled());
+    for (MenuEntry e : MainMenus::kNeedsScore) EXPECT_FALSE(t.menus.item(e)->enabled()) << int(e);
+    EXPECT_FALSE(t.menus.item(MenuEntry::FavoritesAdd)->enabled());
     // A menu opening or closing now presses nothing.
     t.transport.menuOpened();
     t.transport.menuClosed();
@@ -317,16 +312,15 @@ TEST(Transport, AMenuLeavesAStoppedScoreStopped) {
 
 TEST(Transport, TheCompletionSubmenuChecksOnlyTheClickedItem) {
     TransportRig t;
-    t.menus.mnuPlayCompletedSubs(4)->setChecked(true);
-    t.menus.mnuPlayCompletedSubs(1)->trigger();
+    t.menus.item(MenuEntry::CompletedNothing)->setChecked(true);
+    t.menus.item(MenuEntry::CompletedSleep)->trigger();
     QList<bool> checks;
-    for (int i = 0; i < t.menus.mnuPlayCompletedSubs.count(); ++i)
-        checks << t.menus.mnuPlayCompletedSubs(i)->checked();
-    EXPECT_EQ(checks, QList<bool>({false, true, false, false, false}));
+    for (MenuEntry e : MainMenus::kCompletionActions) checks << t.menus.item(e)->checked();
+    EXPECT_EQ(checks, QList<bool>({false, true, false, false}));
     EXPECT_EQ(t.rig.engine.completionAction(), EndOfScore::CompletionAction::Sleep);
-    t.transport.clickCompletion(3); // the separator
-    t.transport.clickCompletion(9);
-    EXPECT_TRUE(t.menus.mnuPlayCompletedSubs(1)->checked());
+    t.menus.item(MenuEntry::CompletedNothing)->trigger();
+    EXPECT_EQ(t.rig.engine.completionAction(), EndOfScore::CompletionAction::Nothing);
+    EXPECT_EQ(Transport::completionAction(-1), EndOfScore::CompletionAction::None);
 }
 
 } // namespace

@@ -30,19 +30,19 @@ struct VolumeCommandsTest : testing::Test {
     VolumeCommands commands{menus, controls};
 
     bool louderSofterEnabled() const {
-        return menus.mnuVolumeSubs(0)->enabled() && menus.mnuVolumeSubs(1)->enabled();
+        return menus.item(MenuEntry::VolumeUp)->enabled() && menus.item(MenuEntry::VolumeDown)->enabled();
     }
 };
 
 TEST_F(VolumeCommandsTest, LouderAndSofterStepBy23AndStopAtTheEnds) {
     controls.volume = 920;
-    menus.mnuVolumeSubs(0)->trigger();
+    menus.item(MenuEntry::VolumeUp)->trigger();
     EXPECT_EQ(controls.volume, 930);
     controls.volume = 10;
-    menus.mnuVolumeSubs(1)->trigger();
+    menus.item(MenuEntry::VolumeDown)->trigger();
     EXPECT_EQ(controls.volume, 0);
     controls.volume = 500;
-    menus.mnuVolumeSubs(0)->trigger();
+    menus.item(MenuEntry::VolumeUp)->trigger();
     EXPECT_EQ(controls.volume, 523);
 }
 
@@ -54,24 +54,24 @@ TEST_F(VolumeCommandsTest, TheMuteButtonMutesToZeroAndUnmutesTo520WhateverCameBe
     EXPECT_EQ(controls.volume, 0);
     EXPECT_FALSE(controls.sliderEnabled);
     EXPECT_FALSE(louderSofterEnabled());
-    EXPECT_TRUE(menus.mnuVolumeSubs(2)->checked());
+    EXPECT_TRUE(menus.item(MenuEntry::VolumeMute)->checked());
 
     controls.mute = 1;
     commands.muteButtonClicked();
     EXPECT_EQ(controls.volume, 520);
     EXPECT_TRUE(controls.sliderEnabled);
     EXPECT_TRUE(louderSofterEnabled());
-    EXPECT_FALSE(menus.mnuVolumeSubs(2)->checked());
+    EXPECT_FALSE(menus.item(MenuEntry::VolumeMute)->checked());
 }
 
 TEST_F(VolumeCommandsTest, TheMuteEntryTogglesAndKeepsTheButtonInStep) {
-    menus.mnuVolumeSubs(2)->trigger();
+    menus.item(MenuEntry::VolumeMute)->trigger();
     EXPECT_EQ(controls.mute, 0);
-    EXPECT_TRUE(menus.mnuVolumeSubs(2)->checked());
+    EXPECT_TRUE(menus.item(MenuEntry::VolumeMute)->checked());
     EXPECT_EQ(controls.volume, 0);
-    menus.mnuVolumeSubs(2)->trigger();
+    menus.item(MenuEntry::VolumeMute)->trigger();
     EXPECT_EQ(controls.mute, 1);
-    EXPECT_FALSE(menus.mnuVolumeSubs(2)->checked());
+    EXPECT_FALSE(menus.item(MenuEntry::VolumeMute)->checked());
     EXPECT_EQ(controls.set, (QList<int>{0, 520}));
 }
 

@@ -1,0 +1,3 @@
+#pragma once
+// Runs up: core may not include score.
+#include "score/Score.h"

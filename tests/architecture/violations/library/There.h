@@ -1,0 +1,3 @@
+#pragma once
+// With settings/Back.h a cycle of one rank.
+#include "settings/Back.h"

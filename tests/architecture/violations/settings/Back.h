@@ -1,0 +1,3 @@
+#pragma once
+// With library/There.h a cycle of one rank.
+#include "library/There.h"

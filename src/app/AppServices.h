@@ -2,6 +2,7 @@
 // The platform services the main window is built on: real ones in the program, recording and
 // scripted ones in the tests.
 #include "core/AppPaths.h"
+#include "platform/AudioRenderer.h"
 #include "platform/DesktopIntegration.h"
 #include "platform/DesktopShell.h"
 #include "platform/FileDialogs.h"
@@ -30,4 +31,6 @@ struct AppServices {
     std::function<std::optional<bool>()> capsLockState = {};
     // The system's MIDI input ports; null leaves the window without a MIDI keyboard.
     MidiInputBackend* midiInput = nullptr;
+    // The built-in synthesizer rendering offline; null leaves File ▸ 导出为音频 out.
+    AudioRenderer* audioRenderer = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "platform/SteadyTimeSource.h"
 #include "platform/SystemMidiBackend.h"
 #include "platform/XdgDesktopIntegration.h"
+#include "platform/midi/FluidSynthAudioRenderer.h"
 #include "platform/midi/RtMidiInputBackend.h"
 #include "settings/FileAssociations.h"
 #include "settings/clsVolume.h"
@@ -89,9 +90,11 @@ int run(const QStringList& arguments, const StartOptions& options) {
 
     // A MIDI keyboard plays only the program's own sound system, never a test's.
     RtMidiInputBackend systemMidiInput;
+    // Rendering offline needs no sound device: the exported sound is the built-in synthesizer's.
+    FluidSynthAudioRenderer audioRenderer(FluidSynthOutput::systemConfig());
     frmMain main({options.paths, midi, messages, shell, fileDialogs, clock, systemVolume, desktop,
                   DesktopTextEditor::find(), &CapsLockIndicator::read,
-                  options.midi ? nullptr : &systemMidiInput});
+                  options.midi ? nullptr : &systemMidiInput, &audioRenderer});
     desktopMessages.setOwner(&main);
     desktopDialogs.setOwner(&main);
     main.load([&splash](const QString& text) {

@@ -12,6 +12,7 @@
 #include "app/OptionsController.h"
 #include "app/PianoKeyFilter.h"
 #include "app/PianoKeyboard.h"
+#include "app/ScoreExportWiring.h"
 #include "app/PlaybackController.h"
 #include "app/PracticeController.h"
 #include "app/SoundPanel.h"
@@ -85,6 +86,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                               &DesktopTextEditor::find);
     wireLibrary();
     new MidiFileWiring({f.noteTable, f.engine, f.sound, f.opener, f.menus, services_, *this});
+    new ScoreExportWiring({f.engine, f.keyMap, f.noteTable, f.menus, services_, *this});
     parts_.windowSettings = new MainWindowSettings(
         {services_, f.options, f.noteTable, f.keyMap, f.sound, f.menus, f.recentFiles,
          f.playingList, f.favorites, parts_.libraryMenus->favoritesMenu(), f.opener, f.engine,

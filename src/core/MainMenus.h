@@ -10,10 +10,11 @@ class MainMenus : public QObject {
     Q_OBJECT
 public:
     // The entries that act on the loaded score: enabled exactly while there is one.
-    static constexpr std::array kNeedsScore{MenuEntry::FileClose,      MenuEntry::FileSaveAs,
-                                            MenuEntry::FileProperties, MenuEntry::FileExportMidi,
-                                            MenuEntry::PlayPause,      MenuEntry::PlayStop,
-                                            MenuEntry::PlayGoTo};
+    static constexpr std::array kNeedsScore{
+        MenuEntry::FileClose,       MenuEntry::FileSaveAs, MenuEntry::FileProperties,
+        MenuEntry::FileExportMidi,  MenuEntry::FilePrint,  MenuEntry::FileExportPdf,
+        MenuEntry::FileExportAudio, MenuEntry::PlayPause,  MenuEntry::PlayStop,
+        MenuEntry::PlayGoTo};
     // Groups of which exactly one entry is checked, in the order of the values they choose.
     static constexpr std::array kListModes{MenuEntry::ListLoop, MenuEntry::ListRandom,
                                            MenuEntry::ListSequential, MenuEntry::ListSingle,

@@ -35,6 +35,9 @@
     SEPARATOR(File)                                                                                \
     ENTRY(File, FileExit, "退出(&X)", "")                                                          \
     ENTRY(File, FileExportMidi, "导出为 MIDI 文件(&M)...", "")                                     \
+    ENTRY(File, FilePrint, "打印(&T)...", "")                                                      \
+    ENTRY(File, FileExportPdf, "导出为 PDF(&D)...", "")                                            \
+    ENTRY(File, FileExportAudio, "导出为音频(&V)...", "")                                          \
                                                                                                    \
     ENTRY(Play, PlayPause, "播放/暂停(&P)  空格", "")                                              \
     ENTRY(Play, PlayStop, "停止(&S)", "")                                                          \

@@ -6,6 +6,7 @@
 #include "library/ListBox.h"
 #include "library/PlaylistFile.h"
 #include "midi/SmfWriter.h"
+#include "platform/AudioRenderer.h"
 #include "platform/GbkCodec.h"
 #include "platform/SteadyTimeSource.h"
 #include "support/RecordingDesktopIntegration.h"
@@ -16,7 +17,9 @@
 #include "support/ScriptedFileDialogs.h"
 #include "support/TempProgramFolder.h"
 
+#include <QDialog>
 #include <QMimeData>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -28,11 +31,24 @@ Q_GUI_EXPORT void qt_handleKeyEvent(QWindow* w, QEvent::Type t, int k, Qt::Keybo
 
 namespace {
 
+// Renders nothing: the window's audio export only has to reach it with the score's notes.
+struct CountingAudioRenderer : AudioRenderer {
+    QString render(const QList<Event>& events, AudioFileFormat, QIODevice& out) override {
+        notes = std::count_if(events.begin(), events.end(),
+                              [](const Event& e) { return (e.message & 0xF0) == 0x90; });
+        out.write("RIFF");
+        return {};
+    }
+    qsizetype notes = -1;
+};
+
 struct Window {
     Window(TempProgramFolder& folder, ScriptedFileDialogs& dialogs, RecordingMessageSink& messages)
-        : main({folder.paths(), backend, messages, shell, dialogs, clock, volume, desktop}) {
+        : main({folder.paths(), backend, messages, shell, dialogs, clock, volume, desktop, {}, {},
+                nullptr, &audio}) {
         main.load([](const QString&) {});
     }
+    CountingAudioRenderer audio;
     RecordingMidiBackend backend;
     RecordingDesktopShell shell;
     SteadyTimeSource clock;
@@ -131,6 +147,39 @@ TEST_F(LibraryWindowTest, AMidiFileOpensAsItsScoreAndTheScoreExportsAsMidi) {
     ASSERT_EQ(dialogs.asked.size(), 1);
     EXPECT_EQ(dialogs.asked[0].defaultSuffix, QString("mid"));
     EXPECT_TRUE(folder.read("出.mid").startsWith("MThd"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// Answers the modal dialog the next command opens, once it is shown.
+void answerNextDialog(bool accept) {
+    QTimer::singleShot(0, [accept] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr) << "no dialog opened";
+        if (auto* d = qobject_cast<QDialog*>(dialog)) accept ? d->accept() : d->reject();
+    });
+}
+
+TEST_F(LibraryWindowTest, TheLoadedScoreGoesToPaperPdfAndSoundFromTheFileMenu) {
+    MainMenus& menus = main().features().menus;
+    const QList<MenuEntry> exports{MenuEntry::FilePrint, MenuEntry::FileExportPdf,
+                                   MenuEntry::FileExportAudio};
+    menus.item(MenuEntry::FileClose)->trigger(); // the first start's sample
+    for (MenuEntry entry : exports) EXPECT_FALSE(menus.item(entry)->enabled());
+    main().features().opener.playAllFiles(score("曲.piano"), true, true);
+    for (MenuEntry entry : exports) EXPECT_TRUE(menus.item(entry)->enabled());
+
+    answerNextDialog(false);
+    menus.item(MenuEntry::FilePrint)->trigger();
+
+    dialogs.answers << folder.file("曲.pdf");
+    answerNextDialog(true);
+    menus.item(MenuEntry::FileExportPdf)->trigger();
+    EXPECT_TRUE(folder.read("曲.pdf").startsWith("%PDF"));
+
+    dialogs.answers << folder.file("曲.wav");
+    menus.item(MenuEntry::FileExportAudio)->trigger();
+    EXPECT_EQ(window->audio.notes, 2);
+    EXPECT_EQ(folder.read("曲.wav"), QByteArray("RIFF"));
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 

@@ -35,6 +35,10 @@ struct MenuCase {
     QStringList entries; // caption, then a tab and the shortcut if any
 };
 
+void PrintTo(const MenuCase& c, std::ostream* out) {
+    *out << c.caption;
+}
+
 class MenuTable : public testing::TestWithParam<MenuCase> {};
 
 // The order, captions and shortcuts the program has always shown, entries added since at the end.
@@ -51,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "文件(&F)",
                  {"打开(&O)...\tCtrl+O", "打开 URL(&U)...\tCtrl+U", "最近打开的文件",
                   "关闭(&C)\tCtrl+W", "-", "录制(&R)...", "另存为(&A)...", "-", "属性(&P)\tCtrl+P",
-                  "-", "退出(&X)", "导出为 MIDI 文件(&M)..."}},
+                  "-", "退出(&X)", "导出为 MIDI 文件(&M)...", "打印(&T)...", "导出为 PDF(&D)...",
+                  "导出为音频(&V)..."}},
         MenuCase{Menu::Play,
                  "播放(&P)",
                  {"播放/暂停(&P)  空格", "停止(&S)", "转到(&G)...", "-", "播放列表(&L)", "-",

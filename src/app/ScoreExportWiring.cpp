@@ -1,0 +1,27 @@
+#include "app/ScoreExportWiring.h"
+
+#include "app/AppServices.h"
+#include "core/MainMenus.h"
+#include "keyboard/KeyMap.h"
+#include "score/PlaybackEngine.h"
+
+ScoreExportWiring::ScoreExportWiring(Parts parts)
+    : QObject(&parts.window),
+      printing_(parts.engine.score(), [&keyMap = parts.keyMap](int key) { return keyMap.strKeyName(key); },
+                printDialogs_, parts.services.fileDialogs, parts.services.messages) {
+    printDialogs_.setOwner(&parts.window);
+    const MainMenus& menus = parts.menus;
+    connect(menus.item(MenuEntry::FilePrint), &MenuItem::triggered, this,
+            [this] { printing_.printLoaded(); });
+    connect(menus.item(MenuEntry::FileExportPdf), &MenuItem::triggered, this,
+            [this] { printing_.exportLoadedAsPdf(); });
+    MenuItem* audioEntry = menus.item(MenuEntry::FileExportAudio);
+    if (!parts.services.audioRenderer) {
+        audioEntry->setVisible(false);
+        return;
+    }
+    audio_.emplace(*parts.services.audioRenderer, parts.noteTable, parts.services.fileDialogs,
+                   parts.services.messages);
+    connect(audioEntry, &MenuItem::triggered, this,
+            [this, &engine = parts.engine] { audio_->exportScore(engine.score().strPlayingFile); });
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The loaded score on paper, as a PDF and as an audio file: File ▸ "打印(&T)...",
+// "导出为 PDF(&D)..." and "导出为音频(&V)...".
+#include "exchange/AudioExportCommand.h"
+#include "exchange/QtPrintDialogs.h"
+#include "exchange/ScorePrintCommands.h"
+
+#include <QObject>
+#include <QWidget>
+#include <optional>
+
+class KeyMap;
+class MainMenus;
+class NoteTable;
+class PlaybackEngine;
+struct AppServices;
+
+class ScoreExportWiring : public QObject {
+    Q_OBJECT
+public:
+    struct Parts {
+        const PlaybackEngine& engine;
+        const KeyMap& keyMap;
+        const NoteTable& noteTable;
+        const MainMenus& menus;
+        const AppServices& services;
+        QWidget& window; // owns this object and the print dialogs
+    };
+
+    explicit ScoreExportWiring(Parts parts);
+
+private:
+    QtPrintDialogs printDialogs_;
+    ScorePrintCommands printing_;
+    std::optional<AudioExportCommand> audio_;
+};

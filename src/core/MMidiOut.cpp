@@ -1,5 +1,7 @@
 #include "core/MMidiOut.h"
 
+#include "midi/MidiStatus.h"
+
 #include <QCoreApplication>
 
 MMidiOut::MMidiOut(MidiBackend& backend, MessageSink& messages)
@@ -45,20 +47,20 @@ void MMidiOut::SendShortMsg(int status, int data1, int data2, int add) {
 }
 
 void MMidiOut::NoteOn(int channel, int baseNote, int velocity, int shift) {
-    SendShortMsg(0x90 + channel, baseNote, velocity, shift);
+    SendShortMsg(MidiStatus::kNoteOn + channel, baseNote, velocity, shift);
 }
 
 void MMidiOut::NoteOff(int channel, int baseNote, int shift) {
-    SendShortMsg(0x80 + channel, baseNote, 0, shift);
+    SendShortMsg(MidiStatus::kNoteOff + channel, baseNote, 0, shift);
 }
 
 void MMidiOut::ControlChange(int channel, int controller, int value) {
-    SendShortMsg(0xB0 + channel, controller, value, 0);
+    SendShortMsg(MidiStatus::kControlChange + channel, controller, value, 0);
 }
 
 void MMidiOut::SelectInstrument(int channel, int bank, int program) {
-    ControlChange(channel, 0, bank);
-    SendShortMsg(0xC0 + channel, program, 0, 0);
+    ControlChange(channel, MidiStatus::kBankSelectController, bank);
+    SendShortMsg(MidiStatus::kProgramChange + channel, program, 0, 0);
 }
 
 void MMidiOut::ShowMidiError(int code) {

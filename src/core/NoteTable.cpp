@@ -37,6 +37,16 @@ int NoteTable::keyIndexOfName(const QString& name) const {
 
 int NoteTable::baseNote(int keyIndex) { return keyIndex < 3 ? keyIndex - 1 : keyIndex - 3; }
 
+int NoteTable::keyOfNote(int note, int pitchShift) {
+    // The keys sound base notes -1 (key 0) to 84 (key 87) without a gap.
+    const int lowest = baseNote(0) + pitchShift;
+    const int highest = baseNote(kKeyCount - 1) + pitchShift;
+    if (note < lowest) note += (lowest - note + 11) / 12 * 12;
+    if (note > highest) note -= (note - highest + 11) / 12 * 12;
+    const int base = note - pitchShift;
+    return base < 0 ? 0 : base + 3;
+}
+
 bool NoteTable::isBlackKey(int keyIndex) {
     // Counted from the lowest C at key 3; key 1 is the B flat below it.
     if (keyIndex < 3) return keyIndex == 1;

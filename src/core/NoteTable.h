@@ -25,8 +25,19 @@ public:
     // Index of the key named `name` (the highest one when several match), or -1.
     int keyIndexOfName(const QString& name) const;
 
+    // The pitch shift of the key of C, under which every key sounds its own name.
+    static constexpr int kPitchShiftOfC = 36;
+
     // The note of key i before the pitch shift is added: i - 3, and i - 1 for the lowest three.
     static int baseNote(int keyIndex);
+    // The MIDI note key i sounds under `pitchShift`.
+    static int soundingNote(int keyIndex, int pitchShift) {
+        return baseNote(keyIndex) + pitchShift;
+    }
+    // The key that sounds MIDI note `note` under `pitchShift`, a note beyond the keys moved by
+    // octaves into them; of two keys that sound the same note, the one of the scale's own octave
+    // (key 3, not key 1).
+    static int keyOfNote(int note, int pitchShift);
     static bool isBlackKey(int keyIndex);
 
 private:

@@ -44,8 +44,8 @@ TEST_F(MidiKeyboardWindowTest, TheChosenPortPlaysChordsWhenTheMenuEntryIsChecked
     ports.send({0x90, 60, 100});
     ports.send({0x90, 64, 80});
     ports.send({0x80, 60, 0});
-    // Channel 0 and the key of C after a first start: middle C is key 39, note 72.
-    EXPECT_EQ(backend.sent, (QList<Sent>{{0x90, 72, 100}, {0x90, 76, 80}, {0x80, 72, 0}}));
+    // Channel 0 and the key of C after a first start: the keyboard sounds at its own pitch.
+    EXPECT_EQ(backend.sent, (QList<Sent>{{0x90, 60, 100}, {0x90, 64, 80}, {0x80, 60, 0}}));
 }
 
 } // namespace

@@ -76,6 +76,27 @@ TEST(NoteTable, BaseNotesAndBlackKeys) {
     EXPECT_FALSE(NoteTable::isBlackKey(87));
 }
 
+// A MIDI note is played by the key that sounds it; beyond the keys, by one an octave or more
+// inside them.
+TEST(NoteTable, EveryMidiNoteHasTheKeyThatSoundsIt) {
+    for (int shift : {29, 36, 40})
+        for (int note = 0; note < 128; ++note) {
+            const int key = NoteTable::keyOfNote(note, shift);
+            ASSERT_GE(key, 0);
+            ASSERT_LT(key, NoteTable::kKeyCount);
+            const int sounding = NoteTable::soundingNote(key, shift);
+            EXPECT_EQ((sounding - note) % 12, 0) << note << " " << shift;
+            if (note >= shift - 1 && note <= shift + 84) {
+                EXPECT_EQ(sounding, note);
+            }
+        }
+    EXPECT_EQ(NoteTable::keyOfNote(60, 36), 27); // ".1"
+    EXPECT_EQ(NoteTable::keyOfNote(72, 36), 39); // "1"
+    EXPECT_EQ(NoteTable::keyOfNote(36, 36), 3);  // "...1", not key 1
+    EXPECT_EQ(NoteTable::keyOfNote(35, 36), 0);
+    EXPECT_EQ(NoteTable::keyOfNote(74, 38), 39); // "1" in D
+}
+
 TEST(NoteTable, PitchNamesAndValues) {
     EXPECT_EQ(PitchName(40), QString("E"));
     EXPECT_EQ(PitchName(29), QString("F"));

@@ -33,31 +33,33 @@ TEST_F(MidiKeyboardInputTest, NoneComesFirstAndChoosingAPortOpensIt) {
 TEST_F(MidiKeyboardInputTest, NotesAndThePedalDriveTheKeysWithTheirOwnVelocity) {
     QSignalSpy pressed(&live, &LiveKeyboard::keyPressedLook);
     input.choose(1);
-    ports.send({0x90, 60, 90}); // middle C, key 39
+    ports.send({0x90, 60, 90}); // middle C, the key ".1" that sounds it in C
     ports.send({0x93, 64, 40}); // any channel
     ports.send({0xB0, 64, 127});
     ports.send({0x80, 60, 0});
     ports.send({0x90, 64, 0}); // note-on at zero velocity is a note-off
-    EXPECT_EQ(backend.sent, (QList<Sent>{onAt(72, 90), onAt(76, 40), pedal(127)}));
+    EXPECT_EQ(backend.sent, (QList<Sent>{onAt(60, 90), onAt(64, 40), pedal(127)}));
     ports.send({0xB0, 64, 0});
-    EXPECT_EQ(backend.sent.mid(3), (QList<Sent>{pedal(0), off(72), off(76)}));
+    EXPECT_EQ(backend.sent.mid(3), (QList<Sent>{pedal(0), off(60), off(64)}));
     ASSERT_EQ(pressed.count(), 2);
-    EXPECT_EQ(pressed[0][0].toInt(), 39);
+    EXPECT_EQ(pressed[0][0].toInt(), 27);
+    EXPECT_EQ(notes.strNoteName(27), QStringLiteral(".1"));
 }
 
-TEST_F(MidiKeyboardInputTest, MessagesOutsideTheKeyboardOrCutShortDoNothing) {
+TEST_F(MidiKeyboardInputTest, NotesBeyondTheKeysSoundOctavesInsideAndCutMessagesNothing) {
     input.choose(1);
     ports.send({0x90, 20, 90});
-    ports.send({0x90, 109, 90});
+    ports.send({0x90, 127, 90});
     ports.send({0x90, 60});
     ports.send({});
     ports.send({0xE0, 0, 64});
-    EXPECT_TRUE(backend.sent.isEmpty());
+    EXPECT_EQ(backend.sent, (QList<Sent>{onAt(44, 90), onAt(115, 90)}));
 }
 
-TEST_F(MidiKeyboardInputTest, APortThatDisappearsIsReportedOnce) {
+TEST_F(MidiKeyboardInputTest, APortThatDisappearsLetsGoItsKeysAndIsTakenAgainWhenItReturns) {
     QSignalSpy status(&input, &MidiKeyboardInput::statusMessage);
     input.choose(2);
+    ports.send({0x90, 60, 90});
     ports.ports.removeLast();
     input.refreshPorts();
     input.refreshPorts();
@@ -65,6 +67,14 @@ TEST_F(MidiKeyboardInputTest, APortThatDisappearsIsReportedOnce) {
     EXPECT_EQ(status[0][0].toString(), MidiKeyboardInput::lostText("Pads:Port 0 24:0"));
     EXPECT_EQ(input.choiceIndex(), 0);
     EXPECT_EQ(ports.openPort, -1);
+    EXPECT_EQ(backend.sent, (QList<Sent>{onAt(60, 90), off(60)}));
+
+    // Plugged in again, the system gives it another client number.
+    ports.ports.append(QStringLiteral("Pads:Port 0 28:0"));
+    input.refreshPorts();
+    EXPECT_EQ(input.choiceIndex(), 2);
+    EXPECT_EQ(ports.openPort, 1);
+    EXPECT_EQ(status.count(), 1);
 }
 
 TEST_F(MidiKeyboardInputTest, TheChosenPortIsRememberedByName) {

@@ -136,24 +136,21 @@ bool FluidSynthEngine::deliver(std::uint32_t message) {
     const ShortMessage m = ShortMessage::unpack(message);
     if (!m.isChannelMessage()) return false;
     const int c = m.channel();
-    switch (m.kind()) {
-    case 0x80:
+    if (MidiStatus::isNoteOff(m.status, m.data2)) {
         // Switching off a note that has already died away is no failure.
         fluid_synth_noteoff(synth_, c, m.data1);
         return true;
-    case 0x90:
-        if (m.data2 == 0) {
-            fluid_synth_noteoff(synth_, c, m.data1);
-            return true;
-        }
+    }
+    switch (m.kind()) {
+    case MidiStatus::kNoteOn:
         return fluid_synth_noteon(synth_, c, m.data1, m.data2) == FLUID_OK;
-    case 0xA0:
+    case MidiStatus::kKeyPressure:
         return fluid_synth_key_pressure(synth_, c, m.data1, m.data2) == FLUID_OK;
-    case 0xB0:
+    case MidiStatus::kControlChange:
         return fluid_synth_cc(synth_, c, m.data1, m.data2) == FLUID_OK;
-    case 0xC0:
+    case MidiStatus::kProgramChange:
         return fluid_synth_program_change(synth_, c, m.data1) == FLUID_OK;
-    case 0xD0:
+    case MidiStatus::kChannelPressure:
         return fluid_synth_channel_pressure(synth_, c, m.data1) == FLUID_OK;
     default:
         return fluid_synth_pitch_bend(synth_, c, m.data1 | m.data2 << 7) == FLUID_OK;

@@ -12,12 +12,14 @@ struct ImportedMelody {
         int midiNote = 60;    // the sounding pitch, 0..127
         QString caption;      // lyrics shown from this note on; empty for none
     };
-    QList<Note> notes;        // by start; they do not overlap; the gaps between them are rests
+    QList<Note> notes;        // by start; they do not overlap; the gaps between them are rests;
+                              // the score begins with the first
     double endMs = 0;         // where the piece ends (at least the last note's end)
     int instrument = 0;       // General MIDI program, 0..127
     int pitchShift = 36;      // the key the notes are written in (36: C, as the key table)
     int metreNumerator = 4;
     int metreUnit = 4;        // the note value of one beat
-    double tempo = 120;       // beats (of metreUnit) per minute at the start
-    QString title;            // caption of the first row; empty for none
+    double tempo = 120;       // beats (of metreUnit) per minute the score's codes count in: the
+                              // tempo at the start, or the one that holds longest
+    QString title;            // a caption from the first note on; empty for none
 };

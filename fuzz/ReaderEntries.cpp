@@ -4,14 +4,15 @@
 #include "core/CIni.h"
 #include "core/IniDocument.h"
 #include "core/NoteTable.h"
+#include "exchange/MidiImport.h"
 #include "keyboard/KeyCodeToName.h"
 #include "keyboard/KeyMap.h"
 #include "library/FavoritesStore.h"
 #include "library/IniListCount.h"
 #include "library/PlaylistFile.h"
-#include "platform/GbkCodec.h"
-#include "midi/MidiImport.h"
 #include "midi/SmfReader.h"
+#include "platform/GbkCodec.h"
+#include "score/MelodyScoreWriter.h"
 #include "score/ScoreCheck.h"
 #include "score/ScoreFile.h"
 #include "score/ScoreInfo.h"
@@ -244,11 +245,11 @@ QString midi(const QByteArray& bytes) {
     const SmfReader::Result read = SmfReader::read(bytes);
     if (read.error != SmfReader::Error::None) return {};
     if (read.file.tracks.isEmpty()) return QStringLiteral("a file without tracks was taken");
-    const QList<MidiImport::TrackChoice> choices = MidiImport::tracksWithNotes(read.file);
+    const QList<MidiImport::MelodyChoice> choices = MidiImport::choices(read.file);
     const int choice = MidiImport::preferredChoice(choices);
     if (choice < 0) return {};
-    const QString text =
-        MidiImport::scoreText(read.file, choices[choice].track, noteTable(), QStringLiteral("t"));
+    const QString text = MelodyScoreWriter::scoreText(
+        MidiImport::melody(read.file, choices[choice], QStringLiteral("t")), noteTable());
     if (text.isEmpty()) return {};
     ScoreWideValues wide;
     Score score;

@@ -4,8 +4,8 @@
 #include "core/NoteTable.h"
 #include "core/VersionInfo.h"
 #include "exchange/AudioExport.h"
+#include "exchange/MidiConversion.h"
 #include "exchange/PdfExport.h"
-#include "midi/MidiConversion.h"
 #include "platform/midi/FluidSynthAudioRenderer.h"
 #include "score/CheckCommand.h"
 

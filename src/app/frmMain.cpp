@@ -85,7 +85,8 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                                *this, *parts_.container, menuBarView->popupMenu()},
                               &DesktopTextEditor::find);
     wireLibrary();
-    new MidiFileWiring({f.noteTable, f.engine, f.sound, f.opener, f.menus, services_, *this});
+    new MidiFileWiring(
+        {f.noteTable, f.engine, f.sound, f.opener, f.recorder, f.menus, services_, *this});
     new ScoreExportWiring({f.engine, f.keyMap, f.noteTable, f.menus, services_, *this});
     parts_.windowSettings = new MainWindowSettings(
         {services_, f.options, f.noteTable, f.keyMap, f.sound, f.menus, f.recentFiles,

@@ -2,7 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "core/ConversionFiles.h"
-#include "midi/MidiConversion.h"
+#include "exchange/MidiConversion.h"
 #include "midi/MidiTempoMap.h"
 #include "midi/SmfReader.h"
 #include "score/ScoreFile.h"

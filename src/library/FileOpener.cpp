@@ -1,11 +1,11 @@
 #include "library/FileOpener.h"
 
 #include "core/AppPaths.h"
+#include "exchange/MidiOpener.h"
 #include "library/ListEntry.h"
 #include "core/FileTypes.h"
 #include "library/MOthers.h"
 #include "library/PlaylistFile.h"
-#include "midi/MidiOpener.h"
 #include "score/PlaybackEngine.h"
 
 #include <QCoreApplication>

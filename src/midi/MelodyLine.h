@@ -1,7 +1,7 @@
 #pragma once
-// The melody of one track: at each moment its highest sounding note. Percussion (channel 10)
-// is no melody and is passed over.
-#include "midi/SmfFile.h"
+// The melody of a voice (the notes of one channel of a track): at each moment its highest
+// sounding note.
+#include "midi/ChannelNotes.h"
 
 #include <QList>
 
@@ -20,9 +20,9 @@ struct Line {
     qint64 endTick = 0;       // when the last note stops
 };
 
-// Note-ons (velocity above 0) of the track outside the percussion channel.
-qsizetype noteCount(const SmfTrack& track);
-
-Line extract(const SmfTrack& track);
+// `notes` by start. A note of no length sounds `shortTicks` (at least 1). A lower note struck
+// shortly before a higher one ends, legato, takes over at its own start: it sounds from there,
+// not only from the higher one's end.
+Line extract(const QList<SmfNote>& notes, qint64 shortTicks);
 
 } // namespace MelodyLine

@@ -1,5 +1,7 @@
 #include "midi/MidiTempoMap.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace {
@@ -38,4 +40,21 @@ double MidiTempoMap::milliseconds(qint64 tick) {
         ++at_;
     }
     return msAtChange_ + double(tick - changes_[at_].tick) * msPerTick(at_);
+}
+
+quint32 MidiTempoMap::longestTempo(qint64 fromTick, qint64 toTick) const {
+    QHash<quint32, double> held;
+    for (qsizetype i = 0; i < changes_.size(); ++i) {
+        const qint64 from = std::max(fromTick, changes_[i].tick);
+        const qint64 to = i + 1 < changes_.size() ? std::min(toTick, changes_[i + 1].tick) : toTick;
+        if (to > from) held[changes_[i].tempo] += double(to - from) * changes_[i].tempo;
+    }
+    quint32 longest = firstTempo_;
+    double most = 0;
+    for (auto it = held.cbegin(); it != held.cend(); ++it)
+        if (it.value() > most || (it.value() == most && it.key() < longest)) {
+            longest = it.key();
+            most = it.value();
+        }
+    return longest;
 }

@@ -15,6 +15,9 @@ public:
     // The first tempo of the file in microseconds per quarter note (500000, 120 beats a minute,
     // when it has none).
     quint32 firstTempo() const { return firstTempo_; }
+    // The tempo in microseconds per quarter note that holds for the most time between two ticks
+    // (the first tempo when the span is empty).
+    quint32 longestTempo(qint64 fromTick, qint64 toTick) const;
 
 private:
     struct Change {

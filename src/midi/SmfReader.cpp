@@ -1,7 +1,9 @@
 #include "midi/SmfReader.h"
 
-#include "score/ScoreFile.h"
+#include "midi/MidiStatus.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace SmfReader {
@@ -56,11 +58,6 @@ quint32 bigEndian(const QByteArray& bytes, qsizetype at, int count) {
     return value;
 }
 
-int dataBytes(quint8 status) {
-    const quint8 kind = status & 0xF0;
-    return kind == 0xC0 || kind == 0xD0 ? 1 : 2;
-}
-
 // Track names are Latin-1 or UTF-8 in practice; invalid UTF-8 falls back to Latin-1.
 QString trackName(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -81,15 +78,17 @@ Error readTrack(Cursor in, SmfTrack& track, qsizetype& eventCount) {
             // Running status: the data byte just read belongs to the last channel message.
             if (running == 0) return Error::Malformed;
             SmfEvent event{tick, SmfEvent::Kind::Channel, running, status};
-            if (dataBytes(running) == 2 && !in.byte(event.data2)) return Error::Truncated;
+            if (MidiStatus::dataBytes(running) == 2 && !in.byte(event.data2))
+                return Error::Truncated;
             if (event.data2 >= 0x80) return Error::Malformed;
             if (++eventCount > kMaxEvents) return Error::TooLarge;
             track.events.append(event);
-        } else if (status < 0xF0) {
+        } else if (status < MidiStatus::kSystem) {
             running = status;
             SmfEvent event{tick, SmfEvent::Kind::Channel, status};
             if (!in.byte(event.data1)) return Error::Truncated;
-            if (dataBytes(status) == 2 && !in.byte(event.data2)) return Error::Truncated;
+            if (MidiStatus::dataBytes(status) == 2 && !in.byte(event.data2))
+                return Error::Truncated;
             if (event.data1 >= 0x80 || event.data2 >= 0x80) return Error::Malformed;
             if (++eventCount > kMaxEvents) return Error::TooLarge;
             track.events.append(event);
@@ -189,10 +188,16 @@ Result read(const QByteArray& bytes) {
 }
 
 Result readFile(const QString& path) {
-    const ScoreFile::ReadResult whole = ScoreFile::readWhole(path, kMaxFileBytes, false);
-    if (whole.error == ScoreFile::ReadError::None) return read(whole.bytes);
-    return {{},
-            whole.error == ScoreFile::ReadError::TooLarge ? Error::TooLarge : Error::Unreadable};
+    QFile file(path);
+    // Only a regular file: a pipe nobody writes to would block, a device might never end.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return {{}, Error::Unreadable};
+    // Checked on the read as well, for a file that grows meanwhile.
+    const QByteArray bytes =
+        file.size() > kMaxFileBytes ? QByteArray() : file.read(kMaxFileBytes + 1);
+    if (file.size() > kMaxFileBytes || bytes.size() > kMaxFileBytes) return {{}, Error::TooLarge};
+    if (file.error() != QFileDevice::NoError) return {{}, Error::Unreadable};
+    return read(bytes);
 }
 
 QString errorText(Error error) {

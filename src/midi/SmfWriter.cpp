@@ -1,5 +1,7 @@
 #include "midi/SmfWriter.h"
 
+#include "midi/MidiStatus.h"
+
 #include <algorithm>
 
 namespace {
@@ -37,9 +39,7 @@ void SmfWriter::channelMessage(qint64 tick, quint8 status, quint8 data1, quint8 
     delta(tick);
     track_.append(char(status));
     track_.append(char(data1 & 0x7F));
-    // Program change and channel pressure carry one data byte only.
-    const quint8 kind = status & 0xF0;
-    if (kind != 0xC0 && kind != 0xD0) track_.append(char(data2 & 0x7F));
+    if (MidiStatus::dataBytes(status) == 2) track_.append(char(data2 & 0x7F));
 }
 
 QByteArray SmfWriter::finish() const {

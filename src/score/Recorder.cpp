@@ -2,8 +2,6 @@
 
 #include "platform/AtomicFile.h"
 #include "core/VersionInfo.h"
-#include "core/FileTypes.h"
-#include "midi/MidiConversion.h"
 #include "score/AppendTextToFile.h"
 
 #include <QCoreApplication>
@@ -114,9 +112,7 @@ void Recorder::DropRecording() {
 bool Recorder::SaveRecording(const QString& path, bool overwrite) const {
     const QString text = strRecordHead_ + QLatin1Char('#') +
                          QString::fromUtf8(VersionInfo::legalNotice) + kCrLf + strRecordBody_;
-    // A MIDI file sounds as the recording's score would play.
-    if (IsMidiFile(path))
-        return MidiConversion::writeMidi(path, MidiConversion::scoreMidi(text, notes_)).isEmpty();
+    if (otherFormat_ && otherFormat_->handles(path)) return otherFormat_->write(path, text);
     if (overwrite && QFileInfo::exists(path) && !AtomicFile::isReadOnly(path)) QFile::remove(path);
     return AppendTextToFile(path, text);
 }

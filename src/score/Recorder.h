@@ -7,6 +7,7 @@
 #include "platform/MessageSink.h"
 #include "platform/MonotonicClock.h"
 #include "score/RecordSettings.h"
+#include "score/RecordingWriter.h"
 
 #include <QObject>
 #include <QString>
@@ -48,9 +49,13 @@ public:
     // Esc: the recording ends and nothing is written.
     void DropRecording();
 
+    // The writer of the files that are no scores (MIDI files), or none.
+    void setOtherFormat(RecordingWriter* writer) { otherFormat_ = writer; }
+
     // Header, the caption row with the legal notice, and the note rows, appended to `path`;
     // with `overwrite` an existing writable file is deleted first (a failure to delete is
-    // passed over, so the recording then lands at its end).
+    // passed over, so the recording then lands at its end). A file of the other format's
+    // writer gets the same text from it.
     bool SaveRecording(const QString& path, bool overwrite) const;
 
     // The code of a key held `heldNanoseconds` at `tempo` beats per minute and beat unit
@@ -76,6 +81,7 @@ private:
     const MonotonicClock& clock_;
     MessageSink& messages_;
     FileDialogs& dialogs_;
+    RecordingWriter* otherFormat_ = nullptr;
     bool isRecording_ = false;
     QString strRecordHead_;
     QString strRecordBody_;

@@ -86,6 +86,18 @@ TEST(CommandLine, AConversionNeverWritesOverItsInputAndTellsAFolderFromAMissingF
     const QString midi = dir.filePath(QStringLiteral("a.mid"));
     EXPECT_EQ(runTonvale({QStringLiteral("--export-midi"), score, midi}).exitCode, 0);
     EXPECT_TRUE(contents(midi).startsWith("MThd"));
+
+    // A score without notes would only replace the good file.
+    const QString silent = dir.filePath(QStringLiteral("silent.piano"));
+    QFile silentFile(silent);
+    ASSERT_TRUE(silentFile.open(QIODevice::WriteOnly));
+    silentFile.write("%0\r\n!C\r\n?4/4\r\n$120\r\n0+4\r\n");
+    silentFile.close();
+    const QByteArray good = contents(midi);
+    const Outcome empty = runTonvale({QStringLiteral("--export-midi"), silent, midi});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(empty.err.contains(QStringLiteral("没有音符"))) << empty.err.toStdString();
+    EXPECT_EQ(contents(midi), good);
 }
 
 TEST(CommandLine, ThePdfExportRunsWithoutADisplayAndNeverReplacesAGoodFileWithAFailedOne) {

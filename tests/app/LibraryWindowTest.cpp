@@ -183,6 +183,23 @@ TEST_F(LibraryWindowTest, TheLoadedScoreGoesToPaperPdfAndSoundFromTheFileMenu) {
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+TEST_F(LibraryWindowTest, TheMidiExportRefusesTheScoreItselfAndAScoreWithoutNotes) {
+    const QString path = score("曲.piano");
+    main().features().opener.playAllFiles(path, true, true);
+    dialogs.answers << path;
+    main().features().menus.item(MenuEntry::FileExportMidi)->trigger();
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.contains("输入文件")) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(GbkCodec::decode(folder.read("曲.piano")), QString("$100\r\n?4/4\r\n1+4\r\n2+4"));
+
+    folder.write("静.piano", GbkCodec::encode("$100\r\n?4/4\r\n0+4"));
+    main().features().opener.playAllFiles(folder.file("静.piano"), true, true);
+    main().features().menus.item(MenuEntry::FileExportMidi)->trigger();
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown[1].text.contains("没有音符"));
+    EXPECT_EQ(dialogs.asked.size(), 1); // no file is asked for
+}
+
 TEST_F(LibraryWindowTest, ClearingThePlayingListClosesTheScoreAndLetsItBeAddedAgain) {
     const QString path = score("曲.piano");
     main().features().opener.playAllFiles(path, true, true);

@@ -1,7 +1,7 @@
 // Scores rendered by the built-in synthesizer into audio files, read back as a player reads them.
 #include "exchange/AudioExport.h"
 #include "SoundFile.h"
-#include "midi/MidiConversion.h"
+#include "exchange/MidiConversion.h"
 #include "platform/midi/FluidSynthAudioRenderer.h"
 
 #include <QBuffer>

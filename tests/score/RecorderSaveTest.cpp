@@ -1,5 +1,6 @@
 #include "RecorderFixture.h"
-#include "midi/MelodyLine.h"
+#include "exchange/MidiRecordingWriter.h"
+#include "midi/ChannelNotes.h"
 #include "midi/SmfReader.h"
 #include "platform/GbkCodec.h"
 #include "score/AppendTextToFile.h"
@@ -32,12 +33,14 @@ protected:
 };
 
 TEST_F(RecorderSave, AMidiNameWritesTheRecordingAsAMidiFileOfItsNotes) {
+    MidiRecordingWriter midi(notes);
+    recorder.setOtherFormat(&midi);
     recordTwoNotes();
     dialogs.answers << folder.file("song.mid");
     recorder.SaveFromStatusClick();
     const SmfReader::Result read = SmfReader::read(folder.read("song.mid"));
     ASSERT_EQ(read.error, SmfReader::Error::None);
-    EXPECT_EQ(MelodyLine::noteCount(read.file.tracks.value(0)), 2);
+    EXPECT_EQ(ChannelNotes::counts(read.file.tracks.value(0))[0], 2);
     EXPECT_FALSE(recorder.IsRecording());
     EXPECT_TRUE(messages.shown.isEmpty());
 }

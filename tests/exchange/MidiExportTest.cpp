@@ -1,4 +1,4 @@
-#include "midi/MidiExport.h"
+#include "exchange/MidiExport.h"
 #include "EngineRig.h"
 #include "MidiNotes.h"
 #include "midi/SmfReader.h"

@@ -14,11 +14,14 @@ public:
     static QString dialogTitle();
     static QString dialogFilter();
 
-    // Asks for the file and writes it; nothing without a score or when the user cancels. False
-    // when the file could not be written (reported in an error box).
+    // Asks for the file and writes it; nothing without a score or when the user cancels. False,
+    // reported in an error box, for a score without notes, a file that is the score itself or a
+    // folder, and a file that could not be written.
     bool exportLoaded();
 
 private:
+    bool refuse(const QString& error);
+
     const PlaybackEngine& engine_;
     const SoundSettings& sound_;
     FileDialogs& dialogs_;

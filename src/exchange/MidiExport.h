@@ -17,6 +17,10 @@ struct Sound {
     int instrument = 0;
 };
 
+// Whether the score has a note to write: a file of none would only replace a good file.
+bool hasNotes(const Score& score);
+QString noNotesText();
+
 // One tick of the file is one millisecond; the tempo event carries the score's tempo, time zero
 // is the moment Play starts the score.
 QByteArray write(const Score& score, const ScoreWideValues& wide, const Sound& sound);

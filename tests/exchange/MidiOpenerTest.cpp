@@ -1,4 +1,4 @@
-#include "midi/MidiOpener.h"
+#include "exchange/MidiOpener.h"
 #include "LoadedNoteTable.h"
 #include "midi/SmfReader.h"
 #include "midi/SmfWriter.h"
@@ -6,6 +6,7 @@
 #include "support/RecordingMessageSink.h"
 #include "support/TempProgramFolder.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,13 +14,13 @@ namespace {
 // Answers the track question with a given position and remembers what it was offered.
 class ScriptedTrackPicker : public MidiTrackPicker {
 public:
-    int pickTrack(const QList<MidiImport::TrackChoice>& choices, int preselected) override {
+    int pickMelody(const QList<MidiImport::MelodyChoice>& choices, int preselected) override {
         offered = choices;
         offeredFirst = preselected;
         return answer;
     }
     int answer = -1;
-    QList<MidiImport::TrackChoice> offered;
+    QList<MidiImport::MelodyChoice> offered;
     int offeredFirst = -2;
 };
 
@@ -60,7 +61,7 @@ TEST_F(MidiOpenerTest, WritesThePickedTracksScoreBesideTheDataFolder) {
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-TEST_F(MidiOpenerTest, CancelledChoiceOrBrokenFileOpensNothing) {
+TEST_F(MidiOpenerTest, CancelledChoiceBrokenFileOrFolderOpensNothing) {
     folder.write(QStringLiteral("song.mid"), twoTrackFile());
     EXPECT_EQ(opener.importForPlaying(folder.file(QStringLiteral("song.mid"))), QString());
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -68,6 +69,10 @@ TEST_F(MidiOpenerTest, CancelledChoiceOrBrokenFileOpensNothing) {
     EXPECT_EQ(opener.importForPlaying(folder.file(QStringLiteral("cut.mid"))), QString());
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].text, SmfReader::errorText(SmfReader::Error::Truncated));
+    QDir(folder.path()).mkdir(QStringLiteral("folder.mid"));
+    EXPECT_EQ(opener.importForPlaying(folder.file(QStringLiteral("folder.mid"))), QString());
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("文件夹")));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-#include "midi/MidiExport.h"
+#include "exchange/MidiExport.h"
 
 #include "core/NoteTable.h"
+#include "midi/MidiStatus.h"
 #include "midi/SmfWriter.h"
 #include "score/ScoreSchedule.h"
 #include "score/ScoreTiming.h"
@@ -27,22 +28,25 @@ public:
     void selectInstrument(qint64 at, int instrument) {
         if (instrument < 0 || instrument >= kProgramCount) return; // not in the list: kept
         instrument_ = instrument;
-        out_.channelMessage(at, quint8(0xB0 + sound_.channel), 0, 0);
-        out_.channelMessage(at, quint8(0xC0 + sound_.channel), quint8(instrument), 0);
+        out_.channelMessage(at, MidiStatus::on(MidiStatus::kControlChange, sound_.channel),
+                            MidiStatus::kBankSelectController, 0);
+        out_.channelMessage(at, MidiStatus::on(MidiStatus::kProgramChange, sound_.channel),
+                            quint8(instrument), 0);
     }
     int instrument() const { return instrument_; }
 
     void strike(qint64 at, int keyIndex, int shift) {
         release(at);
-        const int note = NoteTable::baseNote(keyIndex) + shift;
+        const int note = NoteTable::soundingNote(keyIndex, shift);
         if (note < 0 || note > 127) return; // the engine sends nothing for it either
-        out_.channelMessage(at, quint8(0x90 + sound_.channel), quint8(note),
+        out_.channelMessage(at, MidiStatus::on(MidiStatus::kNoteOn, sound_.channel), quint8(note),
                             quint8(std::clamp(sound_.velocity, 0, 127)));
         sounding_ = note;
     }
     void release(qint64 at) {
         if (sounding_ < 0) return;
-        out_.channelMessage(at, quint8(0x80 + sound_.channel), quint8(sounding_), 0);
+        out_.channelMessage(at, MidiStatus::on(MidiStatus::kNoteOff, sound_.channel),
+                            quint8(sounding_), 0);
         sounding_ = -1;
     }
 
@@ -54,6 +58,16 @@ private:
 };
 
 } // namespace
+
+bool hasNotes(const Score& score) {
+    // Row 0 never plays.
+    return std::any_of(score.rows.cbegin() + std::min<qsizetype>(1, score.rows.size()),
+                       score.rows.cend(), [](const ScoreRow& row) { return row.isNote(); });
+}
+
+QString noNotesText() {
+    return QStringLiteral("错误：乐谱中没有音符，无法导出为 MIDI 文件！");
+}
 
 QByteArray write(const Score& score, const ScoreWideValues& wide, const Sound& given) {
     Sound sound = given;

@@ -4,7 +4,7 @@
 // kept with File ▸ "另存为(&A)...".
 #include "core/AppPaths.h"
 #include "core/NoteTable.h"
-#include "midi/MidiTrackPicker.h"
+#include "exchange/MidiTrackPicker.h"
 #include "platform/MessageSink.h"
 
 class MidiOpener {
@@ -12,8 +12,9 @@ public:
     MidiOpener(const NoteTable& notes, const AppPaths& paths, MessageSink& messages,
                MidiTrackPicker& picker);
 
-    // The path of the score made of `midiPath`; "" when the file cannot be read or holds no
-    // notes (both reported in an error box), or the user cancelled the choice of track.
+    // The path of the score made of `midiPath`; "" when the file is refused (a folder, the
+    // score's own path), cannot be read or holds no notes (each reported in an error box), or
+    // the user cancelled the choice of the melody.
     QString importForPlaying(const QString& midiPath);
 
 private:

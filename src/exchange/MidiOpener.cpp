@@ -1,6 +1,7 @@
-#include "midi/MidiOpener.h"
+#include "exchange/MidiOpener.h"
 
-#include "midi/MidiConversion.h"
+#include "core/ConversionFiles.h"
+#include "exchange/MidiConversion.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,25 +17,25 @@ void MidiOpener::report(const QString& text) {
 }
 
 QString MidiOpener::importForPlaying(const QString& midiPath) {
-    QString error;
-    const SmfFile file = MidiConversion::readMidi(midiPath, error);
+    const QString folder = paths_.dataPath() + QStringLiteral("MIDI");
+    const QString scorePath = folder + QDir::separator() + QFileInfo(midiPath).completeBaseName() +
+                              QStringLiteral(".piano");
+    QString error = ConversionFiles::check(midiPath, scorePath);
+    const SmfFile file = error.isEmpty() ? MidiConversion::readMidi(midiPath, error) : SmfFile();
     if (!error.isEmpty()) {
         report(error);
         return {};
     }
-    const QList<MidiImport::TrackChoice> choices = MidiImport::tracksWithNotes(file);
+    const QList<MidiImport::MelodyChoice> choices = MidiImport::choices(file);
     int choice = MidiImport::preferredChoice(choices);
     if (choice < 0) {
         report(MidiImport::noNotesText());
         return {};
     }
-    if (choices.size() > 1) choice = picker_.pickTrack(choices, choice);
+    if (choices.size() > 1) choice = picker_.pickMelody(choices, choice);
     if (choice < 0 || choice >= choices.size()) return {};
     const QString text =
-        MidiConversion::importedScore(file, choices[choice].track, midiPath, notes_, error);
-    const QString folder = paths_.dataPath() + QStringLiteral("MIDI");
-    const QString scorePath = folder + QDir::separator() + QFileInfo(midiPath).completeBaseName() +
-                              QStringLiteral(".piano");
+        MidiConversion::importedScore(file, choices[choice], midiPath, notes_, error);
     if (error.isEmpty() && !QDir().mkpath(folder))
         error = QStringLiteral("错误：无法创建文件夹“%1”！").arg(folder);
     if (error.isEmpty()) error = MidiConversion::writeScore(scorePath, text);

@@ -1,6 +1,8 @@
-#include "midi/MidiExportCommand.h"
+#include "exchange/MidiExportCommand.h"
 
-#include "midi/MidiConversion.h"
+#include "core/ConversionFiles.h"
+#include "exchange/MidiConversion.h"
+#include "exchange/MidiExport.h"
 
 #include <QCoreApplication>
 
@@ -18,14 +20,22 @@ QString MidiExportCommand::dialogFilter() {
 
 bool MidiExportCommand::exportLoaded() {
     if (!engine_.hasScore()) return true;
+    const Score& score = engine_.score();
+    if (!MidiExport::hasNotes(score)) return refuse(MidiExport::noNotesText());
     const QString path =
         dialogs_.getSaveFileName(dialogTitle(), dialogFilter(), QStringLiteral("mid"));
     if (path.isEmpty()) return true;
-    const MidiExport::Sound sound{sound_.channel(), sound_.intVelocity(), sound_.intYindiao(),
-                                  sound_.instrumentIndex()};
-    const QString error = MidiConversion::writeMidi(
-        path, MidiExport::write(engine_.score(), {engine_.TempoBpm(), engine_.BeatUnit()}, sound));
-    if (error.isEmpty()) return true;
+    QString error = ConversionFiles::checkOutput(score.strPlayingFile, path);
+    if (error.isEmpty()) {
+        const MidiExport::Sound sound{sound_.channel(), sound_.intVelocity(), sound_.intYindiao(),
+                                      sound_.instrumentIndex()};
+        error = MidiConversion::writeMidi(
+            path, MidiExport::write(score, {engine_.TempoBpm(), engine_.BeatUnit()}, sound));
+    }
+    return error.isEmpty() || refuse(error);
+}
+
+bool MidiExportCommand::refuse(const QString& error) {
     messages_.show(
         {error, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok, true});
     return false;

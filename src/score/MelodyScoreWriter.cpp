@@ -68,10 +68,12 @@ struct Written {
 
 class Writer {
 public:
-    Writer(float tickCode, qint32 interval) : codes_(tickCode, interval), interval_(interval) {}
+    // Without `keepText` the rows are only counted and timed.
+    Writer(float tickCode, qint32 interval, bool keepText)
+        : codes_(tickCode, interval), interval_(interval), keepText_(keepText) {}
 
     void row(const QString& text, qint64 slotCount = 1) {
-        text_ += text + kCrLf;
+        if (keepText_) text_ += text + kCrLf;
         ++rows_;
         slot_ += slotCount;
     }
@@ -120,6 +122,7 @@ private:
 
     RowCodes codes_;
     qint32 interval_;
+    bool keepText_;
     QString text_;
     qsizetype rows_ = 0;
     qint64 slot_ = 0; // of the play timer, at which the next row plays
@@ -132,10 +135,10 @@ qint32 intervalOf(const ScoreWideValues& wide, const QString& tickCode) {
 }
 
 Written write(const ImportedMelody& melody, const NoteTable& notes, const ScoreWideValues& wide,
-              const QString& tickCode, const QList<Segment>& segments) {
+              const QString& tickCode, const QList<Segment>& segments, bool keepText) {
     const int shift = PitchValue(PitchName(melody.pitchShift));
     Writer out(NumberText::toSingle(NumberText::leadingNumber(tickCode)),
-               intervalOf(wide, tickCode));
+               intervalOf(wide, tickCode), keepText);
     out.row(u'%' + QString::number(std::clamp(melody.instrument, 0, 127)));
     out.row(u'!' + PitchName(shift));
     out.row(QStringLiteral("?%1/%2").arg(std::max(1, melody.metreNumerator)).arg(wide.BeatUnit));
@@ -176,15 +179,19 @@ QString scoreText(const ImportedMelody& melody, const NoteTable& notes) {
     // for that, its own whole note. A code that lasts no whole number of milliseconds is rounded
     // by the engine, each time the same way; a tick code a hair longer or shorter rounds some
     // codes the other way. Of these, the one that needs the fewest exact codes to keep time.
-    Written best;
+    QString best;
+    qsizetype fewest = -1;
     for (const double nudge : kTickNudges) {
         QString tickCode = RowCodes::format(wholeMs * (1 + nudge), 4);
         if (intervalOf(wide, tickCode) != 1)
             tickCode = RowCodes::format(60000.0 * unit / wide.TempoBpm * (1 + nudge), 4);
-        Written written = write(melody, notes, wide, tickCode, segments);
-        if (best.text.isEmpty() || written.exactRows < best.exactRows) best = std::move(written);
+        const qsizetype exactRows = write(melody, notes, wide, tickCode, segments, false).exactRows;
+        if (fewest < 0 || exactRows < fewest) {
+            fewest = exactRows;
+            best = tickCode;
+        }
     }
-    return best.text;
+    return write(melody, notes, wide, best, segments, true).text;
 }
 
 } // namespace MelodyScoreWriter

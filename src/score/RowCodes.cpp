@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "score/ScoreTiming.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,6 +26,8 @@ RowCodes::RowCodes(float tickCode, qint32 interval) : tickCode_(tickCode), inter
     for (const char* text : kDottedAndTriplets)
         if (const Code code{QLatin1String(text), slotsOf(QLatin1String(text))}; code.slotCount >= 2)
             usual_.append(code);
+    std::stable_sort(usual_.begin(), usual_.end(),
+                     [](const Code& a, const Code& b) { return a.slotCount < b.slotCount; });
 }
 
 qint64 RowCodes::slotsOf(const QString& text) const {
@@ -34,13 +37,17 @@ qint64 RowCodes::slotsOf(const QString& text) const {
 }
 
 std::optional<RowCodes::Code> RowCodes::usual(double wanted, double tolerance) const {
+    if (usual_.isEmpty()) return std::nullopt;
     const auto off = [wanted](const Code& code) {
         return std::abs(double(code.slotCount) - wanted);
     };
-    const auto nearest =
-        std::min_element(usual_.cbegin(), usual_.cend(),
-                         [&](const Code& a, const Code& b) { return off(a) < off(b); });
-    if (nearest == usual_.cend() || off(*nearest) > tolerance) return std::nullopt;
+    // The nearest is the first code at least as long as wanted, or the one before it.
+    const auto longer = std::lower_bound(
+        usual_.cbegin(), usual_.cend(), wanted,
+        [](const Code& code, double slotCount) { return double(code.slotCount) < slotCount; });
+    const Code* nearest = longer == usual_.cend() ? &usual_.last() : &*longer;
+    if (longer != usual_.cbegin() && off(*(longer - 1)) <= off(*nearest)) nearest = &*(longer - 1);
+    if (off(*nearest) > tolerance) return std::nullopt;
     return *nearest;
 }
 

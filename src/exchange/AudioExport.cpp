@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "core/ConversionFiles.h"
 #include "exchange/MidiConversion.h"
+#include "midi/MidiStatus.h"
 #include "midi/MidiTempoMap.h"
 #include "midi/SmfReader.h"
 #include "score/ScoreFile.h"
@@ -16,9 +17,7 @@ namespace {
 
 bool soundsANote(const QList<AudioRenderer::Event>& events) {
     return std::any_of(events.begin(), events.end(), [](const AudioRenderer::Event& event) {
-        const std::uint32_t kind = event.message & 0xF0;
-        const std::uint32_t velocity = event.message >> 16 & 0x7F;
-        return kind == 0x90 && velocity > 0;
+        return MidiStatus::isNoteOn(int(event.message & 0xFF), int(event.message >> 16 & 0x7F));
     });
 }
 

@@ -10,14 +10,14 @@ namespace {
 // Codes of every kind: the shortest code (held two ticks), a dotted code, a tuplet code, a note
 // with code 0, a note without "+", blank rows and a comment that lengthen the note before them,
 // rests, an instrument change and a key change.
-const QString kScore = QStringLiteral(
+const QString kEveryKindOfRow = QStringLiteral(
     "%3\r\n!C\r\n?4/4\r\n$100\r\n#caption+16\r\n"
     "1+4\r\n1+4\r\n2+8\r\n3+16\r\n4+2.667\r\n5+5.333\r\n\r\n6+12\r\n' comment\r\n7+1\r\n"
     "0+8\r\n%7\r\n!D\r\n1.+4\r\n3.+i\r\n5\r\n.7+16\r\n0\r\n2+2\r\n");
 
 TEST(MidiExport, EveryNoteAtTheMillisecondTheEnginePlaysIt) {
     EngineRig rig;
-    rig.load(kScore);
+    rig.load(kEveryKindOfRow);
     // Taken before the end of the score, which closes it.
     const Score score = rig.engine.score();
     const ScoreWideValues wide{rig.engine.TempoBpm(), rig.engine.BeatUnit()};

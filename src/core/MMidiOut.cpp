@@ -1,6 +1,6 @@
 #include "core/MMidiOut.h"
 
-#include "midi/MidiStatus.h"
+#include "platform/MidiStatus.h"
 
 #include <QCoreApplication>
 

@@ -1,11 +1,11 @@
 #include "exchange/AudioExport.h"
 
-#include "platform/AtomicFile.h"
 #include "core/ConversionFiles.h"
 #include "exchange/MidiConversion.h"
-#include "midi/MidiStatus.h"
 #include "midi/MidiTempoMap.h"
 #include "midi/SmfReader.h"
+#include "platform/AtomicFile.h"
+#include "platform/MidiStatus.h"
 #include "score/ScoreFile.h"
 #include "score/ScoreText.h"
 

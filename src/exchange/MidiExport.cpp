@@ -1,8 +1,8 @@
 #include "exchange/MidiExport.h"
 
 #include "core/NoteTable.h"
-#include "midi/MidiStatus.h"
 #include "midi/SmfWriter.h"
+#include "platform/MidiStatus.h"
 #include "score/ScoreSchedule.h"
 #include "score/ScoreTiming.h"
 

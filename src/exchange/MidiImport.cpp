@@ -2,8 +2,8 @@
 
 #include "midi/ChannelNotes.h"
 #include "midi/MelodyLine.h"
-#include "midi/MidiStatus.h"
 #include "midi/MidiTempoMap.h"
+#include "platform/MidiStatus.h"
 
 #include <algorithm>
 

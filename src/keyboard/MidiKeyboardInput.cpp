@@ -2,7 +2,7 @@
 
 #include "core/CIni.h"
 #include "core/NoteTable.h"
-#include "midi/MidiStatus.h"
+#include "platform/MidiStatus.h"
 
 #include <QRegularExpression>
 

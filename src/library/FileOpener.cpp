@@ -1,9 +1,9 @@
 #include "library/FileOpener.h"
 
 #include "core/AppPaths.h"
+#include "core/FileTypes.h"
 #include "exchange/MidiOpener.h"
 #include "library/ListEntry.h"
-#include "core/FileTypes.h"
 #include "library/MOthers.h"
 #include "library/PlaylistFile.h"
 #include "score/PlaybackEngine.h"

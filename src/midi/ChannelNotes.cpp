@@ -1,6 +1,6 @@
 #include "midi/ChannelNotes.h"
 
-#include "midi/MidiStatus.h"
+#include "platform/MidiStatus.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "midi/SmfReader.h"
 
-#include "midi/MidiStatus.h"
+#include "platform/MidiStatus.h"
 
 #include <QFile>
 #include <QFileInfo>

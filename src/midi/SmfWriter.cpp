@@ -1,6 +1,6 @@
 #include "midi/SmfWriter.h"
 
-#include "midi/MidiStatus.h"
+#include "platform/MidiStatus.h"
 
 #include <algorithm>
 

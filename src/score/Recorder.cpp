@@ -1,7 +1,7 @@
 #include "score/Recorder.h"
 
-#include "platform/AtomicFile.h"
 #include "core/VersionInfo.h"
+#include "platform/AtomicFile.h"
 #include "score/AppendTextToFile.h"
 
 #include <QCoreApplication>

@@ -189,7 +189,8 @@ TEST_F(LibraryWindowTest, TheMidiExportRefusesTheScoreItselfAndAScoreWithoutNote
     dialogs.answers << path;
     main().features().menus.item(MenuEntry::FileExportMidi)->trigger();
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].text.contains("输入文件")) << messages.shown[0].text.toStdString();
+    EXPECT_TRUE(messages.shown[0].text.contains("输入文件"))
+        << messages.shown[0].text.toStdString();
     EXPECT_EQ(GbkCodec::decode(folder.read("曲.piano")), QString("$100\r\n?4/4\r\n1+4\r\n2+4"));
 
     folder.write("静.piano", GbkCodec::encode("$100\r\n?4/4\r\n0+4"));

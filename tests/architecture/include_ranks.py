@@ -20,19 +20,7 @@ RANKS = {
 }
 
 # Includes that break the rule today and are being removed; each entry is (file, include).
-ALLOWED = {
-    # midi -> score: the MIDI conversions still read and write scores through score/.
-    ("midi/MidiConversion.cpp", "score/ScoreFile.h"),
-    ("midi/MidiConversion.cpp", "score/ScoreParser.h"),
-    ("midi/MidiConversion.cpp", "score/ScoreText.h"),
-    ("midi/MidiConversion.cpp", "score/ScoreTiming.h"),
-    ("midi/MidiExport.cpp", "score/ScoreSchedule.h"),
-    ("midi/MidiExport.cpp", "score/ScoreTiming.h"),
-    ("midi/MidiExport.h", "score/Score.h"),
-    ("midi/MidiExport.h", "score/ScoreParser.h"),
-    ("midi/MidiExportCommand.h", "score/PlaybackEngine.h"),
-    ("midi/SmfReader.cpp", "score/ScoreFile.h"),
-}
+ALLOWED = set()
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/([^"]+)"', re.MULTILINE)
 

@@ -1,6 +1,6 @@
 #pragma once
 // A packed short MIDI message (status | data1 << 8 | data2 << 16) taken apart.
-#include "midi/MidiStatus.h"
+#include "platform/MidiStatus.h"
 
 #include <cstdint>
 

@@ -1,6 +1,7 @@
 #pragma once
 // The status bytes of MIDI channel messages, and the reading of a note message that every part
-// of the program shares: a note-on of velocity 0 is a note-off.
+// of the program shares: a note-on of velocity 0 is a note-off. Here, at the bottom of the
+// includes, so that the output, the synthesizer, the keyboard input and the files all use it.
 #include <QtGlobal>
 
 namespace MidiStatus {

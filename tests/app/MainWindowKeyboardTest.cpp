@@ -6,6 +6,7 @@
 #include "app/frmMain.h"
 #include "support/ServiceDoubles.h"
 #include "support/RecordingMidiBackend.h"
+#include "support/QuotedText.h"
 #include "support/TempProgramFolder.h"
 
 #include <QAbstractItemView>
@@ -68,7 +69,8 @@ struct KeyCase {
 };
 
 void PrintTo(const KeyCase& c, std::ostream* os) {
-    *os << c.text << " mods " << c.modifiers.toInt();
+    *os << "key 0x" << std::hex << int(c.key) << " text " << quoted(c.text) << " mods 0x"
+        << c.modifiers.toInt();
 }
 
 class KeyEventsTest : public MainWindowKeyboardTest, public testing::WithParamInterface<KeyCase> {};

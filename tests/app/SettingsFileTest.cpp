@@ -5,6 +5,7 @@
 #include "app/MainWindowRig.h"
 #include "app/StatusBarView.h"
 #include "controls/Volume.h"
+#include "support/QuotedText.h"
 
 #include <QFile>
 #include <QLabel>
@@ -448,7 +449,7 @@ namespace {
 struct IndexCase {
     const char* stored;
     int selected; // -1: the text is refused and nothing is selected
-    friend void PrintTo(const IndexCase& c, std::ostream* out) { *out << c.stored; }
+    friend void PrintTo(const IndexCase& c, std::ostream* out) { *out << quoted(c.stored); }
 };
 
 class StoredListIndex : public MainWindowRig, public testing::WithParamInterface<IndexCase> {};

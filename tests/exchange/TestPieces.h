@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <ostream>
 
 struct HeardNote {
     int pitch;
@@ -19,6 +20,7 @@ struct TestPiece {
     QString name;
     QByteArray bytes;
     QList<HeardNote> melody;
+    friend void PrintTo(const TestPiece& piece, std::ostream* out) { *out << piece.name.toStdString(); }
 };
 
 namespace TestPieces {

@@ -1,6 +1,7 @@
 // The names on the keys: what the default key map shows with Caps Lock off and on, keys that no
 // computer key reaches, and the numbered-notation names with their octave dots.
 #include "keyboard/KeyLabels.h"
+#include "support/QuotedText.h"
 #include "support/TempProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +71,7 @@ struct NoteCase {
     const char* name;
     const char* text;
     int dots;
+    friend void PrintTo(const NoteCase& c, std::ostream* out) { *out << quoted(c.name); }
 };
 
 class NoteLabelTest : public testing::TestWithParam<NoteCase> {};

@@ -23,6 +23,7 @@ struct BadFile {
     const char* what;
     QByteArray bytes;
     SmfReader::Error error;
+    friend void PrintTo(const BadFile& c, std::ostream* out) { *out << c.what; }
 };
 
 class SmfReaderBadFile : public testing::TestWithParam<BadFile> {};

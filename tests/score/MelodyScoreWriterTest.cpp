@@ -10,6 +10,7 @@ struct WriterCase {
     const char* what;
     ImportedMelody melody;
     QString score;
+    friend void PrintTo(const WriterCase& c, std::ostream* out) { *out << c.name; }
 };
 
 // Notes one after another from `startMs`, (pitch, milliseconds) pairs; a pitch of -1 is a rest.

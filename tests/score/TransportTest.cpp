@@ -83,6 +83,7 @@ struct Step {
     const char* name;
     std::vector<Transport::Button> buttons; // pressed after loading, in order
     Shown shown;
+    friend void PrintTo(const Step& c, std::ostream* out) { *out << c.name; }
 };
 
 class TransportStates : public testing::TestWithParam<Step> {};
@@ -158,6 +159,7 @@ struct ListCase {
     int playing;
     QStringList entries;
     int closes;
+    friend void PrintTo(const ListCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class TransportListButtons : public testing::TestWithParam<ListCase> {};

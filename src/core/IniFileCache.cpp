@@ -1,34 +1,15 @@
 #include "core/IniFileCache.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/FileSignature.h"
 
 #include <QFile>
 #include <QHash>
 
-#include <sys/stat.h>
-
 namespace {
 
-// What identifies one version of a file: an atomic rewrite always changes the inode, a rewrite in
-// place the change time (unless it falls into the same tick of the file system's clock).
-struct Signature {
-    bool exists = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    timespec modified{};
-    timespec changed{};
-    bool operator==(const Signature& o) const {
-        const auto same = [](const timespec& a, const timespec& b) {
-            return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
-        };
-        return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
-               same(modified, o.modified) && same(changed, o.changed);
-    }
-};
-
 struct Entry {
-    Signature signature;
+    FileSignature signature;
     IniDocument document;
     // The bytes the document was read from, kept while the file is too young to be known by its
     // signature alone; empty once it is settled.
@@ -43,20 +24,6 @@ struct Entry {
 // Files larger than this are not INI files of this program; they read as empty rather than
 // exhausting memory.
 constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
-
-Signature signatureOf(const QString& path) {
-    Signature s;
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode)) {
-        s.exists = true;
-        s.device = st.st_dev;
-        s.inode = st.st_ino;
-        s.size = st.st_size;
-        s.modified = st.st_mtim;
-        s.changed = st.st_ctim;
-    }
-    return s;
-}
 
 qint64 nanoseconds(const timespec& t) {
     return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
@@ -74,11 +41,11 @@ qint64 nowNanoseconds() {
 // by content on every read, as profile files are re-read elsewhere.
 constexpr qint64 kClockTickNs = 2'000'000'000;
 
-bool settledAt(const Signature& s, qint64 readAtNs) {
+bool settledAt(const FileSignature& s, qint64 readAtNs) {
     return readAtNs - qMax(nanoseconds(s.modified), nanoseconds(s.changed)) > kClockTickNs;
 }
 
-QByteArray readBytes(const QString& path, const Signature& s) {
+QByteArray readBytes(const QString& path, const FileSignature& s) {
     if (!s.exists || s.size > kMaxFileBytes) return {};
     QFile file(path);
     // read(kMaxFileBytes) would allocate the whole limit on every read of a young file.
@@ -87,7 +54,7 @@ QByteArray readBytes(const QString& path, const Signature& s) {
 }
 
 // Takes `bytes`, read at `readAtNs` from the version `s`, as what the entry holds.
-void hold(Entry& entry, const Signature& s, QByteArray bytes, qint64 readAtNs, bool parse) {
+void hold(Entry& entry, const FileSignature& s, QByteArray bytes, qint64 readAtNs, bool parse) {
     if (parse) entry.document = IniDocument::parse(bytes);
     entry.signature = s;
     entry.settled = settledAt(s, readAtNs);
@@ -116,7 +83,7 @@ Entry& current(const QString& path) {
     makeRoomFor(path);
     Entry& entry = entries()[path];
     if (entry.batchDepth > 0 && (entry.dirty || entry.checkedInBatch)) return entry;
-    const Signature now = signatureOf(path);
+    const FileSignature now = FileSignature::of(path);
     if (now == entry.signature && now.exists && entry.settled) return entry;
     const qint64 readAt = nowNanoseconds();
     QByteArray bytes = readBytes(path, now);
@@ -130,11 +97,11 @@ bool writeOut(const QString& path, Entry& entry) {
     QByteArray bytes = entry.document.serialize();
     const qint64 writtenAt = nowNanoseconds();
     if (AtomicFile::write(path, bytes)) {
-        hold(entry, signatureOf(path), std::move(bytes), writtenAt, false);
+        hold(entry, FileSignature::of(path), std::move(bytes), writtenAt, false);
         return true;
     }
     // After a failed write the disk still holds the old file: forget what we hold.
-    entry.signature = Signature{};
+    entry.signature = FileSignature{};
     entry.document = IniDocument();
     return false;
 }

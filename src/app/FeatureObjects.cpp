@@ -7,7 +7,7 @@ FeatureObjects::FeatureObjects(const AppServices& services)
       recorder(noteTable, services.time, services.messages, services.fileDialogs),
       engine(noteTable, sound, live, services.time, services.messages),
       opener(engine, playingList, recentFiles, options, services.messages),
-      transport(engine, menus) {
+      transport(engine, menus), practiceRecord(PracticeRecord::path(services.paths)) {
     engine.setPlayingList(&opener);
     transport.setPlayingList(&opener);
 }

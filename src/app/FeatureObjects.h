@@ -17,6 +17,7 @@
 #include "library/ListPair.h"
 #include "library/RecentFiles.h"
 #include "score/PlaybackEngine.h"
+#include "score/PracticeRecord.h"
 #include "score/Recorder.h"
 #include "score/Transport.h"
 
@@ -42,4 +43,6 @@ struct FeatureObjects {
     RecentFiles recentFiles;
     FileOpener opener;
     Transport transport;
+    // Keeps every finished practice run; the engine's end of a run goes to its add().
+    PracticeRecord practiceRecord;
 };

@@ -25,6 +25,7 @@
 #include "platform/DesktopTextEditor.h"
 #include "score/RecordingStatusView.h"
 #include "score/ScoreView.h"
+#include "score/frmPracticeRecord.h"
 #include "score/frmRecordSetting.h"
 #include "settings/OptionsSection.h"
 
@@ -104,6 +105,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
         {f.menus, f.keyMap, f.noteTable, *parts_.keyboard, services_.capsLockState, *this});
     new PracticeController(f.menus, f.engine, f.live, f.pointer, *parts_.keyboard,
                            *parts_.scoreView, this);
+    wirePracticeRecord();
 }
 
 // Children go after the members; the recording status view watches the recorder, so it goes first.
@@ -126,6 +128,16 @@ void frmMain::wireRecorder() {
             &Recorder::RecordHeldKeyRelease);
     connect(&f.commandKeys, &CommandKeys::requestStopRecording, &f.recorder,
             &Recorder::DropRecording);
+}
+
+// View ▸ 练习记录 shows the playing score's runs; the record reports in the status bar.
+void frmMain::wirePracticeRecord() {
+    FeatureObjects& f = features_;
+    connect(&f.practiceRecord, &PracticeRecord::statusMessage, parts_.statusBar->lblStatus,
+            &QLabel::setText);
+    connect(f.menus.item(MenuEntry::ViewPracticeRecord), &MenuItem::triggered, this, [this, &f] {
+        frmPracticeRecord::Start(f.practiceRecord, f.engine.score().strPlayingFile, this);
+    });
 }
 
 // The command keys run the commands of the menus, while those are enabled.

@@ -69,6 +69,7 @@ private:
     void wireRecorder();
     void wireKeys();
     void wireLibrary();
+    void wirePracticeRecord();
 
     AppServices services_;
     FeatureObjects features_;

@@ -62,6 +62,7 @@
     ENTRY(View, ViewScoreBar, "乐谱栏(&N)", "")                                                    \
     SEPARATOR(View)                                                                                \
     SUBMENU(View, ViewKeyLabels, KeyLabels)                                                        \
+    ENTRY(View, ViewPracticeRecord, "练习记录(&R)...", "")                                         \
                                                                                                    \
     ENTRY(Favorites, FavoritesAdd, "添加到收藏夹(&A)...", "")                                      \
     ENTRY(Favorites, FavoritesOrganize, "整理收藏夹(&O)...", "")                                   \

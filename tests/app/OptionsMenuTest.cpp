@@ -1,28 +1,17 @@
+#include "ModalDialog.h"
 #include "ProgramRun.h"
 #include "settings/AppearancePage.h"
 #include "settings/frmOption.h"
 
-#include <QApplication>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
 struct OptionsMenuTest : ProgramRun {
-    // Triggers the menu entry and runs `inside` on the options dialog it opens, then cancels it.
     static void withDialog(MenuItem* entry, const std::function<void(frmOption&)>& inside) {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<frmOption*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            seen = true;
-            inside(*dialog);
-            dialog->reject();
-        });
-        entry->trigger();
-        EXPECT_TRUE(seen);
+        withModalDialog(entry, inside);
     }
 
 };

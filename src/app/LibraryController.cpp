@@ -11,6 +11,7 @@
 #include "library/ScoreEditCommand.h"
 #include "library/frmOpenURL.h"
 #include "library/frmProperties.h"
+#include "score/PracticeRecord.h"
 #include "score/ScoreInfo.h"
 #include "score/Transport.h"
 
@@ -92,11 +93,16 @@ bool LibraryController::editScore(const QString& entry) {
 }
 
 void LibraryController::showProperties(const QString& entry) {
-    const FileProperties properties =
+    FileProperties properties =
         FileProperties::read(entry, p_.noteTable, p_.sound.instrumentNames());
     if (!properties.exists) {
         reportError(QStringLiteral("错误：文件不存在！请确认文件位置！"));
         return;
+    }
+    if (properties.isScore) {
+        const PracticeRecord::Highlights practice = p_.practiceRecord.highlights(properties.path);
+        properties.bestPractice = practice.best;
+        properties.lastPractice = practice.last;
     }
     frmProperties::Start(properties, &p_.window);
 }

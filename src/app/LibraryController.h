@@ -12,6 +12,7 @@ class BottomContainer;
 class ListBar;
 class MainMenus;
 class NoteTable;
+class PracticeRecord;
 class QMenu;
 class RecentFiles;
 class SoundSettings;
@@ -31,6 +32,7 @@ public:
         Transport& transport;
         const SoundSettings& sound;
         const NoteTable& noteTable;
+        PracticeRecord& practiceRecord; // the best and last run in the properties
         const AppServices& services;
         QWidget& window; // takes the drops, owns the dialogs
         BottomContainer& container;

@@ -82,7 +82,8 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                           services_, *menuBarView, *parts_.statusBar, *this});
     parts_.library =
         new LibraryController({f.opener, f.engine, f.playingList, f.favorites, f.recentFiles,
-                               f.options, f.menus, f.transport, f.sound, f.noteTable, services_,
+                               f.options, f.menus, f.transport, f.sound, f.noteTable,
+                               f.practiceRecord, services_,
                                *this, *parts_.container, menuBarView->popupMenu()},
                               &DesktopTextEditor::find);
     wireLibrary();

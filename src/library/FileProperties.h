@@ -1,13 +1,16 @@
 #pragma once
 // What the properties dialog shows of a list entry: the file's full path, size and modification
 // time and, for a score, its instrument, key, metre and tempo rows, its row count, its
-// estimated playing time and what the score check found.
+// estimated playing time, what the score check found and its best and last practice run.
+#include "score/PracticeRun.h"
 #include "score/ScoreFinding.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class NoteTable;
 
@@ -24,6 +27,9 @@ struct FileProperties {
     QString estimatedTime;
     // What the score check found, in row order.
     QList<ScoreFinding> findings;
+    // From the practice record, set by the caller; none when the score was never practised.
+    std::optional<PracticeRun> bestPractice;
+    std::optional<PracticeRun> lastPractice;
 
     // The entry's position suffix is dropped. A score is read whole once, within the limit the
     // player itself keeps, to count its rows and estimate its time.

@@ -1,5 +1,7 @@
 #include "library/frmProperties.h"
 
+#include "score/PracticeRunText.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -32,6 +34,10 @@ frmProperties::frmProperties(const FileProperties& p, QWidget* owner) : QDialog(
             addRow(QStringLiteral("检 查："),
                    FileProperties::findingsText(p.findings, kMaxFindingLines));
         }
+        if (p.bestPractice)
+            addRow(QStringLiteral("最好成绩："), PracticeRunText::summary(*p.bestPractice));
+        if (p.lastPractice)
+            addRow(QStringLiteral("最近练习："), PracticeRunText::summary(*p.lastPractice));
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));

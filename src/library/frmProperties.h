@@ -1,6 +1,6 @@
 #pragma once
 // The properties of a list entry's file: full path, size and modification time, and for a score
-// its header rows, row count and estimated playing time.
+// its header rows, row count, estimated playing time, check and practice results.
 #include "library/FileProperties.h"
 
 #include <QDialog>

@@ -2,6 +2,7 @@
 // of 10,000 entries and 500 favorites, against the same keys written with one rewrite of the
 // file per key, and read with one parse of the file per key, as a profile-file API does.
 //   build/bench/settings/bench_settings_file [entries] [favorites] [folder]
+#include "BenchClock.h"
 #include "app/MainWindowSettings.h"
 #include "app/frmMain.h"
 #include "core/CIni.h"
@@ -14,7 +15,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -24,18 +24,6 @@
 namespace {
 
 constexpr int kRuns = 7;
-
-double median(std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
-template <typename F> double timeMs(F&& f) {
-    QElapsedTimer clock;
-    clock.start();
-    f();
-    return clock.nsecsElapsed() / 1e6;
-}
 
 QString entry(int k) {
     return QString("/home/user/乐谱/第%1集/曲目 %2.piano").arg(k / 100).arg(k);

@@ -32,6 +32,7 @@ public:
         if (onStrike) onStrike(keyIndex);
     }
     void ResetKeyboard() override {}
+    void playRest() override {}
     void drawKeyReleased(int) override {}
     void setIsAgain(bool) override {}
     std::function<void(int)> onStrike;

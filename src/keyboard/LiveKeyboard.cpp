@@ -29,6 +29,12 @@ void LiveKeyboard::ResetKeyboard() {
     emit keysReset();
 }
 
+void LiveKeyboard::playRest() {
+    if (!polyphonic()) return ResetKeyboard();
+    // The score strikes single notes; a key the player holds, or the pedal holds, sounds on.
+    if (!poly_.isSounding(single_.intLastKey())) single_.silence();
+}
+
 void LiveKeyboard::drawKeyReleased(int keyIndex) {
     if (validKey(keyIndex)) emit keyReleasedLook(keyIndex);
 }

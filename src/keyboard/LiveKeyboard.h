@@ -25,6 +25,7 @@ public:
     void StrikeKey(int keyIndex) override;
     // Silences and draws released every key and lifts the sustain pedal; intLastKey stays.
     void ResetKeyboard() override;
+    void playRest() override;
     void drawKeyReleased(int keyIndex) override;
     void setIsAgain(bool again) override { single_.isAgain = again; }
 

@@ -2,6 +2,11 @@
 
 #include "core/NoteTable.h"
 
+void SingleNote::silence() {
+    if (sent_)
+        sound_.midi().NoteOff(sent_->channel, NoteTable::baseNote(intLastKey_), sent_->shift);
+}
+
 bool SingleNote::strike(int keyIndex, int velocity) {
     if (keyIndex == intLastKey_ && !isAgain) return false;
     MMidiOut& midi = sound_.midi();

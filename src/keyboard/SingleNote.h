@@ -12,6 +12,8 @@ public:
     // Note-off for the key struck last and note-on for this one, unless it is that key and
     // isAgain is false; true when it sounded. The strike clears isAgain.
     bool strike(int keyIndex, int velocity);
+    // Note-off for the key struck last, where its note went out; nothing before the first strike.
+    void silence();
     int intLastKey() const { return intLastKey_; }
 
     bool isAgain = false;

@@ -165,7 +165,7 @@ void PlaybackEngine::tick(qint64 slot) {
         if (hold >= 1) return beginHold(slot, hold, key);
         finishTick(key);
     } else if (key == ScoreRow::kRest) {
-        keyboard_.ResetKeyboard();
+        keyboard_.playRest();
         if (hold >= 1) return beginHold(slot, hold, -1);
         finishTick(-1);
     } else {

@@ -83,6 +83,33 @@ TEST_F(PolyphonicPlayingTest, AScoreStillPlaysOneNoteAtATime) {
     EXPECT_EQ(backend.sent, (QList<Sent>{off(note(0)), on(note(50)), off(note(50)), on(note(52))}));
 }
 
+TEST_F(PolyphonicPlayingTest, AScoresRestStopsItsOwnNoteAndLeavesThePlayersKeysAndPedal) {
+    keys.Form_KeyDown(VirtualKey::Tab, 0, false);
+    keys.Form_KeyDown('A', 0, false);
+    keys.Form_KeyDown('S', 0, false);
+    keys.Form_KeyUp('S', 0, false); // held by the pedal
+    live.StrikeKey(50);             // the score's note
+    backend.sent.clear();
+    live.playRest();
+    EXPECT_EQ(backend.sent, QList<Sent>{off(note(50))});
+    // A note the score strikes on a key the player holds is the player's too: it sounds on.
+    live.StrikeKey(aKey);
+    backend.sent.clear();
+    live.playRest();
+    EXPECT_TRUE(backend.sent.isEmpty());
+    keys.Form_KeyUp(VirtualKey::Tab, 0, false);
+    EXPECT_EQ(backend.sent, (QList<Sent>{pedal(0), off(note(sKey))}));
+}
+
+TEST_F(PolyphonicPlayingTest, InSingleNotePlayingARestReleasesEveryKey) {
+    polyphonic = false;
+    keys.Form_KeyDown('A', 0, false);
+    backend.sent.clear();
+    live.playRest();
+    EXPECT_EQ(backend.sent.size(), NoteTable::kKeyCount);
+    EXPECT_TRUE(backend.sent.contains(off(note(aKey))));
+}
+
 TEST_F(PolyphonicPlayingTest, ThePedalDoesNothingInMonophonicPlaying) {
     polyphonic = false;
     keys.Form_KeyDown(VirtualKey::Tab, 0, false);

@@ -12,7 +12,7 @@ class LoggedKeyboard : public KeyboardPort {
 public:
     struct Call {
         qint64 ms;
-        QString what; // "strike", "reset", "released"
+        QString what; // "strike", "reset", "rest", "released"
         int key;
         bool operator==(const Call&) const = default;
     };
@@ -27,6 +27,10 @@ public:
     void ResetKeyboard() override {
         calls.append({time_.nowMs(), QStringLiteral("reset"), -1});
         live_.ResetKeyboard();
+    }
+    void playRest() override {
+        calls.append({time_.nowMs(), QStringLiteral("rest"), -1});
+        live_.playRest();
     }
     void drawKeyReleased(int keyIndex) override {
         calls.append({time_.nowMs(), QStringLiteral("released"), keyIndex});

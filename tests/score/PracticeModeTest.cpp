@@ -45,7 +45,7 @@ TEST_F(PracticeModeTest, EachNoteWaitsForItsKeyAndTheRestGoesOnFromTheStrike) {
     rig.time.advanceToMs(7199);
     EXPECT_EQ(rig.keyboard.callsOf("reset").size(), 1); // the load's
     rig.time.advanceToMs(8200);                         // the rest passes at its own length
-    EXPECT_EQ(rig.keyboard.callsOf("reset"), QList<Call>({{0, "reset", -1}, {7200, "reset", -1}}));
+    EXPECT_EQ(rig.keyboard.callsOf("rest"), QList<Call>({{7200, "rest", -1}}));
     EXPECT_EQ(due(), 43);
     rig.engine.keyStruck(43);
     rig.time.advanceToMs(10'000);
@@ -83,7 +83,7 @@ TEST_F(PracticeModeTest, ASeekOrStopWhileWaitingEndsTheWait) {
     rig.engine.setLngCurrentRow(3);
     EXPECT_EQ(due(), -1);
     rig.time.advanceToMs(1000); // the timer that rested fires at once: the rest, then "3"
-    EXPECT_EQ(rig.keyboard.callsOf("reset").size(), 2);
+    EXPECT_EQ(rig.keyboard.callsOf("rest").size(), 1);
     rig.time.advanceToMs(1500);
     EXPECT_EQ(due(), 43);
     rig.engine.Stop();

@@ -74,6 +74,7 @@ void PlaybackEngine::setLngCurrentRow(qint32 row) {
     endHoldEarly();
     endWait(false);
     lngCurrentRow_ = std::max<qint32>(0, row);
+    cueNextNote();
 }
 
 void PlaybackEngine::Play() {
@@ -82,6 +83,7 @@ void PlaybackEngine::Play() {
     ++timerGeneration_;
     gridStart_ = time_.now();
     scheduleFrom(1);
+    cueNextNote();
 }
 
 void PlaybackEngine::Pause() {
@@ -199,24 +201,37 @@ void PlaybackEngine::endHoldEarly() {
 }
 
 void PlaybackEngine::awaitStrike(int keyIndex) {
-    practice_.expect(keyIndex, lngCurrentRow_);
+    practice_.arrive(lngCurrentRow_, keyIndex);
     playTimer_->stop();
     publishDue();
     refreshPlayedTime();
 }
 
 void PlaybackEngine::keyStruck(int keyIndex) {
-    const qint32 row = practice_.dueRow();
-    if (!practice_.strike(keyIndex)) return;
+    // A box shown inside a tick runs events: the strike is heard but not judged meanwhile.
+    if (inTick_) return;
+    const std::optional<DueNote> due = practice_.due();
+    if (practice_.strike(keyIndex) == StrikeJudge::Verdict::Right) takeNote(*due);
+}
+
+void PlaybackEngine::takeNote(const DueNote& note) {
+    const qint32 hold = ScoreTiming::holdMilliseconds(
+        score_.MaxDurationCode, score_.rows[note.row].DurationCode, score_.interval);
+    if (!note.waiting) {
+        // Ahead of the score: what it still holds ends, and the rows up to the note are passed.
+        const quint64 generation = timerGeneration_;
+        endHoldEarly();
+        lngCurrentRow_ = note.row;
+        emit progressValueChanged(lngCurrentRow_);
+        applyChangesBefore(note.row);
+        // A box about a failing instrument change runs events, which may have stopped playing.
+        if (generation != timerGeneration_) return;
+    }
+    practice_.lookAhead(score_.rows, note.row);
     publishDue();
     // The note's length runs from the strike, on a grid that starts there. The key is the user's:
     // its look follows the user's release, not the end of the note.
     gridStart_ = time_.now();
-    const qint32 hold =
-        row < score_.rowCount()
-            ? ScoreTiming::holdMilliseconds(score_.MaxDurationCode, score_.rows[row].DurationCode,
-                                            score_.interval)
-            : 0;
     if (hold >= 1)
         beginHold(0, hold, -1);
     else
@@ -224,13 +239,20 @@ void PlaybackEngine::keyStruck(int keyIndex) {
     scheduleFrom(1);
 }
 
+void PlaybackEngine::cueNextNote() {
+    if (!practice_.enabled() || !timerRunning_) return;
+    practice_.lookAhead(score_.rows, lngCurrentRow_);
+    publishDue();
+}
+
 void PlaybackEngine::endWait(bool replayRow) {
-    if (!practice_.isWaiting()) return;
-    if (replayRow) lngCurrentRow_ = practice_.dueRow() - 1;
+    if (!practice_.due()) return;
+    const bool waited = practice_.isWaiting();
+    if (waited && replayRow) lngCurrentRow_ = practice_.dueRow() - 1;
     practice_.clearDue();
     publishDue();
     // The play timer rested while the note waited.
-    if (timerRunning_) scheduleFrom(0);
+    if (waited && timerRunning_) scheduleFrom(0);
 }
 
 void PlaybackEngine::setPracticeMode(bool on) {
@@ -238,6 +260,7 @@ void PlaybackEngine::setPracticeMode(bool on) {
     // A note that waits is played as playback plays it.
     endWait(true);
     practice_.setEnabled(on);
+    cueNextNote();
 }
 
 void PlaybackEngine::publishDue() {
@@ -279,9 +302,12 @@ void PlaybackEngine::switchPlayedTimeMode() {
 
 void PlaybackEngine::endOfScore() {
     // Told after the playing list has moved on, so that the next score's messages do not hide it.
-    const QString practiceSummary = practice_.enabled() ? practice_.summary() : QString();
-    const auto tellSummary = qScopeGuard([this, practiceSummary] {
-        if (!practiceSummary.isEmpty()) emit statusChanged(practiceSummary);
+    const std::optional<PracticeRun> run =
+        practice_.enabled() ? std::optional(practice_.tally().run()) : std::nullopt;
+    const auto tellRun = qScopeGuard([this, run] {
+        if (!run) return;
+        emit practiceFinished(*run);
+        emit statusChanged(PracticeTally::summary(*run));
     });
     const quint64 loadsBefore = loadCount_;
     const EndOfScore::Decision decision = EndOfScore::decide(listMode_, playingList_, uniform_);

@@ -13,9 +13,11 @@
 // turn of the event loop against the state it finds. A tick never overlaps another.
 //
 // Practice mode: a note row strikes nothing; the play timer rests until the user strikes the
-// row's key (keyStruck). The note's length then starts from that strike, on a grid that starts
-// there. Pause, Stop, a seek, a new load or Close while waiting end the wait; Pause goes back to
-// before the waiting row, so that Play asks for that note again.
+// row's key (keyStruck). The player may also strike it before the score gets there, while the
+// note before still sounds or during a rest before it: the score then goes straight to that note.
+// Either way the note's length starts from the strike, on a grid that starts there. Pause, Stop,
+// a seek, a new load or Close end the wait; Pause goes back to before the waiting row, so that
+// Play asks for that note again.
 #include "core/NoteTable.h"
 #include "core/SoundSettings.h"
 #include "platform/MessageSink.h"
@@ -88,7 +90,8 @@ public:
     void setPracticeMode(bool on);
     const PracticeMode& practice() const { return practice_; }
     // A key the user struck (computer keyboard, pointer or any other road into the strike): in
-    // practice mode the due note goes on when it is its key; any other key only counts as wrong.
+    // practice mode the due note is taken when it is its key, waited at or not yet reached; any
+    // other key only counts as wrong. Strikes while paused or stopped count neither way.
     void keyStruck(int keyIndex);
 
 signals:
@@ -109,9 +112,11 @@ signals:
     void playEntryRequested(const QString& entry);
     // The completion action "退出Tonvale": unload the main window.
     void exitRequested();
-    // Practice mode: the key and the row that wait to be struck; -1 when none.
+    // Practice mode: the key and the row to strike next; -1 when none.
     void dueKeyChanged(int keyIndex);
     void dueRowChanged(int row);
+    // Practice mode: the score came to its end; the figures of the run.
+    void practiceFinished(const PracticeRun& run);
 
 private:
     using Nanos = std::chrono::nanoseconds;
@@ -124,7 +129,11 @@ private:
     void finishTick(int releaseKey);
     void endHoldEarly();
     void awaitStrike(int keyIndex);
-    // Ends a wait for a strike; `replayRow`: the next tick plays the waiting row again.
+    // The player struck the due note: the score goes on from this strike.
+    void takeNote(const DueNote& note);
+    // While playing in practice mode, the next note after the position is due.
+    void cueNextNote();
+    // Nothing is due any more; `replayRow`: the next tick plays a waiting row again.
     void endWait(bool replayRow);
     void publishDue();
     void switchTimerOff();

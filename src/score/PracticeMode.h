@@ -1,8 +1,11 @@
 #pragma once
-// Practice mode ("跟弹") as the playback engine keeps it: whether it is on, the note row that
-// waits for the user to strike its key, and the count of the run: notes hit at the first try and
-// wrong keys struck while a note was due.
-#include <QString>
+// Practice mode ("跟弹") as the playback engine keeps it: whether it is on, the note the player
+// is to strike next, and the count of the run. The player may strike that note before the score
+// reaches it (while the note before still sounds, or during a rest before it): a player a little
+// ahead of the written lengths is followed, not dropped.
+#include "score/DueNote.h"
+#include "score/PracticeTally.h"
+#include "score/StrikeJudge.h"
 
 class PracticeMode {
 public:
@@ -10,32 +13,28 @@ public:
     // Switching it on starts a new count.
     void setEnabled(bool on);
 
-    // The note of `row` is due until its key is struck.
-    void expect(int keyIndex, qint32 row);
-    bool isWaiting() const { return dueKey_ >= 0; }
+    // The next note after `row` becomes the one to strike; none when no note follows.
+    void lookAhead(const QList<ScoreRow>& rows, qint32 row);
+    // The score has reached the note of `row` and waits for its key.
+    void arrive(qint32 row, int keyIndex);
+    // Nothing is due any more.
+    void clearDue() { due_.reset(); }
+
+    const std::optional<DueNote>& due() const { return due_; }
+    bool isWaiting() const { return due_ && due_->waiting; }
     // -1 when nothing is due.
-    int dueKey() const { return dueKey_; }
-    qint32 dueRow() const { return dueRow_; }
-    // Nothing is due any more; a strike before it counted no hit.
-    void clearDue();
+    int dueKey() const { return due_ ? due_->key : -1; }
+    qint32 dueRow() const { return due_ ? due_->row : -1; }
 
-    // A key the user struck: true when it is the due note, which is then no longer due. A strike
-    // while nothing is due counts neither way.
-    bool strike(int keyIndex);
+    // A key the player struck, judged against the due note and counted. A right one takes the
+    // note, which is then no longer due.
+    StrikeJudge::Verdict strike(int keyIndex);
 
-    void resetCount();
-    int firstTryHits() const { return firstTryHits_; }
-    int wrongKeys() const { return wrongKeys_; }
-    // The status text at the end of a score.
-    QString summary() const;
+    const PracticeTally& tally() const { return tally_; }
+    void resetCount() { tally_.reset(); }
 
 private:
     bool enabled_ = false;
-    int dueKey_ = -1;
-    qint32 dueRow_ = -1;
-    // The row asked for last, and whether a wrong key was struck while it was due.
-    qint32 lastRow_ = -1;
-    bool missedDue_ = false;
-    int firstTryHits_ = 0;
-    int wrongKeys_ = 0;
+    std::optional<DueNote> due_;
+    PracticeTally tally_;
 };

@@ -6,6 +6,7 @@
 // files: how many files to generate (default 100000, half of them scores); the tree is built in a
 // temporary folder inside the parent folder (default: the system's temporary folder) and removed
 // afterwards.
+#include "core/StatusLine.h"
 #include "library/CScanFiles.h"
 #include "library/FolderScanCommands.h"
 #include "library/ListPair.h"
@@ -84,12 +85,11 @@ ScanFigures scan(const QString& root, Through through) {
     ListPair list;
     ListPair favorites;
     NoDialogs dialogs;
-    QString status;
+    StatusLine status;
     std::optional<FolderScanCommands> commands;
     if (through == Through::Command) {
         commands.emplace(scanner, list, favorites, dialogs, root);
-        commands->setStatusLine(
-            {[&] { return status; }, [&](const QString& text) { status = text; }});
+        commands->setStatusLine(&status);
     }
     ScanFigures figures;
     const qint64 before = scanner.FileCount();

@@ -8,6 +8,7 @@
 #include "core/NoteTable.h"
 #include "core/ProgramOptions.h"
 #include "core/SoundSettings.h"
+#include "core/StatusLine.h"
 #include "keyboard/CommandKeys.h"
 #include "keyboard/ComputerKeys.h"
 #include "keyboard/KeyMap.h"
@@ -27,6 +28,7 @@ struct FeatureObjects {
     FeatureObjects& operator=(const FeatureObjects&) = delete;
 
     ProgramOptions options;
+    StatusLine status;
     NoteTable noteTable;
     MMidiOut midi;
     SoundSettings sound;

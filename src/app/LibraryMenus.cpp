@@ -30,9 +30,7 @@ LibraryMenus::LibraryMenus(Parts parts) : QObject(&parts.window), p_(parts) {
 
     scans_ = new FolderScanCommands(scanFile_, p_.playingList, p_.favorites,
                                     p_.services.fileDialogs, p_.services.paths.GetAppPath(), this);
-    QLabel* status = p_.statusBar.lblStatus;
-    scans_->setStatusLine({[status] { return status->text(); },
-                           [status](const QString& text) { status->setText(text); }});
+    scans_->setStatusLine(&p_.status);
     new ScanStopIcon(*scans_, p_.statusBar.imgFileIcon, Qt::PointingHandCursor, this);
 }
 

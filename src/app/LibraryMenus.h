@@ -18,6 +18,7 @@ class PlaybackEngine;
 class RecentFiles;
 class RecentFilesMenu;
 class StatusBarView;
+class StatusLine;
 
 class LibraryMenus : public QObject {
     Q_OBJECT
@@ -32,6 +33,7 @@ public:
         const AppServices& services;
         MenuBarView& menuBar;
         StatusBarView& statusBar;
+        StatusLine& status;
         QWidget& window; // owns the dialogs
     };
 

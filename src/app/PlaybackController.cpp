@@ -4,6 +4,7 @@
 #include "app/MenuBarView.h"
 #include "app/StatusBarView.h"
 #include "app/TransportBar.h"
+#include "core/StatusLine.h"
 #include "keyboard/KeyMap.h"
 #include "library/FileOpener.h"
 #include "score/Recorder.h"
@@ -38,7 +39,7 @@ void PlaybackController::wireTransport() {
     Transport& transport = p_.transport;
     new TransportBar(transport, p_.engine, p_.container.picControlBar(),
                      p_.container.trkProgressBar(), p_.statusBar.lblPlayedTime, this);
-    connect(&transport, &Transport::statusChanged, p_.statusBar.lblStatus, &QLabel::setText);
+    connect(&transport, &Transport::statusChanged, &p_.status, &StatusLine::show);
     connect(&transport, &Transport::playEntryRequested, this,
             [this](const QString& entry) { p_.opener.playAllFiles(entry, true, true); });
     connect(&transport, &Transport::closeRequested, this, &PlaybackController::closeScore);

@@ -17,6 +17,7 @@ class QWidget;
 class Recorder;
 class ScoreView;
 class StatusBarView;
+class StatusLine;
 class Transport;
 
 class PlaybackController : public QObject {
@@ -35,6 +36,7 @@ public:
         QWidget& window;
         BottomContainer& container;
         StatusBarView& statusBar;
+        StatusLine& status;
         QLabel& caption; // lblShowLRC
     };
 

@@ -2,24 +2,26 @@
 
 #include "app/PianoKeyboard.h"
 #include "core/MainMenus.h"
+#include "core/StatusLine.h"
 #include "keyboard/LiveKeyboard.h"
 #include "keyboard/PointerGestures.h"
 #include "score/PlaybackEngine.h"
 #include "score/ScoreView.h"
 
-PracticeController::PracticeController(const MainMenus& menus, PlaybackEngine& engine,
-                                       const LiveKeyboard& live, PointerGestures& pointer,
-                                       PianoKeyboard& keyboard, ScoreView& scoreView,
-                                       QObject* parent)
-    : QObject(parent) {
-    MenuItem* entry = menus.item(MenuEntry::PlayPractice);
-    menus.makeToggle(MenuEntry::PlayPractice, this);
+PracticeController::PracticeController(Parts p, QObject* parent) : QObject(parent) {
+    MenuItem* entry = p.menus.item(MenuEntry::PlayPractice);
+    p.menus.makeToggle(MenuEntry::PlayPractice, this);
     // The settings load checks the entry too.
+    PlaybackEngine& engine = p.engine;
+    PointerGestures& pointer = p.pointer;
     connect(entry, &MenuItem::changed, this, [entry, &engine, &pointer] {
         engine.setPracticeMode(entry->checked());
         pointer.setPressesAlwaysSound(entry->checked());
     });
-    connect(&live, &LiveKeyboard::noteStruck, &engine, &PlaybackEngine::keyStruck);
-    connect(&engine, &PlaybackEngine::dueKeyChanged, &keyboard, &PianoKeyboard::setDueKey);
-    connect(&engine, &PlaybackEngine::dueRowChanged, &scoreView, &ScoreView::setMarkedRow);
+    connect(&p.live, &LiveKeyboard::noteStruck, &engine, &PlaybackEngine::keyStruck);
+    connect(&engine, &PlaybackEngine::dueKeyChanged, &p.keyboard, &PianoKeyboard::setDueKey);
+    connect(&engine, &PlaybackEngine::dueRowChanged, &p.scoreView, &ScoreView::setMarkedRow);
+    StatusLine& status = p.status;
+    connect(&engine, &PlaybackEngine::practiceFinished, this,
+            [&status](const PracticeRun& run) { status.tell(PracticeTally::summary(run)); });
 }

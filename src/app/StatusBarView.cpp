@@ -1,5 +1,7 @@
 #include "app/StatusBarView.h"
 
+#include "core/StatusLine.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -28,11 +30,13 @@ QLabel* badge(const QColor& colour, QWidget* parent) {
 }
 } // namespace
 
-StatusBarView::StatusBarView(QWidget* picStatusBar) : QObject(picStatusBar) {
+StatusBarView::StatusBarView(QWidget* picStatusBar, const StatusLine& status)
+    : QObject(picStatusBar) {
     auto* row = new QHBoxLayout(picStatusBar);
     row->setContentsMargins(6, 1, 6, 0);
     row->setSpacing(4);
-    lblStatus = new QLabel(QStringLiteral("准备..."), picStatusBar);
+    lblStatus = new QLabel(status.text(), picStatusBar);
+    connect(&status, &StatusLine::textChanged, lblStatus, &QLabel::setText);
     lblPlayedTime = new QLabel(QStringLiteral("已用时间 / 总时间"), picStatusBar);
     lblSoundOutput = new QLabel(picStatusBar);
     lblSoundOutput->setStyleSheet(QStringLiteral("color: #a01010"));

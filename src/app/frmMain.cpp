@@ -9,6 +9,7 @@
 #include "app/MenuBarView.h"
 #include "app/MidiFileWiring.h"
 #include "app/MidiInputBox.h"
+#include "app/NoticeLabel.h"
 #include "app/OptionsController.h"
 #include "app/PianoKeyFilter.h"
 #include "app/PianoKeyboard.h"
@@ -60,26 +61,21 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
             &PianoKeyboard::followPointer);
     (new DamperLabel(f.pointer, surface))->setGeometry(kDamperGeometry);
     parts_.container = new BottomContainer(surface);
-    parts_.statusBar = new StatusBarView(parts_.container->picStatusBar());
-    QLabel* status = parts_.statusBar->lblStatus;
-    connect(&f.sound, &SoundSettings::soundOutputNoteChanged, parts_.statusBar,
-            &StatusBarView::showSoundOutputNote);
-    connect(&f.sound, &SoundSettings::deviceNote, status, &QLabel::setText);
-    if (midiInput_)
-        connect(midiInput_, &MidiKeyboardInput::statusMessage, status, &QLabel::setText);
+    wireStatus();
     auto* lblShowLRC = new QLabel(surface);
     lblShowLRC->setObjectName(QStringLiteral("lblShowLRC"));
     lblShowLRC->setGeometry(kCaptionGeometry);
     wireRecorder();
     new ViewBars(f.menus, *parts_.container, *this);
-    playback_ = new PlaybackController({f.transport, f.engine, f.opener, f.menus, f.recorder,
-                                        f.noteTable, f.keyMap, services_.messages, *menuBarView,
-                                        *this, *parts_.container, *parts_.statusBar, *lblShowLRC},
-                                       this);
+    playback_ = new PlaybackController(
+        {f.transport, f.engine, f.opener, f.menus, f.recorder, f.noteTable, f.keyMap,
+         services_.messages, *menuBarView, *this, *parts_.container, *parts_.statusBar, f.status,
+         *lblShowLRC},
+        this);
     parts_.scoreView = playback_->scoreView();
     parts_.libraryMenus =
         new LibraryMenus({f.engine, f.opener, f.playingList, f.favorites, f.recentFiles, f.menus,
-                          services_, *menuBarView, *parts_.statusBar, *this});
+                          services_, *menuBarView, *parts_.statusBar, f.status, *this});
     parts_.library =
         new LibraryController({f.opener, f.engine, f.playingList, f.favorites, f.recentFiles,
                                f.options, f.menus, f.transport, f.sound, f.noteTable,
@@ -104,8 +100,9 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     new PianoKeyFilter(*this, f.computerKeys, this);
     new KeyLabelController(
         {f.menus, f.keyMap, f.noteTable, *parts_.keyboard, services_.capsLockState, *this});
-    new PracticeController(f.menus, f.engine, f.live, f.pointer, *parts_.keyboard,
-                           *parts_.scoreView, this);
+    new PracticeController({f.menus, f.engine, f.live, f.pointer, f.status, *parts_.keyboard,
+                            *parts_.scoreView},
+                           this);
     wirePracticeRecord();
 }
 
@@ -115,9 +112,28 @@ frmMain::~frmMain() {
     delete recordingStatus_;
 }
 
+// What the program has to say goes through the status line. What a person must see also stands
+// as a notice over the keys, since the status bar is hidden on a first start.
+void frmMain::wireStatus() {
+    FeatureObjects& f = features_;
+    parts_.statusBar = new StatusBarView(parts_.container->picStatusBar(), f.status);
+    parts_.notice = new NoticeLabel(f.status, *parts_.keyboard, *this);
+    connect(&f.sound, &SoundSettings::soundOutputNoteChanged, this, [this](const QString& note) {
+        parts_.statusBar->showSoundOutputNote(note);
+        StatusLine& status = features_.status;
+        if (!note.isEmpty())
+            status.notify(note);
+        else if (status.notice() == SoundSettings::noSoundOutputText())
+            status.dismissNotice(); // the sound came back
+    });
+    connect(&f.sound, &SoundSettings::deviceNote, &f.status, &StatusLine::tell);
+    if (midiInput_)
+        connect(midiInput_, &MidiKeyboardInput::statusMessage, &f.status, &StatusLine::tell);
+}
+
 void frmMain::wireRecorder() {
     FeatureObjects& f = features_;
-    recordingStatus_ = new RecordingStatusView(f.recorder, parts_.statusBar->lblStatus,
+    recordingStatus_ = new RecordingStatusView(f.recorder, f.status, parts_.statusBar->lblStatus,
                                                Qt::PointingHandCursor, this);
     connect(f.menus.item(MenuEntry::FileRecord), &MenuItem::triggered, this,
             [this, &f] { frmRecordSetting::Start(f.recorder, f.sound, this); });
@@ -134,8 +150,8 @@ void frmMain::wireRecorder() {
 // View ▸ 练习记录 shows the playing score's runs; the record reports in the status bar.
 void frmMain::wirePracticeRecord() {
     FeatureObjects& f = features_;
-    connect(&f.practiceRecord, &PracticeRecord::statusMessage, parts_.statusBar->lblStatus,
-            &QLabel::setText);
+    // A damaged or unsaved record is told where it is seen, with the status bar hidden too.
+    connect(&f.practiceRecord, &PracticeRecord::statusMessage, &f.status, &StatusLine::tell);
     connect(f.menus.item(MenuEntry::ViewPracticeRecord), &MenuItem::triggered, this, [this, &f] {
         frmPracticeRecord::Start(f.practiceRecord, f.engine.score().strPlayingFile, this);
     });

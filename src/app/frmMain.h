@@ -14,6 +14,7 @@ class LibraryController;
 class LibraryMenus;
 class MainWindowSettings;
 class MidiKeyboardInput;
+class NoticeLabel;
 class OptionsController;
 class PianoKeyboard;
 class PlaybackController;
@@ -35,6 +36,7 @@ public:
         PianoKeyboard* keyboard = nullptr;
         BottomContainer* container = nullptr;
         StatusBarView* statusBar = nullptr;
+        NoticeLabel* notice = nullptr;
         ScoreView* scoreView = nullptr;
         LibraryController* library = nullptr;
         LibraryMenus* libraryMenus = nullptr;
@@ -66,6 +68,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void wireStatus();
     void wireRecorder();
     void wireKeys();
     void wireLibrary();

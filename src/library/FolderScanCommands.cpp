@@ -1,5 +1,6 @@
 #include "library/FolderScanCommands.h"
 
+#include "core/StatusLine.h"
 #include "library/CScanFiles.h"
 #include "library/ListPair.h"
 #include "library/MDriveInfo.h"
@@ -26,12 +27,8 @@ FolderScanCommands::FolderScanCommands(CScanFiles& scanner, ListPair& playingLis
     connect(&addFoundSoon_, &QTimer::timeout, this, &FolderScanCommands::addFound);
 }
 
-QString FolderScanCommands::statusText() const {
-    return status_.text ? status_.text() : QString();
-}
-
 void FolderScanCommands::showStatus(const QString& text) const {
-    if (status_.setText) status_.setText(text);
+    if (status_) status_->showActivity(this, text);
 }
 
 void FolderScanCommands::begin() {
@@ -39,39 +36,37 @@ void FolderScanCommands::begin() {
     if (iconHolders_++ == 0) emit stopIconChanged(true);
 }
 
-void FolderScanCommands::end(const QString& tag) {
-    showStatus(tag);
-    if (iconHolders_ > 0 && --iconHolders_ == 0) emit stopIconChanged(false);
+void FolderScanCommands::end() {
+    if (iconHolders_ == 0 || --iconHolders_ > 0) return;
+    if (status_) status_->endActivity(this);
+    emit stopIconChanged(false);
 }
 
-void FolderScanCommands::startScan(const QStringList& roots, const QString& tag,
-                                   const QStringList& skippedFolders) {
+void FolderScanCommands::startScan(const QStringList& roots, const QStringList& skippedFolders) {
     showStatus(startingText());
-    tags_.insert(scanner_.startScanOfRoots(roots, true, kScores, false, skippedFolders), tag);
+    scans_.insert(scanner_.startScanOfRoots(roots, true, kScores, false, skippedFolders));
 }
 
 void FolderScanCommands::addFolder() {
     begin();
-    const QString tag = statusText();
     // The browser is modal but the loop runs meanwhile: a scan already running goes on.
     const QString folder =
         dialogs_.getExistingDirectory(QStringLiteral("请选择要添加的目录："), startFolder_);
     if (folder.isEmpty()) {
-        end(tag);
+        end();
         return;
     }
-    startScan({folder}, tag);
+    startScan({folder});
 }
 
 void FolderScanCommands::scanDroppedFolder(const QString& path) {
     begin();
-    startScan({path}, statusText());
+    startScan({path});
 }
 
 void FolderScanCommands::searchAllDrives() {
     begin();
-    startScan(drives_ ? drives_() : QStringList(), statusText(),
-              skipped_ ? skipped_() : QStringList());
+    startScan(drives_ ? drives_() : QStringList(), skipped_ ? skipped_() : QStringList());
 }
 
 void FolderScanCommands::stopSearch() {
@@ -81,11 +76,7 @@ void FolderScanCommands::stopSearch() {
 
 void FolderScanCommands::scanFinished(int scanId) {
     addFound();
-    const auto tag = tags_.constFind(scanId);
-    if (tag == tags_.constEnd()) return;
-    const QString text = *tag;
-    tags_.erase(tag);
-    end(text);
+    if (scans_.remove(scanId)) end();
 }
 
 void FolderScanCommands::fileFound(const QString& path) {

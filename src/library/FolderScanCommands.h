@@ -1,10 +1,10 @@
 #pragma once
 // The commands that fill the active list with the scores found on disk: adding a folder (asked
-// for, or dropped on the window) and searching every drive. While a scan runs the status line
-// names each folder entered and the status icon is a stop button; when a scan ends the status
-// line shows again what it showed before that scan began.
-#include <QHash>
+// for, or dropped on the window) and searching every drive. While scans run the status line
+// names each folder entered and the status icon is a stop button; when the last scan ends the
+// status line shows the program's state again.
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -12,14 +12,11 @@
 class CScanFiles;
 class FileDialogs;
 class ListPair;
+class StatusLine;
 
 class FolderScanCommands : public QObject {
     Q_OBJECT
 public:
-    struct StatusLine {
-        std::function<QString()> text;
-        std::function<void(const QString&)> setText;
-    };
     using DriveList = std::function<QStringList()>;
     using ActiveList = std::function<int()>;
 
@@ -30,7 +27,8 @@ public:
     FolderScanCommands(CScanFiles& scanner, ListPair& playingList, ListPair& favorites,
                        FileDialogs& dialogs, const QString& startFolder, QObject* parent = nullptr);
 
-    void setStatusLine(StatusLine status) { status_ = std::move(status); }
+    // Unset, the scans name no folders. It must outlive the commands or be unset first.
+    void setStatusLine(StatusLine* status) { status_ = status; }
     // The roots a search walks, the mounted disk file systems unless set, and the folders whose
     // file systems it leaves out, the virtual ones (/proc, /sys, /dev, /run ...) unless set.
     void setDriveList(DriveList drives) { drives_ = std::move(drives); }
@@ -58,14 +56,12 @@ signals:
 
 private:
     void begin();
-    void startScan(const QStringList& roots, const QString& tag,
-                   const QStringList& skippedFolders = {});
-    void end(const QString& tag);
+    void startScan(const QStringList& roots, const QStringList& skippedFolders = {});
+    void end();
     void scanFinished(int scanId);
     void fileFound(const QString& path);
     // Adds what was found since the last time, in one insertion.
     void addFound();
-    QString statusText() const;
     void showStatus(const QString& text) const;
 
     CScanFiles& scanner_;
@@ -73,14 +69,14 @@ private:
     ListPair& favorites_;
     FileDialogs& dialogs_;
     QString startFolder_;
-    StatusLine status_;
+    StatusLine* status_ = nullptr;
     DriveList drives_;
     DriveList skipped_;
     ActiveList activeList_;
     bool blnStopSearch_ = false;
     int iconHolders_ = 0;
-    // The status text each running scan restores when it ends.
-    QHash<int, QString> tags_;
+    // The scans started here that still run.
+    QSet<int> scans_;
     // Scores found in the current turn of the scan and the list they go to; added once the turn
     // is over, so that a shown list lays out once per turn instead of once per file.
     QStringList found_;

@@ -305,9 +305,7 @@ void PlaybackEngine::endOfScore() {
     const std::optional<PracticeRun> run =
         practice_.enabled() ? std::optional(practice_.tally().run()) : std::nullopt;
     const auto tellRun = qScopeGuard([this, run] {
-        if (!run) return;
-        emit practiceFinished(*run);
-        emit statusChanged(PracticeTally::summary(*run));
+        if (run) emit practiceFinished(*run);
     });
     const quint64 loadsBefore = loadCount_;
     const EndOfScore::Decision decision = EndOfScore::decide(listMode_, playingList_, uniform_);

@@ -4,9 +4,10 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-RecordingStatusView::RecordingStatusView(Recorder& recorder, QLabel* lblStatus,
+RecordingStatusView::RecordingStatusView(Recorder& recorder, StatusLine& status, QLabel* lblStatus,
                                          const QCursor& pointer, QObject* parent)
-    : QObject(parent), recorder_(recorder), lblStatus_(lblStatus), pointer_(pointer),
+    : QObject(parent), recorder_(recorder), status_(status), lblStatus_(lblStatus),
+      pointer_(pointer),
       normalText_(lblStatus->palette().color(QPalette::WindowText)) {
     lblStatus_->installEventFilter(this);
     connect(&recorder_, &Recorder::recordingChanged, this, &RecordingStatusView::showRecording);
@@ -15,12 +16,11 @@ RecordingStatusView::RecordingStatusView(Recorder& recorder, QLabel* lblStatus,
 void RecordingStatusView::showRecording(bool recording) {
     if (!lblStatus_) return;
     if (recording) {
-        tag_ = lblStatus_->text();
-        lblStatus_->setText(Recorder::statusText());
+        status_.showActivity(this, Recorder::statusText());
         lblStatus_->setCursor(pointer_);
         return;
     }
-    lblStatus_->setText(tag_);
+    status_.endActivity(this);
     lblStatus_->unsetCursor();
     setHighlighted(false);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Shows a running recording in the main window's status label: the recording text (the label's
-// own text is kept and comes back afterwards), red and underlined under the pointer, and a
-// click on it saves the recording.
+// Shows a running recording in the main window's status label: the recording text stands in the
+// status line while the recording runs (the program's state shows again afterwards), red and
+// underlined under the pointer, and a click on it saves the recording.
+#include "core/StatusLine.h"
 #include "score/Recorder.h"
 
 #include <QColor>
@@ -14,12 +15,10 @@ class QLabel;
 class RecordingStatusView : public QObject {
     Q_OBJECT
 public:
-    // `pointer` is the label's mouse pointer while recording (the logo label's one).
-    RecordingStatusView(Recorder& recorder, QLabel* lblStatus, const QCursor& pointer,
-                        QObject* parent = nullptr);
-
-    // The label's text from before the recording (its tag).
-    QString tag() const { return tag_; }
+    // `lblStatus` shows `status`; `pointer` is its mouse pointer while recording (the logo
+    // label's one).
+    RecordingStatusView(Recorder& recorder, StatusLine& status, QLabel* lblStatus,
+                        const QCursor& pointer, QObject* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -29,9 +28,9 @@ private:
     void setHighlighted(bool highlighted);
 
     Recorder& recorder_;
+    StatusLine& status_;
     QPointer<QLabel> lblStatus_;
     QCursor pointer_;
-    QString tag_;
     // The bar's own text colour, which the label returns to.
     QColor normalText_;
 };

@@ -179,8 +179,9 @@ void Transport::setButtonsEnabled(bool enabled) {
     emit buttonsEnabledChanged(enabled);
 }
 
+// Every report goes out, also one equal to the last: the status line compares it with what the
+// bar shows, which others may have written since.
 void Transport::setStatus(const QString& text) {
-    if (status_ == text) return;
     status_ = text;
     emit statusChanged(text);
 }

@@ -90,7 +90,7 @@ TEST_F(LibraryMenusTest, TheOrganiserOpensFromTheMenuAndItsMovesReachTheMenu) {
 TEST_F(LibraryMenusTest, ADroppedFolderFillsTheActiveListAndTheStatusBarComesBack) {
     runProgram([this](frmMain& main) {
         QLabel* status = main.parts().statusBar->lblStatus;
-        status->setText("之前");
+        main.features().status.show("之前");
         main.parts().libraryMenus->scanDroppedFolder(dir.file("m") + "/");
         EXPECT_EQ(status->text(), FolderScanCommands::startingText());
         EXPECT_EQ(main.parts().statusBar->imgFileIcon->toolTip(), FolderScanCommands::stopToolTip());

@@ -308,16 +308,17 @@ class Desktop:
             f.write(text.replace("\n", "\r\n").encode("gbk"))
 
     def write_settings(self, bars=True, topmost="播放时(&P)", list_mode="循环播放(&C)",
-                       height_twips=7200):
+                       height_twips=7200, practice=False):
         """The settings file of an earlier run, so that the program starts quietly as on every
-        start after the first: no sample plays. `bars` shows every bar of the window."""
+        start after the first: no sample plays. `bars` shows every bar of the window; `practice`
+        leaves 跟弹 on."""
         checks = {name: 0 for name in (
             "每次退出时自动清除", "从不(&N)", "始终(&T)", "播放时(&P)", "循环播放(&C)",
             "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放", "静音(&M)", "关机",
             "休眠", "退出Tonvale")}
         for bar in ("进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)", "状态栏(&S)"):
             checks[bar] = int(bars)
-        checks.update({topmost: 1, list_mode: 1, "不操作": 1})
+        checks.update({topmost: 1, list_mode: 1, "不操作": 1, "跟弹(&T)": int(practice)})
         self.write_ini("程序设置.INI", "\n".join([
             "[窗体位置大小]", "Width=13050", f"Height={height_twips}", "Top=1500", "Left=3075",
             "[下拉框]", "ComDevies.ListIndex=0", "ComSounds.ListIndex=0", "ComChannel.ListIndex=0",

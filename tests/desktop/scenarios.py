@@ -435,6 +435,30 @@ def recording_status_text_stays_readable(d):
           "the status text cannot be read after the recording was dropped")
 
 
+@scenario()
+def practice_follows_a_player_ahead(d):
+    """跟弹 with the bars of a first start (the status bar hidden): a melody played with real key
+    presses a little ahead of its written lengths is followed to its end, and the result is read
+    where a person sees it, over the keys."""
+    d.write_settings(bars=False, list_mode="单个播放(&S)", practice=True)
+    path = d.write_file("练习曲.piano", "%0\n!C\n?4/4\n$120\n#练习曲\n1+4\n2+8\n3+8\n5+2\n")
+    d.start_program(path)
+    started(d)
+    time.sleep(1)  # the score waits at its first note
+    # 1+4 lasts 0.5 s and 2+8, 3+8 0.25 s each: each key comes at 0.9 times the length before it.
+    for key, pause in (("a", 0.45), ("s", 0.22), ("d", 0.22), ("j", 0)):
+        d.key(key, delay_ms=20)
+        time.sleep(pause)
+
+    def results():
+        return [n for n in d.a11y.nodes() if n.role == "label" and n.showing
+                and n.label.startswith("跟弹结束")]
+
+    shown = wait_for("the practice result over the keys", results, 10)
+    check(shown[0].label == "跟弹结束：首次弹对 4 个音符，弹错 0 次",
+          f"the result reads {shown[0].label!r}")
+
+
 @scenario(wayland=True)
 def wayland_session_runs_through_xwayland(d):
     """In a Wayland session with Xwayland beside the compositor, the program started without a

@@ -12,6 +12,7 @@ protected:
     RecorderStatusView() {
         bar.resize(600, 24);
         lblStatus->setGeometry(20, 2, 400, 20);
+        QObject::connect(&status, &StatusLine::textChanged, lblStatus, &QLabel::setText);
         bar.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&bar));
     }
@@ -26,19 +27,21 @@ protected:
     }
 
     QWidget bar;
-    QLabel* lblStatus = new QLabel(QStringLiteral("准备..."), &bar);
-    RecordingStatusView view{recorder, lblStatus, QCursor(Qt::PointingHandCursor)};
+    StatusLine status;
+    QLabel* lblStatus = new QLabel(status.text(), &bar);
+    RecordingStatusView view{recorder, status, lblStatus, QCursor(Qt::PointingHandCursor)};
     // The bar's own text colour: the label goes back to it, whatever the bar's back colour.
     const QColor normal = textColour();
 };
 
-TEST_F(RecorderStatusView, ShowsTheRecordingAndRestoresTheTextAfterwards) {
+TEST_F(RecorderStatusView, ShowsTheRecordingAndThenTheStateAsItIsByThen) {
     begin();
     EXPECT_EQ(lblStatus->text(), QStringLiteral("正在录制...单击这里保存... 按 ESC 取消录制！"));
-    EXPECT_EQ(view.tag(), QStringLiteral("准备..."));
     EXPECT_EQ(lblStatus->cursor().shape(), Qt::PointingHandCursor);
+    status.show(QStringLiteral("暂停中")); // the transport reports while the recording runs
+    EXPECT_EQ(lblStatus->text(), Recorder::statusText());
     recorder.DropRecording();
-    EXPECT_EQ(lblStatus->text(), QStringLiteral("准备..."));
+    EXPECT_EQ(lblStatus->text(), QStringLiteral("暂停中"));
     EXPECT_FALSE(lblStatus->testAttribute(Qt::WA_SetCursor));
     EXPECT_EQ(textColour(), normal);
     EXPECT_FALSE(lblStatus->font().underline());

@@ -2,13 +2,13 @@
 
 #include "app/BottomContainer.h"
 #include "app/MenuBarView.h"
+#include "app/ScoreBarFeed.h"
 #include "app/StatusBarView.h"
 #include "app/TransportBar.h"
 #include "core/StatusLine.h"
 #include "keyboard/KeyMap.h"
 #include "library/FileOpener.h"
 #include "score/Recorder.h"
-#include "score/ScoreCheck.h"
 #include "score/ScoreView.h"
 #include "score/Transport.h"
 #include "score/frmGoTo.h"
@@ -63,10 +63,7 @@ void PlaybackController::wireScoreView() {
     auto* layout = new QVBoxLayout(bar);
     layout->setContentsMargins(0, 1, 0, 0);
     layout->addWidget(scoreView_);
-    connect(&p_.engine, &PlaybackEngine::scoreLoaded, scoreView_, [this] {
-        scoreView_->setNotation(ScoreNotation(
-            p_.engine.score(), ScoreCheck::checkLoaded(p_.engine.score(), p_.noteTable)));
-    });
+    scoreBarFeed_ = new ScoreBarFeed(p_.engine, p_.noteTable, *bar, *scoreView_, this);
     connect(&p_.engine, &PlaybackEngine::progressValueChanged, scoreView_,
             [this] { scoreView_->setPlayedRow(p_.engine.lngCurrentRow()); });
     connect(scoreView_, &ScoreView::rowClicked, this, [this](qint32 row) {
@@ -78,6 +75,6 @@ void PlaybackController::wireScoreView() {
 
 void PlaybackController::closeScore() {
     p_.transport.Close();
-    scoreView_->setNotation({});
+    scoreBarFeed_->clear();
     p_.window.setWindowTitle(QStringLiteral("Tonvale"));
 }

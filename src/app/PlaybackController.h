@@ -15,6 +15,7 @@ class PlaybackEngine;
 class QLabel;
 class QWidget;
 class Recorder;
+class ScoreBarFeed;
 class ScoreView;
 class StatusBarView;
 class StatusLine;
@@ -53,4 +54,5 @@ private:
 
     Parts p_;
     ScoreView* scoreView_ = nullptr;
+    ScoreBarFeed* scoreBarFeed_ = nullptr;
 };

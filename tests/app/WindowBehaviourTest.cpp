@@ -34,8 +34,9 @@ INSTANTIATE_TEST_SUITE_P(EveryBar, BarToggle, testing::Values(0, 1, 2, 3, 4));
 
 TEST_F(WindowBehaviourTest, TheScoreBarFollowsTheEngineAndAClickPlaysFromTheNote) {
     frmMain& m = start(); // a first start loads the sample
-    m.features().menus.item(MenuEntry::ViewScoreBar)->trigger();
     ScoreView* view = m.parts().scoreView;
+    EXPECT_TRUE(view->notation().items().isEmpty()); // the hidden bar is built when shown
+    m.features().menus.item(MenuEntry::ViewScoreBar)->trigger();
     ASSERT_GT(view->notation().items().size(), 100);
     const qsizetype item = 5;
     const qint32 row = view->notation().items()[item].row;

@@ -38,6 +38,9 @@ TEST_F(StatusAndNoticeTest, EveryWriterReachesTheBarAndAnActivityGivesBackTheSta
 
     emit f.sound.deviceNote(QStringLiteral("找不到上次使用的 MIDI 设备"));
     EXPECT_EQ(shown(m), QString("找不到上次使用的 MIDI 设备"));
+    emit f.practiceRecord.statusMessage(QStringLiteral("错误：无法保存练习记录"));
+    EXPECT_EQ(shown(m), QString("错误：无法保存练习记录"));
+    EXPECT_EQ(f.status.notice(), QString("错误：无法保存练习记录"));
 
     f.recorder.BeginRecording({});
     EXPECT_EQ(shown(m), Recorder::statusText());

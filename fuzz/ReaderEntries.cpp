@@ -5,6 +5,8 @@
 #include "core/IniDocument.h"
 #include "core/NoteTable.h"
 #include "exchange/MidiImport.h"
+#include "exchange/MusicXmlImport.h"
+#include "exchange/MusicXmlReader.h"
 #include "keyboard/KeyCodeToName.h"
 #include "keyboard/KeyMap.h"
 #include "library/FavoritesStore.h"
@@ -263,6 +265,33 @@ QString midi(const QByteArray& bytes) {
             return QStringLiteral("row %1 is \"%2\"").arg(i).arg(row.NoteText);
         if (!(row.DurationCode < score.MaxDurationCode))
             return QStringLiteral("row %1 has the tick's code").arg(i);
+    }
+    return {};
+}
+
+QString musicXml(const QByteArray& bytes) {
+    const MusicXmlReader::Result read = MusicXmlReader::read(bytes);
+    if (read.error != MusicXmlReader::Error::None)
+        return read.file.parts.isEmpty() ? QString() : QStringLiteral("a refused file kept its parts");
+    if (read.file.metreNumerator < 1 || read.file.metreNumerator > 99 || read.file.metreUnit < 1 ||
+        read.file.metreUnit > 64 || (read.file.metreUnit & (read.file.metreUnit - 1)))
+        return QStringLiteral("metre %1/%2").arg(read.file.metreNumerator).arg(read.file.metreUnit);
+    for (const MusicXmlImport::PartChoice& choice : MusicXmlImport::partsWithNotes(read.file)) {
+        const ImportedMelody melody = MusicXmlImport::melody(read.file, choice.part, QStringLiteral("t"));
+        if (melody.notes.isEmpty()) return QStringLiteral("part %1 gave no melody").arg(choice.part);
+        if (melody.pitchShift < 29 || melody.pitchShift > 40 || !(melody.tempo > 0) ||
+            !std::isfinite(melody.tempo) || melody.instrument < 0 || melody.instrument > 127)
+            return QStringLiteral("part %1 has an impossible header").arg(choice.part);
+        double end = 0;
+        for (const ImportedMelody::Note& note : melody.notes) {
+            // Sums of decimal divisions may leave a note a hair before the last one's end.
+            if (!std::isfinite(note.startMs) || note.startMs < end - 1e-3 || note.endMs < note.startMs ||
+                note.midiNote < 0 || note.midiNote > 127 || note.caption.contains(u'+') ||
+                note.caption.contains(u'\r') || note.caption.contains(u'\n'))
+                return QStringLiteral("part %1 has a note out of order at %2 ms").arg(choice.part).arg(note.startMs);
+            end = note.endMs;
+        }
+        if (!(melody.endMs >= end)) return QStringLiteral("part %1 ends before its last note").arg(choice.part);
     }
     return {};
 }

@@ -14,4 +14,5 @@ QString scoreInfo(const QByteArray& bytes);   // the tooltip text and the bounde
 QString listFiles(const QByteArray& bytes);   // playlist and favorites files
 QString keyNames(const QByteArray& bytes);    // key-code names and key-map files
 QString midi(const QByteArray& bytes);        // MIDI files and the melody import
+QString musicXml(const QByteArray& bytes);    // MusicXML files (.mxl too) and the melody import
 } // namespace ReaderEntries

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config ninja-build
-  qt6-base-dev libfluidsynth-dev librtmidi-dev libasound2-dev libx11-dev libsndfile1-dev
+  qt6-base-dev libfluidsynth-dev librtmidi-dev libasound2-dev libx11-dev libsndfile1-dev libzip-dev
   fluid-soundfont-gm fonts-wqy-microhei
 )
 if [ "${1:-}" = "--tests" ]; then
@@ -18,6 +18,7 @@ if [ "${1:-}" = "--tests" ]; then
     poppler-utils  # the PDF tests read the text back with pdftotext and pdfinfo
     # the check that the includes of src/ run down the ranks
     python3
+    libxml2-utils  # xmllint validates the MusicXML export against the schema
     xvfb xauth
     # the desktop scenarios: window manager, input, windows, accessibility bus, screen pixels
     openbox xdotool wmctrl x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi imagemagick

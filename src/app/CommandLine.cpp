@@ -5,6 +5,7 @@
 #include "core/VersionInfo.h"
 #include "exchange/AudioExport.h"
 #include "exchange/MidiConversion.h"
+#include "exchange/MusicXmlConversion.h"
 #include "exchange/PdfExport.h"
 #include "platform/midi/FluidSynthAudioRenderer.h"
 #include "score/CheckCommand.h"
@@ -86,6 +87,14 @@ QString exportAudio(const QString& in, const QString& out) {
     return AudioExport::exportScoreFile(in, out, embeddedNotes(), renderer);
 }
 
+QString exportMusicXml(const QString& in, const QString& out) {
+    return MusicXmlConversion::exportScoreFile(in, out, embeddedNotes());
+}
+
+QString importMusicXml(const QString& in, const QString& out) {
+    return MusicXmlConversion::importMusicXmlFile(in, out, embeddedNotes());
+}
+
 int checkScores(const Command&, const QStringList& operands) {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -108,6 +117,10 @@ const QList<Command>& commands() {
          "把乐谱印成 PDF（A4，音符下印默认键位的电脑按键；--no-keys 不印）", exportPdf, true},
         {"--export-audio", "IN.piano OUT", "把乐谱导出为音频（OUT 以 .wav、.flac 或 .ogg 结尾）",
          convertFile(exportAudio)},
+        {"--export-musicxml", "IN.piano OUT.musicxml", "把乐谱导出为 MusicXML 文件",
+         convertFile(exportMusicXml)},
+        {"--import-musicxml", "IN.musicxml OUT.piano",
+         "把 MusicXML 文件（.musicxml、.xml、.mxl）的旋律导入为乐谱", convertFile(importMusicXml)},
         {"--help", "", "显示本帮助", printHelp},
         {"--version", "", "显示版本", printVersion},
     };
@@ -118,12 +131,13 @@ int printHelp(const Command&, const QStringList&) {
     QTextStream out(stdout);
     out << "用法：tonvale [文件]\n"
            "      tonvale 命令 [参数...]\n\n"
-           "不带命令时打开窗口，并播放给出的文件（.piano 乐谱、.plist 播放列表、.mid MIDI 文件）。\n"
+           "不带命令时打开窗口，并播放给出的文件（.piano 乐谱、.plist 播放列表、.mid MIDI 文件、\n"
+           ".musicxml/.xml/.mxl MusicXML 文件）。\n"
            "以下命令不打开窗口，也不需要显示器：\n";
     for (const Command& command : commands()) {
         const QString form = QStringLiteral("%1 %2").arg(QLatin1String(command.option),
                                                           QLatin1String(command.operands));
-        out << "  " << form.trimmed().leftJustified(34) << ' ' << command.help << '\n';
+        out << "  " << form.trimmed().leftJustified(39) << ' ' << command.help << '\n';
     }
     out << "\n退出状态：0 成功；1 文件被拒绝（原因写在标准错误输出）；2 用法错误。\n"
            "--check 的退出状态：0 没有发现，1 有发现，2 有文件无法读取。\n";

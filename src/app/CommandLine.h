@@ -3,6 +3,7 @@
 //   tonvale --help | --version | --check FILE... | --export-midi IN OUT | --import-midi IN OUT
 //           | --export-pdf IN OUT [--no-keys]
 //           | --export-audio IN OUT
+//           | --export-musicxml IN OUT | --import-musicxml IN OUT
 // Each command is one row of the table in CommandLine.cpp; --help prints them all.
 #include <optional>
 

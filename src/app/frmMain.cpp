@@ -7,7 +7,7 @@
 #include "app/LibraryMenus.h"
 #include "app/MainWindowSettings.h"
 #include "app/MenuBarView.h"
-#include "app/MidiFileWiring.h"
+#include "app/FileFormatWiring.h"
 #include "app/MidiInputBox.h"
 #include "app/NoticeLabel.h"
 #include "app/OptionsController.h"
@@ -83,7 +83,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
                                *this, *parts_.container, menuBarView->popupMenu()},
                               &DesktopTextEditor::find);
     wireLibrary();
-    new MidiFileWiring(
+    new FileFormatWiring(
         {f.noteTable, f.engine, f.sound, f.opener, f.recorder, f.menus, services_, *this});
     new ScoreExportWiring({f.engine, f.keyMap, f.noteTable, f.menus, services_, *this});
     parts_.windowSettings = new MainWindowSettings(

@@ -18,3 +18,9 @@ bool IsMidiFile(const QString& text) {
     return endsWithNoCase(text, QLatin1StringView(".mid")) ||
            endsWithNoCase(text, QLatin1StringView(".midi"));
 }
+
+bool IsMusicXmlFile(const QString& text) {
+    return endsWithNoCase(text, QLatin1StringView(".musicxml")) ||
+           endsWithNoCase(text, QLatin1StringView(".xml")) ||
+           endsWithNoCase(text, QLatin1StringView(".mxl"));
+}

@@ -9,3 +9,5 @@ bool IsScoreFile(const QString& text);
 bool IsPlaylistFile(const QString& text);
 // ".mid" or ".midi"
 bool IsMidiFile(const QString& text);
+// ".musicxml", ".xml" or ".mxl" (compressed MusicXML)
+bool IsMusicXmlFile(const QString& text);

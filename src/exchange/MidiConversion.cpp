@@ -4,7 +4,6 @@
 #include "exchange/MidiExport.h"
 #include "midi/SmfReader.h"
 #include "platform/AtomicFile.h"
-#include "platform/GbkCodec.h"
 #include "score/MelodyScoreWriter.h"
 #include "score/ScoreFile.h"
 #include "score/ScoreParser.h"
@@ -12,6 +11,8 @@
 #include "score/ScoreTiming.h"
 
 #include <QFileInfo>
+
+#include <memory>
 
 namespace MidiConversion {
 namespace {
@@ -68,21 +69,30 @@ QString importedScore(const SmfFile& file, const MidiImport::MelodyChoice& voice
     return text;
 }
 
-QString importMidiFile(const QString& midiPath, const QString& scorePath, const NoteTable& notes) {
-    QString error;
-    const SmfFile file = readMidi(midiPath, error);
-    if (!error.isEmpty()) return error;
-    const QList<MidiImport::MelodyChoice> choices = MidiImport::choices(file);
-    const int choice = MidiImport::preferredChoice(choices);
-    if (choice < 0) return MidiImport::noNotesText();
-    const QString text = importedScore(file, choices[choice], midiPath, notes, error);
-    return error.isEmpty() ? writeScore(scorePath, text) : error;
+ImportForPlaying::Format playingFormat(const NoteTable& notes) {
+    const auto read = [&notes](const QString& midiPath) {
+        ImportForPlaying::Parts parts;
+        const auto file = std::make_shared<const SmfFile>(readMidi(midiPath, parts.error));
+        const QList<MidiImport::MelodyChoice> choices = MidiImport::choices(*file);
+        parts.preferred = MidiImport::preferredChoice(choices);
+        if (parts.error.isEmpty() && parts.preferred < 0) parts.error = MidiImport::noNotesText();
+        for (const MidiImport::MelodyChoice& choice : choices)
+            parts.names << QStringLiteral("音轨 %1 通道 %2  %3（%4 个音符）")
+                               .arg(choice.track + 1)
+                               .arg(choice.channel + 1)
+                               .arg(choice.name)
+                               .arg(choice.notes);
+        parts.scoreText = [file, choices, midiPath, &notes](int part, QString& error) {
+            return importedScore(*file, choices[part], midiPath, notes, error);
+        };
+        return parts;
+    };
+    return {QStringLiteral("MIDI"), QStringLiteral("导入 MIDI 文件"),
+            QStringLiteral("选择要导入旋律的音轨和通道："), read};
 }
 
-QString writeScore(const QString& scorePath, const QString& text) {
-    return AtomicFile::write(scorePath, GbkCodec::encode(text))
-               ? QString()
-               : ConversionFiles::cannotWrite(scorePath);
+QString importMidiFile(const QString& midiPath, const QString& scorePath, const NoteTable& notes) {
+    return ImportForPlaying::writePreferredPart(playingFormat(notes), midiPath, scorePath);
 }
 
 } // namespace MidiConversion

@@ -4,6 +4,7 @@
 // so a failure never leaves a damaged file, and nothing is written when there is nothing to
 // write.
 #include "core/NoteTable.h"
+#include "exchange/ImportForPlaying.h"
 #include "exchange/MidiImport.h"
 #include "midi/SmfFile.h"
 
@@ -27,10 +28,11 @@ SmfFile readMidi(const QString& midiPath, QString& error);
 QString importedScore(const SmfFile& file, const MidiImport::MelodyChoice& voice,
                       const QString& midiPath, const NoteTable& notes, QString& error);
 
+// Opening MIDI files for playback: the voices that hold notes are offered, the one with the
+// most notes first; the scores are kept in the folder "MIDI".
+ImportForPlaying::Format playingFormat(const NoteTable& notes);
+
 // A MIDI file, the voice with the most notes, as a score file.
 QString importMidiFile(const QString& midiPath, const QString& scorePath, const NoteTable& notes);
-
-// The score text in the encoding of score files (GBK).
-QString writeScore(const QString& scorePath, const QString& text);
 
 } // namespace MidiConversion

@@ -18,7 +18,8 @@ const QString kPlaylistFilter = QStringLiteral("播放列表 (*.plist)|*.plist")
 
 const QString FileCommands::kOpenFilter =
     QStringLiteral("Qor_Tonvale乐谱文件 (*.piano)|*.piano|播放列表 (*.plist)|*.plist|"
-                   "MIDI 文件 (*.mid;*.midi)|*.mid;*.midi|所有文件 (*.*)|*.*");
+                   "MIDI 文件 (*.mid;*.midi)|*.mid;*.midi|"
+                   "MusicXML 文件 (*.musicxml;*.xml;*.mxl)|*.musicxml;*.xml;*.mxl|所有文件 (*.*)|*.*");
 
 FileCommands::FileCommands(FileOpener& opener, PlaybackEngine& engine, ListPair& playingList,
                            const ProgramOptions& options, MessageSink& messages,

@@ -2,7 +2,6 @@
 
 #include "core/AppPaths.h"
 #include "core/FileTypes.h"
-#include "exchange/MidiOpener.h"
 #include "library/ListEntry.h"
 #include "library/MOthers.h"
 #include "library/PlaylistFile.h"
@@ -54,11 +53,11 @@ qint32 FileOpener::playAllFiles(const QString& strFileName, bool blnRestart, boo
         return *rows;
     }
     if (IsPlaylistFile(entry.path)) return LoadPlaylistFile(entry.path);
-    // A MIDI file plays as the score made of it, which takes its place in the lists.
-    if (IsMidiFile(entry.path) && midi_) {
-        const QString score = midi_->importForPlaying(entry.path);
-        return score.isEmpty() ? engine_.lngTotalRow() : playAllFiles(score, true, blnAddRecent);
-    }
+    for (const FileImport& import : std::as_const(imports_))
+        if (import.opens(entry.path)) {
+            const QString score = import.importForPlaying(entry.path);
+            return score.isEmpty() ? engine_.lngTotalRow() : playAllFiles(score, true, blnAddRecent);
+        }
     messages_.show(fileError(QStringLiteral("错误：未知文件格式！")));
     return engine_.lngTotalRow();
 }

@@ -8,7 +8,8 @@
 #include "score/PlayingListView.h"
 #include "core/ProgramOptions.h"
 
-class MidiOpener;
+#include <functional>
+
 class PlaybackEngine;
 
 class FileOpener : public QObject, public PlayingListView {
@@ -26,9 +27,14 @@ public:
     // file, shows the missing-file message and loads nothing.
     qint32 LoadPlaylistFile(const QString& path);
 
-    // What turns a MIDI file into a score for playAllFiles; without one a MIDI file is of an
-    // unknown format. It must outlive this object or be unset first.
-    void setMidiOpener(MidiOpener* midi) { midi_ = midi; }
+    // A file of another format (MIDI, MusicXML) that plays as the score made of it, which takes
+    // its place in the lists. Without an import that opens it, a file is of an unknown format.
+    struct FileImport {
+        std::function<bool(const QString& path)> opens; // by the file's name
+        // The score's path; "" when the file was refused (and reported) or the user cancelled.
+        std::function<QString(const QString& path)> importForPlaying;
+    };
+    void addImport(FileImport import) { imports_.append(std::move(import)); }
 
     // The window caption of the main window as designed; the title option builds on it.
     void setSavedCaption(const QString& caption) { savedCaption_ = caption; }
@@ -53,6 +59,6 @@ private:
     const ProgramOptions& options_;
     MessageSink& messages_;
     QString savedCaption_;
-    MidiOpener* midi_ = nullptr;
+    QList<FileImport> imports_;
     int intPlayingIndex_ = 0;
 };

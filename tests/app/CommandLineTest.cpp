@@ -38,7 +38,8 @@ TEST(CommandLine, HelpAndVersionRunWithoutADisplayAndAnUnknownOptionIsAUsageErro
     for (const char* form : {"--check FILE...", "--export-midi IN.piano OUT.mid",
                              "--import-midi IN.mid OUT.piano",
                              "--export-pdf IN.piano OUT.pdf [--no-keys]",
-                             "--export-audio IN.piano OUT", "--help", "--version"})
+                             "--export-audio IN.piano OUT", "--export-musicxml IN.piano OUT.musicxml",
+                             "--import-musicxml IN.musicxml OUT.piano", "--help", "--version"})
         EXPECT_TRUE(help.out.contains(QLatin1String(form))) << form;
 
     const Outcome version = runTonvale({QStringLiteral("--version")});
@@ -131,6 +132,33 @@ TEST(CommandLine, ThePdfExportRunsWithoutADisplayAndNeverReplacesAGoodFileWithAF
     EXPECT_EQ(runTonvale({option, score}).exitCode, 2);
     EXPECT_EQ(runTonvale({option, score, pdf, plain}).exitCode, 2);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 4); // no temporary file left
+}
+
+// A score goes out as MusicXML and comes back as a score; a file that is no MusicXML writes
+// nothing and leaves an existing output as it was.
+TEST(CommandLine, MusicXmlOutAndBackIn) {
+    QTemporaryDir dir;
+    const QString score = dir.filePath(QStringLiteral("歌.piano"));
+    QFile file(score);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("%0\r\n!C\r\n?4/4\r\n$120\r\n1+4\r\n2+8\r\n3+8\r\n5+2");
+    file.close();
+    const QString xml = dir.filePath(QStringLiteral("歌.musicxml"));
+    EXPECT_EQ(runTonvale({QStringLiteral("--export-musicxml"), score, xml}).exitCode, 0);
+    EXPECT_TRUE(contents(xml).contains("<score-partwise version=\"4.0\">"));
+    const QString back = dir.filePath(QStringLiteral("back.piano"));
+    EXPECT_EQ(runTonvale({QStringLiteral("--import-musicxml"), xml, back}).exitCode, 0);
+    EXPECT_TRUE(contents(back).endsWith("1+4.0\r\n2+8.0\r\n3+8.0\r\n5+2.0")) << contents(back).toStdString();
+
+    const QString kept = dir.filePath(QStringLiteral("kept.piano"));
+    QFile keptFile(kept);
+    ASSERT_TRUE(keptFile.open(QIODevice::WriteOnly));
+    keptFile.write("kept");
+    keptFile.close();
+    const Outcome refused = runTonvale({QStringLiteral("--import-musicxml"), score, kept});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("MusicXML"))) << refused.err.toStdString();
+    EXPECT_EQ(contents(kept), QByteArray("kept"));
 }
 
 TEST(CommandLine, AScoreBecomesAnAudioFileWithoutASoundCardAndAnEmptyOneIsRefused) {

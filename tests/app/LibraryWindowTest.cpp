@@ -201,6 +201,21 @@ TEST_F(LibraryWindowTest, TheMidiExportRefusesTheScoreItselfAndAScoreWithoutNote
     EXPECT_EQ(dialogs.asked.size(), 1); // no file is asked for
 }
 
+TEST_F(LibraryWindowTest, AMusicXmlFileOpensAsItsScore) {
+    folder.write("曲.musicxml",
+                 "<score-partwise><part-list><score-part id=\"P1\"><part-name>M</part-name>"
+                 "</score-part></part-list><part id=\"P1\"><measure><attributes><divisions>1"
+                 "</divisions></attributes><note><pitch><step>C</step><octave>5</octave></pitch>"
+                 "<duration>1</duration></note><note><pitch><step>E</step><octave>5</octave>"
+                 "</pitch><duration>1</duration></note></measure></part></score-partwise>");
+    dialogs.openAnswers << QStringList{folder.file("曲.musicxml")};
+    main().features().menus.item(MenuEntry::FileOpen)->trigger();
+    const QString imported = folder.paths().dataPath() + "MusicXML/曲.piano";
+    EXPECT_EQ(main().features().engine.score().strPlayingFile, imported);
+    EXPECT_EQ(main().features().playingList.entries(), QStringList{imported});
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
 TEST_F(LibraryWindowTest, ClearingThePlayingListClosesTheScoreAndLetsItBeAddedAgain) {
     const QString path = score("曲.piano");
     main().features().opener.playAllFiles(path, true, true);

@@ -1,28 +1,17 @@
-#include "exchange/MidiOpener.h"
+#include "exchange/ImportForPlaying.h"
 #include "LoadedNoteTable.h"
+#include "exchange/MidiConversion.h"
 #include "midi/SmfReader.h"
 #include "midi/SmfWriter.h"
 #include "platform/GbkCodec.h"
 #include "support/RecordingMessageSink.h"
+#include "support/ScriptedChoiceDialog.h"
 #include "support/TempProgramFolder.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-// Answers the track question with a given position and remembers what it was offered.
-class ScriptedTrackPicker : public MidiTrackPicker {
-public:
-    int pickMelody(const QList<MidiImport::MelodyChoice>& choices, int preselected) override {
-        offered = choices;
-        offeredFirst = preselected;
-        return answer;
-    }
-    int answer = -1;
-    QList<MidiImport::MelodyChoice> offered;
-    int offeredFirst = -2;
-};
 
 // Format 0 cannot hold two tracks, so the file is built by hand: a short track of one note and a
 // longer one of three.
@@ -45,8 +34,8 @@ struct MidiOpenerTest : testing::Test {
     TempProgramFolder folder;
     AppPaths paths = folder.paths();
     RecordingMessageSink messages;
-    ScriptedTrackPicker picker;
-    MidiOpener opener{loadedNoteTable(), paths, messages, picker};
+    ScriptedChoiceDialog picker;
+    ImportForPlaying opener{paths, messages, picker, MidiConversion::playingFormat(loadedNoteTable())};
 };
 
 TEST_F(MidiOpenerTest, WritesThePickedTracksScoreBesideTheDataFolder) {

@@ -39,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(Readers, CorpusReplay,
                                          Reader{"scoreInfo", ReaderEntries::scoreInfo},
                                          Reader{"listFiles", ReaderEntries::listFiles},
                                          Reader{"keyNames", ReaderEntries::keyNames},
-                                         Reader{"midi", ReaderEntries::midi}),
+                                         Reader{"midi", ReaderEntries::midi},
+                                         Reader{"musicXml", ReaderEntries::musicXml}),
                          testing::PrintToStringParamName());
 
 } // namespace

@@ -33,7 +33,8 @@ TEST_F(FileCommandsTest, OpenAsksForScoresAndPlaylistsAndOpensTheFirstChosen) {
     EXPECT_EQ(rig.dialogs.openAsked[0].title, QString("打开..."));
     EXPECT_EQ(rig.dialogs.openAsked[0].filter,
               QString("Qor_Tonvale乐谱文件 (*.piano)|*.piano|播放列表 (*.plist)|*.plist|"
-                      "MIDI 文件 (*.mid;*.midi)|*.mid;*.midi|所有文件 (*.*)|*.*"));
+                      "MIDI 文件 (*.mid;*.midi)|*.mid;*.midi|"
+                      "MusicXML 文件 (*.musicxml;*.xml;*.mxl)|*.musicxml;*.xml;*.mxl|所有文件 (*.*)|*.*"));
     EXPECT_TRUE(rig.dialogs.openAsked[0].multiple);
     EXPECT_EQ(rig.playing.entries(), chosen);
     EXPECT_EQ(rig.engine().score().strPlayingFile, chosen[0]);

@@ -81,6 +81,28 @@ TEST_F(FileOpenerTest, AnExistingFileOfAnotherKindIsAnUnknownFormat) {
     EXPECT_TRUE(rig.playing.isEmpty());
 }
 
+// A file of another format plays as the score its import made, which takes its place in the
+// lists; a refused or cancelled import leaves everything as it was.
+TEST_F(FileOpenerTest, AFileOfAnotherFormatPlaysAsTheScoreMadeOfIt) {
+    const QString made = rig.score("made.piano", 6);
+    QStringList asked;
+    QString answer = made;
+    rig.opener.addImport({[](const QString& path) { return path.endsWith(QStringLiteral(".xml")); },
+                          [&](const QString& path) {
+                              asked << path;
+                              return answer;
+                          }});
+    const QString xml = rig.transport.rig.write("曲.xml", "<score-partwise/>");
+    EXPECT_EQ(rig.opener.playAllFiles(xml, true, true), 6);
+    EXPECT_EQ(asked, QStringList{xml});
+    EXPECT_EQ(rig.engine().score().strPlayingFile, made);
+    EXPECT_EQ(rig.playing.entries(), QStringList{made});
+    answer.clear();
+    EXPECT_EQ(rig.opener.playAllFiles(xml, true, true), 6);
+    EXPECT_EQ(rig.playing.entries(), QStringList{made});
+    EXPECT_TRUE(rig.texts().isEmpty());
+}
+
 TEST_F(FileOpenerTest, AScoreAlreadyInTheListIsSelectedNotAddedAgain) {
     const QString a = rig.score("a.piano"), b = rig.score("b.piano");
     rig.opener.playAllFiles(a, true, true);

@@ -286,8 +286,8 @@ QString musicXml(const QByteArray& bytes) {
         for (const ImportedMelody::Note& note : melody.notes) {
             // Sums of decimal divisions may leave a note a hair before the last one's end.
             if (!std::isfinite(note.startMs) || note.startMs < end - 1e-3 || note.endMs < note.startMs ||
-                note.midiNote < 0 || note.midiNote > 127 || note.caption.contains(u'+') ||
-                note.caption.contains(u'\r') || note.caption.contains(u'\n'))
+                note.midiNote < 0 || note.midiNote > 127 || note.caption.contains(u'\r') ||
+                note.caption.contains(u'\n'))
                 return QStringLiteral("part %1 has a note out of order at %2 ms").arg(choice.part).arg(note.startMs);
             end = note.endMs;
         }

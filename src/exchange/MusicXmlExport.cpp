@@ -72,7 +72,7 @@ QList<Event> eventsOf(const Score& score, const ScoreWideValues& wide, const Sou
         if (!row.isNote() && row.KeyIndex != ScoreRow::kRest) continue;
         const int units = NoteValue::unitsOfCode(row.DurationCode > 0 ? row.DurationCode : tickCode);
         const int shift = score.KeyChanges.lastBefore(r).value_or(sound.pitchShift);
-        int pitch = row.isNote() ? NoteTable::baseNote(row.KeyIndex) + shift : -1;
+        int pitch = row.isNote() ? NoteTable::soundingNote(row.KeyIndex, shift) : -1;
         if (pitch >= kMidiNotes) pitch = -1; // the engine sends nothing for it either
         events.append({pitch, units, fifthsOf(shift), pitch >= 0 ? caption : QString()});
         if (pitch >= 0) caption.clear();

@@ -111,12 +111,10 @@ QList<Sounding> topLine(const QList<Sounding>& joined) {
     return line;
 }
 
-QString captionText(QString text) {
-    // A "+" would start the duration text, a line end a new row.
-    text.remove(u'+');
-    text.replace(u'\r', u' ');
-    text.replace(u'\n', u' ');
-    return text.trimmed();
+// Lyrics and titles may break lines in the file; a caption is one line (the score writer keeps
+// out what would end its row).
+QString captionText(const QString& text) {
+    return text.simplified();
 }
 
 } // namespace

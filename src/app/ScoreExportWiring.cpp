@@ -2,19 +2,24 @@
 
 #include "app/AppServices.h"
 #include "core/MainMenus.h"
+#include "exchange/MusicXmlConversion.h"
 #include "keyboard/KeyMap.h"
 #include "score/PlaybackEngine.h"
 
 ScoreExportWiring::ScoreExportWiring(Parts parts)
     : QObject(&parts.window),
       printing_(parts.engine.score(), [&keyMap = parts.keyMap](int key) { return keyMap.strKeyName(key); },
-                printDialogs_, parts.services.fileDialogs, parts.services.messages) {
+                printDialogs_, parts.services.fileDialogs, parts.services.messages),
+      musicXml_(parts.engine, parts.services.fileDialogs, parts.services.messages,
+                MusicXmlConversion::exportFormat(parts.engine, parts.sound)) {
     printDialogs_.setOwner(&parts.window);
     const MainMenus& menus = parts.menus;
     connect(menus.item(MenuEntry::FilePrint), &MenuItem::triggered, this,
             [this] { printing_.printLoaded(); });
     connect(menus.item(MenuEntry::FileExportPdf), &MenuItem::triggered, this,
             [this] { printing_.exportLoadedAsPdf(); });
+    connect(menus.item(MenuEntry::FileExportMusicXml), &MenuItem::triggered, this,
+            [this] { musicXml_.exportLoaded(); });
     MenuItem* audioEntry = menus.item(MenuEntry::FileExportAudio);
     if (!parts.services.audioRenderer) {
         audioEntry->setVisible(false);

@@ -1,8 +1,9 @@
 #pragma once
-// The loaded score on paper, as a PDF and as an audio file: File ▸ "打印(&T)...",
-// "导出为 PDF(&D)..." and "导出为音频(&V)...".
+// The loaded score on paper, as a PDF, as an audio file and as MusicXML: File ▸ "打印(&T)...",
+// "导出为 PDF(&D)...", "导出为音频(&V)..." and "导出为 MusicXML(&L)...".
 #include "exchange/AudioExportCommand.h"
 #include "exchange/QtPrintDialogs.h"
+#include "exchange/ScoreExportCommand.h"
 #include "exchange/ScorePrintCommands.h"
 
 #include <QObject>
@@ -13,6 +14,7 @@ class KeyMap;
 class MainMenus;
 class NoteTable;
 class PlaybackEngine;
+class SoundSettings;
 struct AppServices;
 
 class ScoreExportWiring : public QObject {
@@ -22,6 +24,7 @@ public:
         const PlaybackEngine& engine;
         const KeyMap& keyMap;
         const NoteTable& noteTable;
+        const SoundSettings& sound;
         const MainMenus& menus;
         const AppServices& services;
         QWidget& window; // owns this object and the print dialogs
@@ -33,4 +36,5 @@ private:
     QtPrintDialogs printDialogs_;
     ScorePrintCommands printing_;
     std::optional<AudioExportCommand> audio_;
+    ScoreExportCommand musicXml_;
 };

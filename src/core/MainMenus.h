@@ -11,10 +11,10 @@ class MainMenus : public QObject {
 public:
     // The entries that act on the loaded score: enabled exactly while there is one.
     static constexpr std::array kNeedsScore{
-        MenuEntry::FileClose,       MenuEntry::FileSaveAs,        MenuEntry::FileProperties,
-        MenuEntry::FileExportMidi,  MenuEntry::FilePrint,         MenuEntry::FileExportPdf,
-        MenuEntry::FileExportAudio, MenuEntry::PlayPause,         MenuEntry::PlayStop,
-        MenuEntry::PlayGoTo,        MenuEntry::ViewPracticeRecord};
+        MenuEntry::FileClose,       MenuEntry::FileSaveAs,         MenuEntry::FileProperties,
+        MenuEntry::FileExportMidi,  MenuEntry::FilePrint,          MenuEntry::FileExportPdf,
+        MenuEntry::FileExportAudio, MenuEntry::FileExportMusicXml, MenuEntry::PlayPause,
+        MenuEntry::PlayStop,        MenuEntry::PlayGoTo,           MenuEntry::ViewPracticeRecord};
     // Groups of which exactly one entry is checked, in the order of the values they choose.
     static constexpr std::array kListModes{MenuEntry::ListLoop, MenuEntry::ListRandom,
                                            MenuEntry::ListSequential, MenuEntry::ListSingle,

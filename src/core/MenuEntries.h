@@ -38,6 +38,7 @@
     ENTRY(File, FilePrint, "打印(&T)...", "")                                                      \
     ENTRY(File, FileExportPdf, "导出为 PDF(&D)...", "")                                            \
     ENTRY(File, FileExportAudio, "导出为音频(&V)...", "")                                          \
+    ENTRY(File, FileExportMusicXml, "导出为 MusicXML(&L)...", "")                                  \
                                                                                                    \
     ENTRY(Play, PlayPause, "播放/暂停(&P)  空格", "")                                              \
     ENTRY(Play, PlayStop, "停止(&S)", "")                                                          \

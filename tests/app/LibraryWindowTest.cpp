@@ -159,10 +159,10 @@ void answerNextDialog(bool accept) {
     });
 }
 
-TEST_F(LibraryWindowTest, TheLoadedScoreGoesToPaperPdfAndSoundFromTheFileMenu) {
+TEST_F(LibraryWindowTest, TheLoadedScoreGoesToPaperPdfSoundAndMusicXmlFromTheFileMenu) {
     MainMenus& menus = main().features().menus;
     const QList<MenuEntry> exports{MenuEntry::FilePrint, MenuEntry::FileExportPdf,
-                                   MenuEntry::FileExportAudio};
+                                   MenuEntry::FileExportAudio, MenuEntry::FileExportMusicXml};
     menus.item(MenuEntry::FileClose)->trigger(); // the first start's sample
     for (MenuEntry entry : exports) EXPECT_FALSE(menus.item(entry)->enabled());
     main().features().opener.playAllFiles(score("曲.piano"), true, true);
@@ -180,6 +180,13 @@ TEST_F(LibraryWindowTest, TheLoadedScoreGoesToPaperPdfAndSoundFromTheFileMenu) {
     menus.item(MenuEntry::FileExportAudio)->trigger();
     EXPECT_EQ(window->audio.notes, 2);
     EXPECT_EQ(folder.read("曲.wav"), QByteArray("RIFF"));
+
+    dialogs.answers << folder.file("曲.musicxml");
+    menus.item(MenuEntry::FileExportMusicXml)->trigger();
+    EXPECT_EQ(dialogs.asked.last().title, QString("导出为 MusicXML..."));
+    const QByteArray xml = folder.read("曲.musicxml");
+    EXPECT_TRUE(xml.contains("<work-title>曲</work-title>")) << xml.toStdString();
+    EXPECT_EQ(xml.count("<pitch>"), 2);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 

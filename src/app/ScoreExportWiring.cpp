@@ -2,6 +2,7 @@
 
 #include "app/AppServices.h"
 #include "core/MainMenus.h"
+#include "exchange/AudioExportFormat.h"
 #include "exchange/MusicXmlConversion.h"
 #include "keyboard/KeyMap.h"
 #include "score/PlaybackEngine.h"
@@ -25,8 +26,7 @@ ScoreExportWiring::ScoreExportWiring(Parts parts)
         audioEntry->setVisible(false);
         return;
     }
-    audio_.emplace(*parts.services.audioRenderer, parts.noteTable, parts.services.fileDialogs,
-                   parts.services.messages);
-    connect(audioEntry, &MenuItem::triggered, this,
-            [this, &engine = parts.engine] { audio_->exportScore(engine.score().strPlayingFile); });
+    audio_.emplace(parts.engine, parts.services.fileDialogs, parts.services.messages,
+                   AudioExportFormat::of(parts.engine, parts.sound, *parts.services.audioRenderer));
+    connect(audioEntry, &MenuItem::triggered, this, [this] { audio_->exportLoaded(); });
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The loaded score on paper, as a PDF, as an audio file and as MusicXML: File ▸ "打印(&T)...",
 // "导出为 PDF(&D)...", "导出为音频(&V)..." and "导出为 MusicXML(&L)...".
-#include "exchange/AudioExportCommand.h"
 #include "exchange/QtPrintDialogs.h"
 #include "exchange/ScoreExportCommand.h"
 #include "exchange/ScorePrintCommands.h"
@@ -12,7 +11,6 @@
 
 class KeyMap;
 class MainMenus;
-class NoteTable;
 class PlaybackEngine;
 class SoundSettings;
 struct AppServices;
@@ -23,7 +21,6 @@ public:
     struct Parts {
         const PlaybackEngine& engine;
         const KeyMap& keyMap;
-        const NoteTable& noteTable;
         const SoundSettings& sound;
         const MainMenus& menus;
         const AppServices& services;
@@ -35,6 +32,6 @@ public:
 private:
     QtPrintDialogs printDialogs_;
     ScorePrintCommands printing_;
-    std::optional<AudioExportCommand> audio_;
+    std::optional<ScoreExportCommand> audio_;
     ScoreExportCommand musicXml_;
 };

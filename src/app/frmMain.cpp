@@ -85,7 +85,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     wireLibrary();
     new FileFormatWiring(
         {f.noteTable, f.engine, f.sound, f.opener, f.recorder, f.menus, services_, *this});
-    new ScoreExportWiring({f.engine, f.keyMap, f.noteTable, f.sound, f.menus, services_, *this});
+    new ScoreExportWiring({f.engine, f.keyMap, f.sound, f.menus, services_, *this});
     parts_.windowSettings = new MainWindowSettings(
         {services_, f.options, f.noteTable, f.keyMap, f.sound, f.menus, f.recentFiles,
          f.playingList, f.favorites, parts_.libraryMenus->favoritesMenu(), f.opener, f.engine,

@@ -26,10 +26,6 @@ QString unsupportedFormat(const QString& path) {
         .arg(path);
 }
 
-QString nothingSounds() {
-    return QStringLiteral("错误：乐谱中没有发声的音符，没有可以导出的声音！");
-}
-
 } // namespace
 
 std::optional<AudioFileFormat> formatOf(const QString& path) {
@@ -59,12 +55,15 @@ QList<AudioRenderer::Event> events(const QByteArray& midi) {
     return out;
 }
 
-QString exportScoreText(const QString& text, const QString& audioPath, const NoteTable& notes,
-                        AudioRenderer& renderer) {
+QString nothingSoundsText() {
+    return QStringLiteral("错误：乐谱中没有发声的音符，没有可以导出的声音！");
+}
+
+QString exportMidi(const QByteArray& midi, const QString& audioPath, AudioRenderer& renderer) {
     const std::optional<AudioFileFormat> format = formatOf(audioPath);
     if (!format) return unsupportedFormat(audioPath);
-    const QList<AudioRenderer::Event> sound = events(MidiConversion::scoreMidi(text, notes));
-    if (!soundsANote(sound)) return nothingSounds();
+    const QList<AudioRenderer::Event> sound = events(midi);
+    if (!soundsANote(sound)) return nothingSoundsText();
     QString error;
     const bool written = AtomicFile::write(audioPath, [&](QIODevice& file) {
         error = renderer.render(sound, *format, file);
@@ -72,6 +71,11 @@ QString exportScoreText(const QString& text, const QString& audioPath, const Not
     });
     if (written) return {};
     return error.isEmpty() ? ConversionFiles::cannotWrite(audioPath) : error;
+}
+
+QString exportScoreText(const QString& text, const QString& audioPath, const NoteTable& notes,
+                        AudioRenderer& renderer) {
+    return exportMidi(MidiConversion::scoreMidi(text, notes), audioPath, renderer);
 }
 
 QString exportScoreFile(const QString& scorePath, const QString& audioPath, const NoteTable& notes,

@@ -16,7 +16,12 @@ std::optional<AudioFileFormat> formatOf(const QString& path);
 // The messages of a MIDI file at their milliseconds, in time order.
 QList<AudioRenderer::Event> events(const QByteArray& midi);
 
-// A score's text as a fresh start plays it (see MidiConversion::scoreMidi).
+QString nothingSoundsText();
+
+// The sound of a MIDI file, as the program plays it (the loaded score's, from the window).
+QString exportMidi(const QByteArray& midi, const QString& audioPath, AudioRenderer& renderer);
+
+// A score's text as a fresh start plays it (see MidiConversion::scoreMidi): the command line's.
 QString exportScoreText(const QString& text, const QString& audioPath, const NoteTable& notes,
                         AudioRenderer& renderer);
 

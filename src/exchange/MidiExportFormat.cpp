@@ -10,14 +10,17 @@ ScoreExportCommand::Format of(const PlaybackEngine& engine, const SoundSettings&
         return MidiExport::hasNotes(score) ? QString() : MidiExport::noNotesText();
     };
     const auto write = [&engine, &sound](const QString& midiPath) {
-        const MidiExport::Sound now{sound.channel(), sound.intVelocity(), sound.intYindiao(),
-                                    sound.instrumentIndex()};
-        return MidiConversion::writeMidi(
-            midiPath, MidiExport::write(engine.score(), {engine.TempoBpm(), engine.BeatUnit()}, now));
+        return MidiConversion::writeMidi(midiPath, loadedScoreMidi(engine, sound));
     };
     return {QStringLiteral("导出为 MIDI 文件..."),
             QStringLiteral("MIDI 文件(*.mid)|*.mid|所有文件(*.*)|*.*"), QStringLiteral("mid"),
             refusal, write};
+}
+
+QByteArray loadedScoreMidi(const PlaybackEngine& engine, const SoundSettings& sound) {
+    const MidiExport::Sound now{sound.channel(), sound.intVelocity(), sound.intYindiao(),
+                                sound.instrumentIndex()};
+    return MidiExport::write(engine.score(), {engine.TempoBpm(), engine.BeatUnit()}, now);
 }
 
 } // namespace MidiExportFormat

@@ -8,4 +8,8 @@ namespace MidiExportFormat {
 
 ScoreExportCommand::Format of(const PlaybackEngine& engine, const SoundSettings& sound);
 
+// The MIDI file of the loaded score as the main window now plays it, for every export that
+// sounds it.
+QByteArray loadedScoreMidi(const PlaybackEngine& engine, const SoundSettings& sound);
+
 } // namespace MidiExportFormat

@@ -9,6 +9,8 @@
 #include <QRandomGenerator>
 #include <QScopeGuard>
 
+#include <algorithm>
+
 using namespace std::chrono_literals;
 using EndOfScore::CompletionAction;
 using Kind = EndOfScore::Decision::Kind;
@@ -81,7 +83,7 @@ void PlaybackEngine::Play() {
     if (timerRunning_ || !hasScore()) return;
     timerRunning_ = true;
     ++timerGeneration_;
-    gridStart_ = time_.now();
+    restartGrid(time_.now());
     scheduleFrom(1);
     cueNextNote();
 }
@@ -120,26 +122,47 @@ void PlaybackEngine::switchTimerOff() {
     playTimer_->stop();
 }
 
+void PlaybackEngine::setSpeedPercent(int percent) {
+    chosenSpeed_ = std::clamp(percent, 25, 200);
+}
+
+void PlaybackEngine::restartGrid(Nanos start) {
+    gridStart_ = start;
+    gridSpeed_ = chosenSpeed_;
+}
+
+PlaybackEngine::Nanos PlaybackEngine::atSpeed(Nanos written) const {
+    return written * 100 / gridSpeed_;
+}
+
+// Each slot's time is worked out from the grid's start, so rounding to nanoseconds never adds up.
 PlaybackEngine::Nanos PlaybackEngine::slotTime(qint64 slot) const {
-    return gridStart_ + slot * Nanos(std::chrono::milliseconds(score_.interval));
+    return gridStart_ + atSpeed(slot * Nanos(std::chrono::milliseconds(score_.interval)));
 }
 
 void PlaybackEngine::scheduleFrom(qint64 slot) {
-    const Nanos interval = std::chrono::milliseconds(score_.interval);
+    const Nanos interval = atSpeed(std::chrono::milliseconds(score_.interval));
     // After a stall only the latest slot already due fires late; the ones before it are dropped.
     slot = std::max<qint64>(slot, (time_.now() - gridStart_) / interval);
     // Slots due during a hold, its end included, are dropped.
-    if (holdEnd_ >= gridStart_)
-        slot = std::max<qint64>(
-            slot, ScoreTiming::firstSlotAfter(holdEnd_ - gridStart_, score_.interval));
+    if (holdEnd_ >= gridStart_) {
+        qint64 afterHold = (holdEnd_ - gridStart_) / interval;
+        while (slotTime(afterHold) <= holdEnd_) ++afterHold;
+        slot = std::max(slot, afterHold);
+    }
     nextSlot_ = slot;
     playTimer_->startAt(slotTime(slot));
 }
 
 void PlaybackEngine::onPlayTimer() {
     if (!timerRunning_) return;
-    const qint64 slot = nextSlot_;
+    qint64 slot = nextSlot_;
     if (inTick_ || holding_ || slotTime(slot) <= holdEnd_) return scheduleFrom(slot + 1);
+    if (gridSpeed_ != chosenSpeed_) {
+        // The row that sounded kept its length; this one starts the new speed's grid.
+        restartGrid(slotTime(slot));
+        slot = 0;
+    }
     const quint64 generation = timerGeneration_;
     tick(slot);
     // The tick may have switched the timer off or restarted it on a new grid (a new score), or
@@ -188,7 +211,9 @@ void PlaybackEngine::applyChangesBefore(qint32 row) {
 void PlaybackEngine::beginHold(qint64 slot, qint32 milliseconds, int releaseKey) {
     holding_ = true;
     holdReleaseKey_ = releaseKey;
-    holdEnd_ = slotTime(slot) + std::chrono::milliseconds(milliseconds);
+    // Scaled with its slot's offset, so that a hold of whole intervals ends exactly on a slot.
+    holdEnd_ = gridStart_ + atSpeed(slot * Nanos(std::chrono::milliseconds(score_.interval)) +
+                                    std::chrono::milliseconds(milliseconds));
     holdTimer_->startAt(holdEnd_);
 }
 
@@ -231,7 +256,7 @@ void PlaybackEngine::takeNote(const DueNote& note) {
     publishDue();
     // The note's length runs from the strike, on a grid that starts there. The key is the user's:
     // its look follows the user's release, not the end of the note.
-    gridStart_ = time_.now();
+    restartGrid(time_.now());
     if (hold >= 1)
         beginHold(0, hold, -1);
     else

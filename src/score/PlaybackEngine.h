@@ -12,6 +12,10 @@
 // during a hold take effect at once and end the hold early; the tick then finishes on the next
 // turn of the event loop against the state it finds. A tick never overlaps another.
 //
+// Speed: at p percent every slot of the grid, and so every hold and rest, lasts 100 / p times
+// its written length, in nanoseconds on the same absolute grid (never rounded per tick). A new
+// speed starts a new grid at the next row, so the row that sounds keeps the length it began with.
+//
 // Practice mode: a note row strikes nothing; the play timer rests until the user strikes the
 // row's key (keyStruck). The player may also strike it before the score gets there, while the
 // note before still sounds or during a rest before it: the score then goes straight to that note.
@@ -86,6 +90,10 @@ public:
     // Numbers in [0, 1) for the random mode.
     void setRandomSource(std::function<double()> uniform) { uniform_ = std::move(uniform); }
 
+    // Play ▸ 速度, 25 to 200 percent of the written tempo; from the next row on.
+    void setSpeedPercent(int percent);
+    int speedPercent() const { return chosenSpeed_; }
+
     // Switching practice off while a note waits plays that note as playback does.
     void setPracticeMode(bool on);
     const PracticeMode& practice() const { return practice_; }
@@ -138,7 +146,11 @@ private:
     void publishDue();
     void switchTimerOff();
     void scheduleFrom(qint64 slot);
+    // The grid starts at `start` with the chosen speed.
+    void restartGrid(Nanos start);
     Nanos slotTime(qint64 slot) const;
+    // A written length at the grid's speed.
+    Nanos atSpeed(Nanos written) const;
     void endOfScore();
     void stopPlayback();
     void runCompletionAction();
@@ -163,6 +175,8 @@ private:
     bool timerRunning_ = false;
     quint64 timerGeneration_ = 0;
     Nanos gridStart_{0};
+    int chosenSpeed_ = 100;
+    int gridSpeed_ = 100;
     qint64 nextSlot_ = 0;
     bool inTick_ = false;
     bool holding_ = false;

@@ -43,12 +43,15 @@ std::optional<qint32> PlaybackEngine::openScore(const QString& path,
     endWait(false);
     switchTimerOff();
     practice_.resetCount();
+    loop_.reset();
     ++loadCount_;
     // Nothing can fail from here on: the old score goes first, so that two never share memory.
     score_ = Score();
     Score loaded;
     emit statusChanged(QStringLiteral("打开文件..."));
     keyboard_.ResetKeyboard();
+    startInstrument_ = sound_.instrumentIndex();
+    startKey_ = sound_.intYindiao();
     const QString text = ScoreText::decode(std::exchange(file.bytes, {}));
     emit statusChanged(QStringLiteral("提取文件信息..."));
     ScoreParser::parse(text, notes_, wide_, loaded);
@@ -175,6 +178,7 @@ void PlaybackEngine::tick(qint64 slot) {
     inTick_ = true;
     const auto leaveTick = qScopeGuard([this] { inTick_ = false; });
     if (lngCurrentRow_ < std::numeric_limits<qint32>::max()) ++lngCurrentRow_;
+    if (loop_ && lngCurrentRow_ > loop_->lastRow) repeatPassage();
     emit progressValueChanged(lngCurrentRow_);
     if (lngCurrentRow_ >= lngTotalRow_ || lngCurrentRow_ >= score_.rowCount()) return endOfScore();
 
@@ -206,6 +210,27 @@ void PlaybackEngine::applyChangesBefore(qint32 row) {
     if (const auto key = score_.KeyChanges.lastBefore(row); key && *key != sound_.intYindiao())
         sound_.setPitchShift(*key);
     if (const auto caption = score_.CaptionChanges.lastBefore(row); caption) setCaption(*caption);
+}
+
+void PlaybackEngine::setLoop(std::optional<Passage> passage) {
+    if (passage) {
+        passage->firstRow = std::max(passage->firstRow, 1);
+        passage->lastRow = std::min(passage->lastRow, score_.rowCount() - 1);
+        if (passage->firstRow > passage->lastRow) passage.reset();
+    }
+    loop_ = passage;
+}
+
+void PlaybackEngine::repeatPassage() {
+    const qint32 first = loop_->firstRow;
+    lngCurrentRow_ = first;
+    // A note row would apply the changes itself, but a passage may begin with a rest.
+    const qint16 instrument = score_.InstrumentChanges.lastBefore(first).value_or(startInstrument_);
+    if (instrument != sound_.instrumentIndex()) sound_.selectInstrument(instrument);
+    const qint16 key = score_.KeyChanges.lastBefore(first).value_or(startKey_);
+    if (key != sound_.intYindiao()) sound_.setPitchShift(key);
+    setCaption(score_.CaptionChanges.lastBefore(first).value_or(QString()));
+    emit passageRepeated();
 }
 
 void PlaybackEngine::beginHold(qint64 slot, qint32 milliseconds, int releaseKey) {

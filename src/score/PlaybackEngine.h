@@ -16,6 +16,10 @@
 // its written length, in nanoseconds on the same absolute grid (never rounded per tick). A new
 // speed starts a new grid at the next row, so the row that sounds keeps the length it began with.
 //
+// A looped passage: the tick that would play a row after the passage's last plays its first row
+// instead, with the instrument, key and caption in force there. Rows before the passage play as
+// written, so that a seek before it leads in. The loop outlasts pause and resume, not a new load.
+//
 // Practice mode: a note row strikes nothing; the play timer rests until the user strikes the
 // row's key (keyStruck). The player may also strike it before the score gets there, while the
 // note before still sounds or during a rest before it: the score then goes straight to that note.
@@ -27,6 +31,7 @@
 #include "platform/MessageSink.h"
 #include "score/EndOfScore.h"
 #include "score/KeyboardPort.h"
+#include "score/Passage.h"
 #include "score/PracticeMode.h"
 #include "score/Score.h"
 #include "score/ScoreParser.h"
@@ -94,6 +99,11 @@ public:
     void setSpeedPercent(int percent);
     int speedPercent() const { return chosenSpeed_; }
 
+    // The passage to repeat; none to play on through the score. A passage outside the score's
+    // rows is cut to them, and one with no row left is none.
+    void setLoop(std::optional<Passage> passage);
+    const std::optional<Passage>& loop() const { return loop_; }
+
     // Switching practice off while a note waits plays that note as playback does.
     void setPracticeMode(bool on);
     const PracticeMode& practice() const { return practice_; }
@@ -120,6 +130,8 @@ signals:
     void playEntryRequested(const QString& entry);
     // The completion action "退出Tonvale": unload the main window.
     void exitRequested();
+    // The looped passage was played to its end and starts again.
+    void passageRepeated();
     // Practice mode: the key and the row to strike next; -1 when none.
     void dueKeyChanged(int keyIndex);
     void dueRowChanged(int row);
@@ -132,6 +144,8 @@ private:
     void onPlayTimer();
     void tick(qint64 slot);
     void applyChangesBefore(qint32 row);
+    // Back to the looped passage's first row, as it sounds there.
+    void repeatPassage();
     void beginHold(qint64 slot, qint32 milliseconds, int releaseKey);
     void onHoldEnd();
     void finishTick(int releaseKey);
@@ -170,6 +184,10 @@ private:
     ScoreWideValues wide_;
     qint32 lngCurrentRow_ = 0;
     qint32 lngTotalRow_ = 0;
+    std::optional<Passage> loop_;
+    // The instrument and key as the score started: in force where no change comes before a row.
+    qint16 startInstrument_ = 0;
+    qint16 startKey_ = 0;
     quint64 loadCount_ = 0;
 
     bool timerRunning_ = false;

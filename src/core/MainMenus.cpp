@@ -51,5 +51,9 @@ QList<MenuItem*> MainMenus::rememberedChecks() const {
     for (MenuEntry entry : kKeyLabelModes)
         items << item(entry);
     items << item(MenuEntry::PlayPractice) << item(MenuEntry::PlayPolyphonic);
+    for (MenuEntry entry : kSpeeds)
+        items << item(entry);
+    for (MenuEntry entry : kPracticeWays)
+        items << item(entry);
     return items;
 }

@@ -26,6 +26,15 @@ public:
                                               MenuEntry::TopmostWhilePlaying};
     static constexpr std::array kKeyLabelModes{
         MenuEntry::KeyLabelsComputerKeys, MenuEntry::KeyLabelsNoteNames, MenuEntry::KeyLabelsNone};
+    // Play ▸ 速度, with the percentages they choose.
+    static constexpr std::array kSpeeds{
+        MenuEntry::Speed25,  MenuEntry::Speed50,  MenuEntry::Speed75, MenuEntry::Speed100,
+        MenuEntry::Speed125, MenuEntry::Speed150, MenuEntry::Speed200};
+    static constexpr std::array kSpeedPercents{25, 50, 75, 100, 125, 150, 200};
+    static constexpr int kNormalSpeed = 3;
+    // Play ▸ 跟弹方式, in the order of PracticeRun::Way.
+    static constexpr std::array kPracticeWays{MenuEntry::PracticeWaitForKey,
+                                              MenuEntry::PracticeInTime};
     // The View entries that show the bars, in the order of BottomContainerLayout::Bar.
     static constexpr std::array kBarToggles{MenuEntry::ViewProgressBar, MenuEntry::ViewControlBar,
                                             MenuEntry::ViewListBar, MenuEntry::ViewStatusBar,

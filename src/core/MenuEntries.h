@@ -17,6 +17,8 @@
     MENU(PlayCompleted, "播放完成后")                                                              \
     MENU(Topmost, "前端显示(&T)")                                                                  \
     MENU(KeyLabels, "键名(&K)")                                                                    \
+    MENU(Speed, "速度(&D)")                                                                        \
+    MENU(PracticeWays, "跟弹方式(&W)")                                                             \
     MENU(Popup, "右键")
 
 // ENTRY(menu, name, caption, shortcut); SUBMENU(menu, name, submenu) opens a submenu under the
@@ -52,6 +54,9 @@
     SEPARATOR(Play)                                                                                \
     ENTRY(Play, PlayPolyphonic, "复音演奏(和弦)(&Y)", "")                                          \
     ENTRY(Play, PlayPractice, "跟弹(&T)", "")                                                      \
+    SUBMENU(Play, PlaySpeed, Speed)                                                                \
+    ENTRY(Play, PlayLoopPassage, "循环选中段落(&O)", "")                                           \
+    SUBMENU(Play, PlayPracticeWay, PracticeWays)                                                   \
                                                                                                    \
     ENTRY(View, ViewProgressBar, "进度栏(&P)", "")                                                 \
     ENTRY(View, ViewControlBar, "控制栏(&C)", "")                                                  \
@@ -108,6 +113,17 @@
     ENTRY(KeyLabels, KeyLabelsComputerKeys, "电脑按键(&C)", "")                                    \
     ENTRY(KeyLabels, KeyLabelsNoteNames, "简谱音名(&N)", "")                                       \
     ENTRY(KeyLabels, KeyLabelsNone, "不显示(&H)", "")                                              \
+                                                                                                   \
+    ENTRY(Speed, Speed25, "25%", "")                                                               \
+    ENTRY(Speed, Speed50, "50%", "")                                                               \
+    ENTRY(Speed, Speed75, "75%", "")                                                               \
+    ENTRY(Speed, Speed100, "100%", "")                                                             \
+    ENTRY(Speed, Speed125, "125%", "")                                                             \
+    ENTRY(Speed, Speed150, "150%", "")                                                             \
+    ENTRY(Speed, Speed200, "200%", "")                                                             \
+                                                                                                   \
+    ENTRY(PracticeWays, PracticeWaitForKey, "等待正确的键(&W)", "")                                \
+    ENTRY(PracticeWays, PracticeInTime, "按节拍(&B)", "")                                          \
                                                                                                    \
     /* The pop-up's shortcuts are only shown: the main window's key handling runs them. */         \
     ENTRY(Popup, PopupPlay, "播放(&P)", "")                                                        \

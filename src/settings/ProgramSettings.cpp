@@ -83,7 +83,7 @@ void ProgramSettings::LoadSettings() {
         applyFirstStart();
     else if (const auto stored = OptionsSection::read(path))
         loadOptions(*stored);
-    keepOneKeyLabelChoice();
+    keepOneChoiceEach();
 
     followMenuChecks();
     applyViewState();
@@ -174,10 +174,16 @@ void ProgramSettings::followMenuChecks() {
     p_.engine.setCompletionAction(Transport::completionAction(m.checkedIn(MainMenus::kCompletionActions)));
 }
 
-// A first start, or a file from before the key names, shows the computer keys.
-void ProgramSettings::keepOneKeyLabelChoice() {
-    const auto& modes = MainMenus::kKeyLabelModes;
-    p_.menus.checkOnly(modes[size_t(std::max(p_.menus.checkedIn(modes), 0))], modes);
+// A first start, or a file from before these menus, checks the usual entry of each: the computer
+// keys, the written speed, waiting for the right key.
+void ProgramSettings::keepOneChoiceEach() {
+    const auto keepOne = [this](const auto& group, int usual) {
+        const int checked = p_.menus.checkedIn(group);
+        p_.menus.checkOnly(group[size_t(checked >= 0 ? checked : usual)], group);
+    };
+    keepOne(MainMenus::kKeyLabelModes, 0);
+    keepOne(MainMenus::kSpeeds, MainMenus::kNormalSpeed);
+    keepOne(MainMenus::kPracticeWays, 0);
 }
 
 void ProgramSettings::applyViewState() {

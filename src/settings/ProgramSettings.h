@@ -70,7 +70,7 @@ private:
     void applyFirstStart();
     void playSample();
     void followMenuChecks();
-    void keepOneKeyLabelChoice();
+    void keepOneChoiceEach();
     void applyViewState();
     void reopenPlayingEntry(const QString& path);
     QRect firstStartGeometry() const;

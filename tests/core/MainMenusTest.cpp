@@ -10,14 +10,16 @@ TEST(MainMenus, TheRememberedChecksAreKeyedByTheirCaptionsInReadingOrder) {
     QStringList captions;
     for (const MenuItem* item : menus.rememberedChecks())
         captions << item->caption();
-    EXPECT_EQ(
-        captions,
-        (QStringList{"每次退出时自动清除", "进度栏(&P)",   "控制栏(&C)",   "播放列表+收藏夹(&L)",
-                     "状态栏(&S)",         "从不(&N)",     "始终(&T)",     "播放时(&P)",
-                     "循环播放(&C)",       "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)",
-                     "单个循环播放",       "静音(&M)",     "关机",         "休眠",
-                     "退出Tonvale",        "不操作",       "乐谱栏(&N)",   "电脑按键(&C)",
-                     "简谱音名(&N)",       "不显示(&H)",   "跟弹(&T)",     "复音演奏(和弦)(&Y)"}));
+    // clang-format off
+    EXPECT_EQ(captions,
+              (QStringList{"每次退出时自动清除", "进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)",
+                           "状态栏(&S)", "从不(&N)", "始终(&T)", "播放时(&P)", "循环播放(&C)",
+                           "随机播放(&R)", "顺序播放(&O)", "单个播放(&S)", "单个循环播放",
+                           "静音(&M)", "关机", "休眠", "退出Tonvale", "不操作", "乐谱栏(&N)",
+                           "电脑按键(&C)", "简谱音名(&N)", "不显示(&H)", "跟弹(&T)",
+                           "复音演奏(和弦)(&Y)", "25%", "50%", "75%", "100%", "125%", "150%",
+                           "200%", "等待正确的键(&W)", "按节拍(&B)"}));
+    // clang-format on
 }
 
 QStringList captionsOf(const MenuArray& menu) {
@@ -60,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         MenuCase{Menu::Play,
                  "播放(&P)",
                  {"播放/暂停(&P)  空格", "停止(&S)", "转到(&G)...", "-", "播放列表(&L)", "-",
-                  "音量(&U)", "-", "播放完成后", "-", "复音演奏(和弦)(&Y)", "跟弹(&T)"}},
+                  "音量(&U)", "-", "播放完成后", "-", "复音演奏(和弦)(&Y)", "跟弹(&T)", "速度(&D)",
+                  "循环选中段落(&O)", "跟弹方式(&W)"}},
         MenuCase{Menu::View,
                  "查看(&V)",
                  {"进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)\tCtrl+L", "状态栏(&S)", "-",
@@ -80,6 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
         MenuCase{Menu::PlayCompleted, "播放完成后", {"关机", "休眠", "退出Tonvale", "-", "不操作"}},
         MenuCase{Menu::Topmost, "前端显示(&T)", {"从不(&N)", "始终(&T)", "播放时(&P)"}},
         MenuCase{Menu::KeyLabels, "键名(&K)", {"电脑按键(&C)", "简谱音名(&N)", "不显示(&H)"}},
+        MenuCase{Menu::Speed, "速度(&D)", {"25%", "50%", "75%", "100%", "125%", "150%", "200%"}},
+        MenuCase{Menu::PracticeWays, "跟弹方式(&W)", {"等待正确的键(&W)", "按节拍(&B)"}},
         MenuCase{Menu::Popup,
                  "右键",
                  {"播放(&P)", "-", "搜索(&S)", "添加目录(&B)...", "添加文件(&F)...", "-",

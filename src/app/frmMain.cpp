@@ -16,6 +16,7 @@
 #include "app/ScoreExportWiring.h"
 #include "app/PlaybackController.h"
 #include "app/PracticeController.h"
+#include "app/PracticeMenus.h"
 #include "app/SoundPanel.h"
 #include "app/StatusBarView.h"
 #include "app/ViewBars.h"
@@ -103,6 +104,7 @@ frmMain::frmMain(const AppServices& services, QWidget* parent)
     new PracticeController({f.menus, f.engine, f.live, f.pointer, f.status, *parts_.keyboard,
                             *parts_.scoreView},
                            this);
+    new PracticeMenus(f.menus, f.engine, *parts_.scoreView, this);
     wirePracticeRecord();
 }
 

@@ -150,7 +150,8 @@ void PlaybackEngine::scheduleFrom(qint64 slot) {
     // Slots due during a hold, its end included, are dropped.
     if (holdEnd_ >= gridStart_) {
         qint64 afterHold = (holdEnd_ - gridStart_) / interval;
-        while (slotTime(afterHold) <= holdEnd_) ++afterHold;
+        while (slotTime(afterHold) <= holdEnd_)
+            ++afterHold;
         slot = std::max(slot, afterHold);
     }
     nextSlot_ = slot;

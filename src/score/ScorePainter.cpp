@@ -10,6 +10,7 @@ const QColor kLyricInk(90, 60, 30);
 const QColor kFlagInk(200, 30, 30);
 const QColor kPlayed(255, 228, 140);
 const QColor kMarked(40, 160, 70);
+const QColor kBand(205, 225, 250);
 
 // Vertical places inside a line, from its top.
 constexpr int kDigitTop = 16;
@@ -60,7 +61,12 @@ void ScorePainter::drawLine(QPainter& painter, int line, int top,
 void ScorePainter::drawHighlights(QPainter& painter, qsizetype index, int top,
                                   const Highlights& highlights) const {
     const int x = layout_.cellRect(index).left();
-    const int body = bodyWidth(notation_.items()[index]);
+    const NotationItem& item = notation_.items()[index];
+    if (index >= highlights.bandFirst && index <= highlights.bandLast && highlights.bandFirst >= 0)
+        // The band runs on across dashes and bar lines, so that the passage reads as one.
+        painter.fillRect(QRect(x, top + 2, layout_.itemWidth(item), kKeyTop + kSmallHeight - 2),
+                         kBand);
+    const int body = bodyWidth(item);
     if (index == highlights.played)
         painter.fillRect(QRect(x, top + 2, body, kKeyTop + kSmallHeight - 2), kPlayed);
     if (index == highlights.marked) {

@@ -22,6 +22,9 @@ public:
         qsizetype played = -1;
         // The item practice waits at: a frame.
         qsizetype marked = -1;
+        // The passage chosen to loop, first to last item: a band under them.
+        qsizetype bandFirst = -1;
+        qsizetype bandLast = -1;
     };
 
     // Without `keyNames` no key stands under the notes. All four must outlive the painter.

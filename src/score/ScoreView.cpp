@@ -8,6 +8,8 @@
 
 namespace {
 const QColor kPaper(255, 255, 252);
+const QColor kSpeedInk(120, 60, 0);
+const QColor kSpeedPaper(255, 236, 200);
 } // namespace
 
 ScoreView::ScoreView(KeyNameSource keyNames, QWidget* parent)
@@ -21,6 +23,8 @@ ScoreView::ScoreView(KeyNameSource keyNames, QWidget* parent)
 
 void ScoreView::setNotation(ScoreNotation notation) {
     notation_ = std::move(notation);
+    anchorItem_ = pressedItem_ = -1;
+    if (bandFirst_ >= 0) clearPassage();
     playedItem_ = notation_.itemAtOrBefore(playedRow_);
     markedItem_ = markedRow_ < 0 ? -1 : notation_.itemAtOrBefore(markedRow_);
     relayout();
@@ -46,6 +50,31 @@ void ScoreView::setMarkedRow(qint32 row) {
 
 void ScoreView::refreshKeyNames() {
     viewport()->update();
+}
+
+void ScoreView::setSpeedPercent(int percent) {
+    speedPercent_ = percent;
+    setAccessibleDescription(percent == 100 ? QString() : QStringLiteral("速度 %1%").arg(percent));
+    viewport()->update();
+}
+
+std::optional<Passage> ScoreView::passage() const {
+    if (bandFirst_ < 0) return std::nullopt;
+    return Passage{notation_.items()[bandFirst_].row, notation_.items()[bandLast_].row};
+}
+
+void ScoreView::setBand(qsizetype from, qsizetype to) {
+    bandFirst_ = std::min(from, to);
+    bandLast_ = std::max(from, to);
+    viewport()->update();
+    emit passageChanged();
+}
+
+void ScoreView::clearPassage() {
+    if (bandFirst_ < 0) return;
+    bandFirst_ = bandLast_ = -1;
+    viewport()->update();
+    emit passageChanged();
 }
 
 void ScoreView::relayout() {
@@ -78,9 +107,30 @@ qsizetype ScoreView::itemAtViewport(QPoint point) const {
 }
 
 void ScoreView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
     const qsizetype item = itemAtViewport(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && item >= 0)
-        emit rowClicked(notation_.items()[item].row);
+    shiftChose_ = (event->modifiers() & Qt::ShiftModifier) && anchorItem_ >= 0 && item >= 0;
+    if (shiftChose_) return setBand(anchorItem_, item);
+    pressedItem_ = item;
+    dragged_ = false;
+}
+
+void ScoreView::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton) || pressedItem_ < 0 || shiftChose_) return;
+    const qsizetype item = itemAtViewport(event->position().toPoint());
+    if (item < 0 || (item == pressedItem_ && !dragged_)) return;
+    dragged_ = true;
+    setBand(pressedItem_, item);
+}
+
+void ScoreView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || shiftChose_ || dragged_) return;
+    const qsizetype item = itemAtViewport(event->position().toPoint());
+    if (item != pressedItem_) return;
+    if (item < 0 || item < bandFirst_ || item > bandLast_) clearPassage();
+    if (item < 0) return;
+    anchorItem_ = item;
+    emit rowClicked(notation_.items()[item].row);
 }
 
 QString ScoreView::toolTipAt(QPoint point) const {
@@ -118,5 +168,22 @@ void ScoreView::paintEvent(QPaintEvent*) {
                  (scroll + viewport()->height() - layout_.metrics().margin) / lineHeight);
     const ScorePainter score(notation_, layout_, keyNames_, font());
     for (int line = first; line <= last; ++line)
-        score.drawLine(painter, line, layout_.lineTop(line) - scroll, {playedItem_, markedItem_});
+        score.drawLine(painter, line, layout_.lineTop(line) - scroll,
+                       {playedItem_, markedItem_, bandFirst_, bandLast_});
+    if (speedPercent_ != 100) drawSpeed(painter);
+}
+
+void ScoreView::drawSpeed(QPainter& painter) const {
+    QFont small(font());
+    small.setPixelSize(12);
+    painter.setFont(small);
+    const QString text = QStringLiteral("速度 %1%").arg(speedPercent_);
+    const QFontMetrics metrics = painter.fontMetrics();
+    QRect at(0, 0, metrics.horizontalAdvance(text) + 12, metrics.height() + 4);
+    at.moveTopRight(QPoint(viewport()->width() - 5, 4));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kSpeedPaper);
+    painter.drawRoundedRect(at, 4, 4);
+    painter.setPen(kSpeedInk);
+    painter.drawText(at, Qt::AlignCenter, text);
 }

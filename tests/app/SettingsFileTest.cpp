@@ -25,10 +25,12 @@ const QStringList kCheckKeys{
     "单个循环播放",       "静音(&M)",     "关机",         "休眠",
     "退出Tonvale",        "不操作",       "乐谱栏(&N)",   "电脑按键(&C)",
     "简谱音名(&N)",       "不显示(&H)",   "跟弹(&T)",
-    "复音演奏(和弦)(&Y)"};
+    "复音演奏(和弦)(&Y)", "25%",          "50%",          "75%",
+    "100%",               "125%",         "150%",         "200%",
+    "等待正确的键(&W)",   "按节拍(&B)"};
 
 // A settings file as a run without options leaves it: the window at 3000, 1500, 9000 × 4500
-// twips, the second device, instrument 5, channel 3, the status bar and "始终(&T)" checked.
+// twips, the second device, instrument 5, channel 3, the status bar, "始终(&T)" and "50%" checked.
 Keys laterStart() {
     Keys keys{{"窗体位置大小/Top", "1500"},         {"窗体位置大小/Left", "3000"},
               {"窗体位置大小/Width", "9000"},       {"窗体位置大小/Height", "4500"},
@@ -39,6 +41,8 @@ Keys laterStart() {
         keys.insert("菜单复选否/" + key, "0");
     keys["菜单复选否/状态栏(&S)"] = "1";
     keys["菜单复选否/始终(&T)"] = "1";
+    keys["菜单复选否/50%"] = "1";
+    keys["菜单复选否/等待正确的键(&W)"] = "1";
     keys["菜单复选否/顺序播放(&O)"] = "1";
     keys["菜单复选否/不操作"] = "1";
     keys["菜单复选否/电脑按键(&C)"] = "1";
@@ -61,7 +65,8 @@ TEST_F(SettingsFileTest, AFirstStartAndTheFilesItLeavesAfterShutdownKeyByKey) {
     QStringList checked;
     for (const MenuItem* item : m.features().menus.rememberedChecks())
         if (item->checked()) checked << item->caption();
-    EXPECT_EQ(checked, (QStringList{"播放时(&P)", "循环播放(&C)", "不操作", "电脑按键(&C)"}));
+    EXPECT_EQ(checked, (QStringList{"播放时(&P)", "循环播放(&C)", "不操作", "电脑按键(&C)", "100%",
+                                    "等待正确的键(&W)"}));
     EXPECT_EQ(m.parts().windowSettings->volSystemVolume()->volume(), 930);
     EXPECT_EQ(m.parts().windowSettings->volSystemVolume()->toolTip(), QString("100%"));
     EXPECT_EQ(volume.positions.last(), 930);
@@ -116,6 +121,7 @@ TEST_F(SettingsFileTest, ALaterStartRestoresWindowSoundChecksAndBarsWithoutChang
     // The engine follows the checked entries, and no sample plays.
     EXPECT_EQ(m.features().engine.listMode(), EndOfScore::ListMode::Sequential);
     EXPECT_EQ(m.features().engine.completionAction(), EndOfScore::CompletionAction::Nothing);
+    EXPECT_EQ(m.features().engine.speedPercent(), 50);
     EXPECT_EQ(m.features().engine.lngTotalRow(), 0);
     stop();
     const Keys saved = readKeys(kSettings);

@@ -16,7 +16,8 @@ constexpr int kDo = 72, kRe = 74, kMi = 76, kSol = 79;
 const QString kSteady = "$100\r\n?4/4\r\n1+4\r\n2+8\r\n3+16\r\n0+4\r\n5+2\r\n";
 
 // Times at 100 %; the last note sounds on through the empty row after it.
-const QList<Sound> kWritten{{kDo, 300, 900}, {kRe, 900, 1200}, {kMi, 1200, 1500}, {kSol, 2100, 3450}};
+const QList<Sound> kWritten{
+    {kDo, 300, 900}, {kRe, 900, 1200}, {kMi, 1200, 1500}, {kSol, 2100, 3450}};
 
 class EngineSpeed : public testing::TestWithParam<int> {};
 
@@ -44,8 +45,9 @@ TEST(EngineSpeedChange, TheSoundingNoteKeepsItsLengthAndTheNextRowTakesTheNewSpe
     rig.time.advanceToMs(1000); // "2" sounds from 900 to 1200
     rig.engine.setSpeedPercent(50);
     rig.time.advanceToMs(20'000);
-    EXPECT_EQ(rig.sounds(),
-              QList<Sound>({{kDo, 300, 900}, {kRe, 900, 1200}, {kMi, 1200, 1800}, {kSol, 3000, 5700}}));
+    EXPECT_EQ(
+        rig.sounds(),
+        QList<Sound>({{kDo, 300, 900}, {kRe, 900, 1200}, {kMi, 1200, 1800}, {kSol, 3000, 5700}}));
 }
 
 TEST(EngineSpeedChange, AnOddSpeedKeepsTheGridWithoutDrift) {

@@ -95,6 +95,14 @@ void PianoKeyboard::setDueKey(int keyIndex) {
     update(keyRect(dueKey_));
 }
 
+void PianoKeyboard::setFollowingKey(int keyIndex) {
+    if (!validKey(keyIndex)) keyIndex = -1;
+    if (keyIndex == followingKey_) return;
+    update(keyRect(followingKey_));
+    followingKey_ = keyIndex;
+    update(keyRect(followingKey_));
+}
+
 void PianoKeyboard::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
@@ -114,8 +122,11 @@ void PianoKeyboard::paintKey(QPainter& painter, int keyIndex) const {
     // The key practice mode waits for, in a colour no other state uses.
     static const QColor dueWhite(255, 190, 70);
     static const QColor dueBlack(190, 90, 0);
+    static const QColor followingWhite(255, 228, 180);
+    static const QColor followingBlack(120, 80, 40);
     if (look.pressed) painter.fillRect(r, black ? pressedBlack : pressedWhite);
     else if (keyIndex == dueKey_) painter.fillRect(r, black ? dueBlack : dueWhite);
+    else if (keyIndex == followingKey_) painter.fillRect(r, black ? followingBlack : followingWhite);
     else painter.fillRect(r, black ? Qt::black : Qt::white);
     KeyLabelPainter::paint(painter, r, black, look.pressed, labels_[keyIndex]);
 

@@ -37,6 +37,8 @@ public:
     KeyLabels::Label label(int keyIndex) const;
     // The key that practice mode waits for takes a colour of its own; -1 marks none.
     void setDueKey(int keyIndex);
+    // The key after the due one, in a paler colour, so that the hand can get ready.
+    void setFollowingKey(int keyIndex);
     // Keyboard playing with the pointer following: the pointer moves onto the key, unless the
     // button is held.
     void followPointer(int keyIndex);
@@ -60,5 +62,6 @@ private:
     std::array<KeyLook, NoteTable::kKeyCount> looks_{};
     KeyLabels::Labels labels_{};
     int dueKey_ = -1;
+    int followingKey_ = -1;
     bool dragging_ = false;
 };

@@ -20,6 +20,8 @@ PracticeController::PracticeController(Parts p, QObject* parent) : QObject(paren
     });
     connect(&p.live, &LiveKeyboard::noteStruck, &engine, &PlaybackEngine::keyStruck);
     connect(&engine, &PlaybackEngine::dueKeyChanged, &p.keyboard, &PianoKeyboard::setDueKey);
+    connect(&engine, &PlaybackEngine::followingKeyChanged, &p.keyboard,
+            &PianoKeyboard::setFollowingKey);
     connect(&engine, &PlaybackEngine::dueRowChanged, &p.scoreView, &ScoreView::setMarkedRow);
     StatusLine& status = p.status;
     connect(&engine, &PlaybackEngine::practiceFinished, this,

@@ -316,7 +316,18 @@ void PlaybackEngine::setPracticeMode(bool on) {
 
 void PlaybackEngine::publishDue() {
     emit dueKeyChanged(practice_.dueKey());
+    emit followingKeyChanged(practice_.dueKey() < 0 ? -1 : noteKeyAfter(practice_.dueRow()));
     emit dueRowChanged(practice_.dueRow());
+}
+
+int PlaybackEngine::noteKeyAfter(qint32 row) const {
+    const qint32 end = loop_ && loop_->contains(row) ? loop_->lastRow + 1 : score_.rowCount();
+    for (qint32 r = row + 1; r < end; ++r)
+        if (score_.rows[r].isNote()) return score_.rows[r].KeyIndex;
+    if (end == score_.rowCount()) return -1;
+    for (qint32 r = loop_->firstRow; r <= row; ++r)
+        if (score_.rows[r].isNote()) return score_.rows[r].KeyIndex;
+    return -1;
 }
 
 void PlaybackEngine::onHoldEnd() {

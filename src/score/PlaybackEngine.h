@@ -134,6 +134,8 @@ signals:
     void passageRepeated();
     // Practice mode: the key and the row to strike next; -1 when none.
     void dueKeyChanged(int keyIndex);
+    // Practice mode: the key of the note after the due one (round the loop); -1 when none.
+    void followingKeyChanged(int keyIndex);
     void dueRowChanged(int row);
     // Practice mode: the score came to its end; the figures of the run.
     void practiceFinished(const PracticeRun& run);
@@ -158,6 +160,8 @@ private:
     // Nothing is due any more; `replayRow`: the next tick plays a waiting row again.
     void endWait(bool replayRow);
     void publishDue();
+    // The key of the first note after `row`, going round a looped passage; -1 when none.
+    int noteKeyAfter(qint32 row) const;
     void switchTimerOff();
     void scheduleFrom(qint64 slot);
     // The grid starts at `start` with the chosen speed.

@@ -70,6 +70,33 @@ INSTANTIATE_TEST_SUITE_P(
                  {72, 74, 72, 74, 72, 74},
                  {5, 0, 5, 0, 5}}));
 
+TEST(EngineLoopPractice, TheKeyAfterTheDueOneGoesRoundThePassage) {
+    EngineRig rig;
+    QList<std::pair<int, int>> marks; // the due key and the one after it
+    int due = -1;
+    QObject::connect(&rig.engine, &PlaybackEngine::dueKeyChanged, [&due](int key) { due = key; });
+    QObject::connect(&rig.engine, &PlaybackEngine::followingKeyChanged,
+                     [&](int key) { marks.append({due, key}); });
+    rig.engine.setPracticeMode(true);
+    // Keys: "1" 39, "2" 41, "3" 43, "5" 46.
+    rig.load("$100\r\n?4/4\r\n1+4\r\n2+4\r\n0+4\r\n3+4\r\n5+4");
+    rig.engine.setLoop(Passage{3, 5});
+    for (int key : {39, 41, 43, 41}) {
+        rig.time.advanceByMs(5000);
+        rig.engine.keyStruck(key);
+    }
+    rig.time.advanceByMs(5000);
+    EXPECT_EQ(marks, (QList<std::pair<int, int>>{{39, 41},
+                                                 {-1, -1},
+                                                 {41, 43},
+                                                 {-1, -1},
+                                                 {43, 41}, // the passage's last note
+                                                 {-1, -1},
+                                                 {41, 43},
+                                                 {-1, -1},
+                                                 {43, 41}}));
+}
+
 TEST(EngineLoopEnd, ANewLoadForgetsThePassage) {
     EngineRig rig;
     rig.load("$100\r\n?4/4\r\n1+4\r\n2+4");

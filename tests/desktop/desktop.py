@@ -308,7 +308,7 @@ class Desktop:
             f.write(text.replace("\n", "\r\n").encode("gbk"))
 
     def write_settings(self, bars=True, topmost="播放时(&P)", list_mode="循环播放(&C)",
-                       height_twips=7200, practice=False):
+                       height_twips=7200, practice=False, speed="100%"):
         """The settings file of an earlier run, so that the program starts quietly as on every
         start after the first: no sample plays. `bars` shows every bar of the window; `practice`
         leaves 跟弹 on."""
@@ -318,7 +318,8 @@ class Desktop:
             "休眠", "退出Tonvale")}
         for bar in ("进度栏(&P)", "控制栏(&C)", "播放列表+收藏夹(&L)", "状态栏(&S)"):
             checks[bar] = int(bars)
-        checks.update({topmost: 1, list_mode: 1, "不操作": 1, "跟弹(&T)": int(practice)})
+        checks.update({topmost: 1, list_mode: 1, "不操作": 1, "跟弹(&T)": int(practice),
+                       speed: 1})
         self.write_ini("程序设置.INI", "\n".join([
             "[窗体位置大小]", "Width=13050", f"Height={height_twips}", "Top=1500", "Left=3075",
             "[下拉框]", "ComDevies.ListIndex=0", "ComSounds.ListIndex=0", "ComChannel.ListIndex=0",
@@ -480,6 +481,22 @@ class Desktop:
             chunk = samples[i:i + window]
             loudest = max(loudest, (sum(s * s for s in chunk) / window) ** 0.5)
         return loudest
+
+    def onsets_since(self, start_sample):
+        """The times in seconds, from `start_sample`, where a note starts: the level of a 5 ms
+        window is heard and at least three times that of 20 ms before, no sooner than 150 ms
+        after the onset before."""
+        samples = self.recorded_samples()[start_sample:]
+        frame = self.RATE // 200
+        levels = [(sum(s * s for s in samples[i:i + frame]) / frame) ** 0.5
+                  for i in range(0, len(samples) - frame, frame)]
+        onsets = []
+        for i in range(4, len(levels)):
+            time_s = i * frame / self.RATE
+            if levels[i] > 150 and levels[i] > 3 * levels[i - 4] and \
+                    (not onsets or time_s - onsets[-1] > 0.15):
+                onsets.append(time_s)
+        return onsets
 
     def recorded_length(self):
         return os.path.getsize(self.recording[1]) // 2

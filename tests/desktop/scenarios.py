@@ -482,6 +482,35 @@ def wayland_session_runs_through_xwayland(d):
 
 
 # ----- running --------------------------------------------------------------------------------
+@scenario(time_limit=120)
+def half_speed_keeps_steady_time(d):
+    """A steady score (a note and a rest, 500 ms a pair as written) heard at 100 % and, in a
+    second run, at 50 % (Play ▸ 速度 remembered): the notes come twice as far apart, within 1 %.
+    The first note is left out: the sound output may still be starting."""
+    notes = 17
+    text = "%0\n?4/4\n$120\n" + "1+8\n0+16\n" * notes
+    d.start_recording()
+    pace = {}
+    for speed in ("100%", "50%"):
+        d.write_settings(list_mode="单个播放(&S)", speed=speed)
+        path = d.write_file("稳.piano", text)
+        mark = d.recorded_length()
+        d.start_program(path)
+        started(d)
+        wait_status(d, "已停止", 30)
+        heard = d.onsets_since(mark)[-(notes - 1):]
+        check(len(heard) == notes - 1, f"at {speed} {len(heard)} notes were heard")
+        gaps = [b - a for a, b in zip(heard, heard[1:])]
+        check(max(gaps) < 1.2 * min(gaps), f"at {speed} uneven notes: {gaps}")
+        pace[speed] = (heard[-1] - heard[0]) / (len(heard) - 1)
+        print(f"{speed}: {pace[speed] * 1000:.1f} ms from one note to the next")
+        d.app.terminate()
+        d.app.wait(10)
+    ratio = pace["50%"] / pace["100%"]
+    print(f"50% / 100%: {ratio:.4f}")
+    check(abs(ratio - 2) <= 0.02, f"50 % is {ratio:.4f} times as slow as 100 %, not 2 within 1 %")
+
+
 def run_child(name, program, root):
     function = SCENARIOS[name]
     with Desktop(program, root, sound=function.sound, wayland=function.wayland) as d:

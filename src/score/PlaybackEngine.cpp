@@ -179,7 +179,10 @@ void PlaybackEngine::tick(qint64 slot) {
     inTick_ = true;
     const auto leaveTick = qScopeGuard([this] { inTick_ = false; });
     if (lngCurrentRow_ < std::numeric_limits<qint32>::max()) ++lngCurrentRow_;
-    if (loop_ && lngCurrentRow_ > loop_->lastRow) repeatPassage();
+    if (loop_ && lngCurrentRow_ > loop_->lastRow) {
+        lngCurrentRow_ = loop_->firstRow;
+        repeatPassage();
+    }
     emit progressValueChanged(lngCurrentRow_);
     if (lngCurrentRow_ >= lngTotalRow_ || lngCurrentRow_ >= score_.rowCount()) return endOfScore();
 
@@ -224,7 +227,6 @@ void PlaybackEngine::setLoop(std::optional<Passage> passage) {
 
 void PlaybackEngine::repeatPassage() {
     const qint32 first = loop_->firstRow;
-    lngCurrentRow_ = first;
     // A note row would apply the changes itself, but a passage may begin with a rest.
     const qint16 instrument = score_.InstrumentChanges.lastBefore(first).value_or(startInstrument_);
     if (instrument != sound_.instrumentIndex()) sound_.selectInstrument(instrument);
@@ -262,6 +264,11 @@ void PlaybackEngine::keyStruck(int keyIndex) {
     // A box shown inside a tick runs events: the strike is heard but not judged meanwhile.
     if (inTick_) return;
     const std::optional<DueNote> due = practice_.due();
+    // A player ahead who takes the passage's first note while its last still sounds starts the
+    // next pass; that note counts in it.
+    if (due && !due->waiting && due->row <= lngCurrentRow_ &&
+        StrikeJudge::judge(due, keyIndex) == StrikeJudge::Verdict::Right)
+        repeatPassage();
     if (practice_.strike(keyIndex) == StrikeJudge::Verdict::Right) takeNote(*due);
 }
 
@@ -278,7 +285,7 @@ void PlaybackEngine::takeNote(const DueNote& note) {
         // A box about a failing instrument change runs events, which may have stopped playing.
         if (generation != timerGeneration_) return;
     }
-    practice_.lookAhead(score_.rows, note.row);
+    practice_.lookAhead(score_.rows, note.row, loop_);
     publishDue();
     // The note's length runs from the strike, on a grid that starts there. The key is the user's:
     // its look follows the user's release, not the end of the note.
@@ -292,7 +299,7 @@ void PlaybackEngine::takeNote(const DueNote& note) {
 
 void PlaybackEngine::cueNextNote() {
     if (!practice_.enabled() || !timerRunning_) return;
-    practice_.lookAhead(score_.rows, lngCurrentRow_);
+    practice_.lookAhead(score_.rows, lngCurrentRow_, loop_);
     publishDue();
 }
 
@@ -316,18 +323,13 @@ void PlaybackEngine::setPracticeMode(bool on) {
 
 void PlaybackEngine::publishDue() {
     emit dueKeyChanged(practice_.dueKey());
-    emit followingKeyChanged(practice_.dueKey() < 0 ? -1 : noteKeyAfter(practice_.dueRow()));
+    emit followingKeyChanged(practice_.dueKey() < 0 ? -1 : followingKey());
     emit dueRowChanged(practice_.dueRow());
 }
 
-int PlaybackEngine::noteKeyAfter(qint32 row) const {
-    const qint32 end = loop_ && loop_->contains(row) ? loop_->lastRow + 1 : score_.rowCount();
-    for (qint32 r = row + 1; r < end; ++r)
-        if (score_.rows[r].isNote()) return score_.rows[r].KeyIndex;
-    if (end == score_.rowCount()) return -1;
-    for (qint32 r = loop_->firstRow; r <= row; ++r)
-        if (score_.rows[r].isNote()) return score_.rows[r].KeyIndex;
-    return -1;
+int PlaybackEngine::followingKey() const {
+    const auto next = DueNote::after(score_.rows, practice_.dueRow(), loop_);
+    return next ? next->key : -1;
 }
 
 void PlaybackEngine::onHoldEnd() {

@@ -146,7 +146,7 @@ private:
     void onPlayTimer();
     void tick(qint64 slot);
     void applyChangesBefore(qint32 row);
-    // Back to the looped passage's first row, as it sounds there.
+    // The looped passage starts again: the instrument, key and caption in force at its first row.
     void repeatPassage();
     void beginHold(qint64 slot, qint32 milliseconds, int releaseKey);
     void onHoldEnd();
@@ -160,8 +160,8 @@ private:
     // Nothing is due any more; `replayRow`: the next tick plays a waiting row again.
     void endWait(bool replayRow);
     void publishDue();
-    // The key of the first note after `row`, going round a looped passage; -1 when none.
-    int noteKeyAfter(qint32 row) const;
+    // The key of the note after the due one, going round a looped passage; -1 when none.
+    int followingKey() const;
     void switchTimerOff();
     void scheduleFrom(qint64 slot);
     // The grid starts at `start` with the chosen speed.

@@ -9,8 +9,9 @@ void PracticeMode::setEnabled(bool on) {
     if (on) resetCount();
 }
 
-void PracticeMode::lookAhead(const QList<ScoreRow>& rows, qint32 row) {
-    due_ = DueNote::after(rows, row);
+void PracticeMode::lookAhead(const QList<ScoreRow>& rows, qint32 row,
+                             const std::optional<Passage>& loop) {
+    due_ = DueNote::after(rows, row, loop);
 }
 
 void PracticeMode::arrive(qint32 row, int keyIndex) {

@@ -14,7 +14,7 @@ public:
     void setEnabled(bool on);
 
     // The next note after `row` becomes the one to strike; none when no note follows.
-    void lookAhead(const QList<ScoreRow>& rows, qint32 row);
+    void lookAhead(const QList<ScoreRow>& rows, qint32 row, const std::optional<Passage>& loop);
     // The score has reached the note of `row` and waits for its key.
     void arrive(qint32 row, int keyIndex);
     // Nothing is due any more.

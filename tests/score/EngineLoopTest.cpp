@@ -86,15 +86,11 @@ TEST(EngineLoopPractice, TheKeyAfterTheDueOneGoesRoundThePassage) {
         rig.engine.keyStruck(key);
     }
     rig.time.advanceByMs(5000);
-    EXPECT_EQ(marks, (QList<std::pair<int, int>>{{39, 41},
-                                                 {-1, -1},
-                                                 {41, 43},
-                                                 {-1, -1},
-                                                 {43, 41}, // the passage's last note
-                                                 {-1, -1},
-                                                 {41, 43},
-                                                 {-1, -1},
-                                                 {43, 41}}));
+    // Each mark as it changes (the note is marked when it is next and again when the score
+    // waits at it).
+    marks.erase(std::unique(marks.begin(), marks.end()), marks.end());
+    EXPECT_EQ(marks, (QList<std::pair<int, int>>{
+                         {39, 41}, {41, 43}, {43, 41}, {41, 43}, {43, 41}})); // 43: the last
 }
 
 TEST(EngineLoopEnd, ANewLoadForgetsThePassage) {

@@ -6,6 +6,7 @@
 #include "keyboard/LiveKeyboard.h"
 #include "keyboard/PointerGestures.h"
 #include "score/PlaybackEngine.h"
+#include "score/PracticeRunText.h"
 #include "score/ScoreView.h"
 
 PracticeController::PracticeController(Parts p, QObject* parent) : QObject(parent) {
@@ -23,7 +24,9 @@ PracticeController::PracticeController(Parts p, QObject* parent) : QObject(paren
     connect(&engine, &PlaybackEngine::followingKeyChanged, &p.keyboard,
             &PianoKeyboard::setFollowingKey);
     connect(&engine, &PlaybackEngine::dueRowChanged, &p.scoreView, &ScoreView::setMarkedRow);
+    connect(&engine, &PlaybackEngine::noteMarked, &p.scoreView, &ScoreView::setNoteMark);
+    connect(&engine, &PlaybackEngine::noteMarksCleared, &p.scoreView, &ScoreView::clearNoteMarks);
     StatusLine& status = p.status;
     connect(&engine, &PlaybackEngine::practiceFinished, this,
-            [&status](const PracticeRun& run) { status.tell(PracticeTally::summary(run)); });
+            [&status](const PracticeRun& run) { status.tell(PracticeRunText::result(run)); });
 }

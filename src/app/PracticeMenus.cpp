@@ -32,6 +32,13 @@ PracticeMenus::PracticeMenus(const MainMenus& menus, PlaybackEngine& engine, Sco
     });
 
     menus.makeChoice(MainMenus::kPracticeWays, this, [](int) {});
+    for (std::size_t i = 0; i < MainMenus::kPracticeWays.size(); ++i) {
+        const MenuItem* entry = menus.item(MainMenus::kPracticeWays[i]);
+        const auto way = PracticeRun::Way(i);
+        connect(entry, &MenuItem::changed, this, [this, entry, way] {
+            if (entry->checked()) engine_.setPracticeWay(way);
+        });
+    }
 }
 
 void PracticeMenus::followLoop() {

@@ -154,6 +154,9 @@ void frmMain::wirePracticeRecord() {
     FeatureObjects& f = features_;
     // A damaged or unsaved record is told where it is seen, with the status bar hidden too.
     connect(&f.practiceRecord, &PracticeRecord::statusMessage, &f.status, &StatusLine::tell);
+    // Every finished run and every pass of a looped passage is kept.
+    connect(&f.engine, &PlaybackEngine::practiceFinished, &f.practiceRecord,
+            [&f](const PracticeRun& run, const QString& path) { f.practiceRecord.add(path, run); });
     connect(f.menus.item(MenuEntry::ViewPracticeRecord), &MenuItem::triggered, this, [this, &f] {
         frmPracticeRecord::Start(f.practiceRecord, f.engine.score().strPlayingFile, this);
     });

@@ -42,7 +42,13 @@ std::optional<qint32> PlaybackEngine::openScore(const QString& path,
     endHoldEarly();
     endWait(false);
     switchTimerOff();
-    practice_.resetCount();
+    startNewRun();
+    // The marks were of the other score's rows.
+    marksOfLastRun_ = false;
+    if (!marks_.isEmpty()) {
+        marks_.clear();
+        emit noteMarksCleared();
+    }
     loop_.reset();
     ++loadCount_;
     // Nothing can fail from here on: the old score goes first, so that two never share memory.
@@ -102,7 +108,7 @@ void PlaybackEngine::Stop() {
     endHoldEarly();
     endWait(false);
     switchTimerOff();
-    practice_.resetCount();
+    startNewRun();
     lngCurrentRow_ = 0;
     setCaption(QString());
     keyboard_.ResetKeyboard();
@@ -191,9 +197,21 @@ void PlaybackEngine::tick(qint64 slot) {
     const qint16 key = row.KeyIndex;
     const qint32 hold =
         ScoreTiming::holdMilliseconds(score_.MaxDurationCode, row.DurationCode, score_.interval);
+    settleBeats();
     if (row.isNote()) {
         applyChangesBefore(lngCurrentRow_);
-        if (practice_.enabled()) return awaitStrike(key);
+        if (practice_.enabled() && runWay_ == PracticeRun::Way::WaitForKey)
+            return awaitStrike(key);
+        if (practice_.enabled()) {
+            // In time the player sounds the notes; the score only keeps the beat.
+            beats_.noteDue(lngCurrentRow_, key, nowMs());
+            emit dueKeyChanged(key);
+            emit followingKeyChanged(DueNote::after(score_.rows, lngCurrentRow_, loop_)
+                                         .value_or(DueNote{}).key);
+            emit dueRowChanged(lngCurrentRow_);
+            if (hold >= 1) return beginHold(slot, hold, -1);
+            return finishTick(-1);
+        }
         keyboard_.StrikeKey(key);
         if (hold >= 1) return beginHold(slot, hold, key);
         finishTick(key);
@@ -234,6 +252,8 @@ void PlaybackEngine::repeatPassage() {
     if (key != sound_.intYindiao()) sound_.setPitchShift(key);
     setCaption(score_.CaptionChanges.lastBefore(first).value_or(QString()));
     emit passageRepeated();
+    if (const std::optional<PracticeRun> run = finishRun())
+        emit practiceFinished(*run, score_.strPlayingFile);
 }
 
 void PlaybackEngine::beginHold(qint64 slot, qint32 milliseconds, int releaseKey) {
@@ -263,13 +283,25 @@ void PlaybackEngine::awaitStrike(int keyIndex) {
 void PlaybackEngine::keyStruck(int keyIndex) {
     // A box shown inside a tick runs events: the strike is heard but not judged meanwhile.
     if (inTick_) return;
+    if (practice_.enabled() && runWay_ == PracticeRun::Way::InTime) {
+        if (!timerRunning_) return;
+        beats_.strike(keyIndex, nowMs());
+        return settleBeats();
+    }
     const std::optional<DueNote> due = practice_.due();
     // A player ahead who takes the passage's first note while its last still sounds starts the
     // next pass; that note counts in it.
     if (due && !due->waiting && due->row <= lngCurrentRow_ &&
         StrikeJudge::judge(due, keyIndex) == StrikeJudge::Verdict::Right)
         repeatPassage();
-    if (practice_.strike(keyIndex) == StrikeJudge::Verdict::Right) takeNote(*due);
+    const int rightFirstTime = practice_.tally().rightFirstTime();
+    const StrikeJudge::Verdict verdict = practice_.strike(keyIndex);
+    if (verdict == StrikeJudge::Verdict::Wrong) markNote({due->row, NoteMark::Result::Wrong});
+    if (verdict != StrikeJudge::Verdict::Right) return;
+    markNote({due->row, practice_.tally().rightFirstTime() > rightFirstTime
+                            ? NoteMark::Result::RightFirstTime
+                            : NoteMark::Result::RightAfterMistakes});
+    takeNote(*due);
 }
 
 void PlaybackEngine::takeNote(const DueNote& note) {
@@ -318,6 +350,7 @@ void PlaybackEngine::setPracticeMode(bool on) {
     // A note that waits is played as playback plays it.
     endWait(true);
     practice_.setEnabled(on);
+    startNewRun();
     cueNextNote();
 }
 
@@ -330,6 +363,59 @@ void PlaybackEngine::publishDue() {
 int PlaybackEngine::followingKey() const {
     const auto next = DueNote::after(score_.rows, practice_.dueRow(), loop_);
     return next ? next->key : -1;
+}
+
+void PlaybackEngine::setPracticeWay(PracticeRun::Way way) {
+    way_ = way;
+    if (!timerRunning_) runWay_ = way;
+}
+
+qint64 PlaybackEngine::nowMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(time_.now()).count();
+}
+
+void PlaybackEngine::markNote(const NoteMark& mark) {
+    if (marksOfLastRun_) {
+        marksOfLastRun_ = false;
+        marks_.clear();
+        emit noteMarksCleared();
+    }
+    marks_.set(mark);
+    emit noteMarked(mark);
+}
+
+void PlaybackEngine::settleBeats() {
+    if (!practice_.enabled() || runWay_ != PracticeRun::Way::InTime) return;
+    for (const NoteMark& mark : beats_.settle(nowMs()))
+        markNote(mark);
+}
+
+std::optional<PracticeRun> PlaybackEngine::finishRun() {
+    if (!practice_.enabled()) return std::nullopt;
+    const bool inTime = runWay_ == PracticeRun::Way::InTime;
+    if (inTime)
+        for (const NoteMark& mark : beats_.finish())
+            markNote(mark);
+    PracticeRun run =
+        marks_.run(inTime ? beats_.wrongStrikes() : practice_.tally().wrongKeys(), loop_);
+    run.finished = QDateTime::currentDateTime();
+    run.way = runWay_;
+    run.speedPercent = gridSpeed_;
+    run.wholeScore = !loop_;
+    if (loop_) {
+        run.firstRow = loop_->firstRow;
+        run.lastRow = loop_->lastRow;
+    }
+    startNewRun();
+    if (run.notes == 0) return std::nullopt;
+    return run;
+}
+
+void PlaybackEngine::startNewRun() {
+    runWay_ = way_;
+    beats_ = BeatJudge(chosenSpeed_);
+    practice_.resetCount();
+    marksOfLastRun_ = true;
 }
 
 void PlaybackEngine::onHoldEnd() {
@@ -366,10 +452,9 @@ void PlaybackEngine::switchPlayedTimeMode() {
 
 void PlaybackEngine::endOfScore() {
     // Told after the playing list has moved on, so that the next score's messages do not hide it.
-    const std::optional<PracticeRun> run =
-        practice_.enabled() ? std::optional(practice_.tally().run()) : std::nullopt;
-    const auto tellRun = qScopeGuard([this, run] {
-        if (run) emit practiceFinished(*run);
+    const std::optional<PracticeRun> run = finishRun();
+    const auto tellRun = qScopeGuard([this, run, path = score_.strPlayingFile] {
+        if (run) emit practiceFinished(*run, path);
     });
     const quint64 loadsBefore = loadCount_;
     const EndOfScore::Decision decision = EndOfScore::decide(listMode_, playingList_, uniform_);

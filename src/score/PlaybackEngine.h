@@ -32,6 +32,8 @@
 #include "score/EndOfScore.h"
 #include "score/KeyboardPort.h"
 #include "score/Passage.h"
+#include "score/BeatJudge.h"
+#include "score/PracticeMarks.h"
 #include "score/PracticeMode.h"
 #include "score/Score.h"
 #include "score/ScoreParser.h"
@@ -104,6 +106,12 @@ public:
     void setLoop(std::optional<Passage> passage);
     const std::optional<Passage>& loop() const { return loop_; }
 
+    // Play ▸ 跟弹方式: waiting for the right key, or in time, where the score goes on at its tempo
+    // without sounding its notes and BeatJudge judges the strikes. From the next run on.
+    void setPracticeWay(PracticeRun::Way way);
+    PracticeRun::Way practiceWay() const { return way_; }
+    const PracticeMarks& practiceMarks() const { return marks_; }
+
     // Switching practice off while a note waits plays that note as playback does.
     void setPracticeMode(bool on);
     const PracticeMode& practice() const { return practice_; }
@@ -138,7 +146,11 @@ signals:
     void followingKeyChanged(int keyIndex);
     void dueRowChanged(int row);
     // Practice mode: the score came to its end; the figures of the run.
-    void practiceFinished(const PracticeRun& run);
+    // Also at the end of each pass of a looped passage; `scorePath` is the score practised.
+    void practiceFinished(const PracticeRun& run, const QString& scorePath);
+    // Practice: a note's mark, given or changed; the marks of the run before are gone.
+    void noteMarked(const NoteMark& mark);
+    void noteMarksCleared();
 
 private:
     using Nanos = std::chrono::nanoseconds;
@@ -162,6 +174,14 @@ private:
     void publishDue();
     // The key of the note after the due one, going round a looped passage; -1 when none.
     int followingKey() const;
+    void markNote(const NoteMark& mark);
+    // In time: the notes whose windows have closed are marked.
+    void settleBeats();
+    qint64 nowMs() const;
+    // The figures of the run or pass that ends, none when nothing was practised; the next one
+    // starts counting.
+    std::optional<PracticeRun> finishRun();
+    void startNewRun();
     void switchTimerOff();
     void scheduleFrom(qint64 slot);
     // The grid starts at `start` with the chosen speed.
@@ -212,4 +232,10 @@ private:
     const PlayingListView* playingList_ = nullptr;
     std::function<double()> uniform_;
     PracticeMode practice_;
+    PracticeRun::Way way_ = PracticeRun::Way::WaitForKey;
+    PracticeRun::Way runWay_ = PracticeRun::Way::WaitForKey;
+    BeatJudge beats_;
+    PracticeMarks marks_;
+    // The marks shown are of a finished run: the next mark clears them.
+    bool marksOfLastRun_ = false;
 };

@@ -35,6 +35,19 @@ QString rightFirstTime(const PracticeRun& run) {
         .arg(rightFirstTimePercent(run));
 }
 
+QString result(const PracticeRun& run) {
+    const bool inTime = run.way == PracticeRun::Way::InTime;
+    QString text = QStringLiteral("跟弹结束%1：首次弹对 %2 个音符（%3%），弹错 %4 次")
+                       .arg(run.wholeScore ? QString() : u'（' + passage(run) + u'）')
+                       .arg(run.rightFirstTime)
+                       .arg(rightFirstTimePercent(run))
+                       .arg(run.wrongStrikes);
+    if (inTime) text += QStringLiteral("，漏弹 %1 个").arg(run.missed);
+    text += QStringLiteral("，最长连对 %1 个，速度 %2").arg(run.longestRightRun).arg(speed(run));
+    if (const QString t = timing(run); !t.isEmpty()) text += QStringLiteral("，节拍误差") + t;
+    return text;
+}
+
 QString timing(const PracticeRun& run) {
     if (run.way != PracticeRun::Way::InTime || !run.meanTimingErrorMs || !run.p90TimingErrorMs)
         return {};

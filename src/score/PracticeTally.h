@@ -1,9 +1,7 @@
 #pragma once
 // The count of one practice run: the notes struck right, those struck right with no wrong key
-// before them, and the wrong keys. It gives the run's figures and the text that reports them.
-#include "score/PracticeRun.h"
-
-#include <QString>
+// before them, and the wrong keys, as practice waiting for the right key counts them.
+#include <QtGlobal>
 
 class PracticeTally {
 public:
@@ -17,11 +15,6 @@ public:
     int notes() const { return notes_; }
     int rightFirstTime() const { return rightFirstTime_; }
     int wrongKeys() const { return wrongKeys_; }
-
-    // The figures of the run so far, as the end of a run reports them.
-    PracticeRun run() const;
-    // "跟弹结束：首次弹对 N 个音符，弹错 M 次"
-    static QString summary(const PracticeRun& run);
 
 private:
     int notes_ = 0;

@@ -53,6 +53,10 @@ void ScorePainter::drawLine(QPainter& painter, int line, int top,
         drawHighlights(painter, i, top, highlights);
     for (qsizetype i = layout_.lineStart(line); i < end; ++i) {
         drawSymbol(painter, i, top);
+        if (highlights.noteMarks)
+            if (const auto mark = highlights.noteMarks->constFind(notation_.items()[i].row);
+                mark != highlights.noteMarks->cend())
+                drawNoteMark(painter, i, top, *mark);
         drawKeyName(painter, i, top);
         drawLyric(painter, i, line, top);
     }
@@ -124,6 +128,44 @@ void ScorePainter::drawSymbol(QPainter& painter, qsizetype index, int top) const
         const QPointF corner(x + noteWidth - 2, top + kDigitTop - 6);
         painter.drawPolygon(QPolygonF({corner, corner + QPointF(-7, 0), corner + QPointF(0, 7)}));
     }
+}
+
+// A small sign at the digit's lower right: a tick, a tick in amber after mistakes, a cross, or
+// an empty ring for a missed note; in time an arrow beside it, left for early, right for late.
+void ScorePainter::drawNoteMark(QPainter& painter, qsizetype index, int top,
+                                const NoteMark& mark) const {
+    static const QColor right(30, 150, 60), afterMistakes(220, 140, 0), wrong(210, 40, 40),
+        missed(140, 140, 140);
+    const QPointF at(layout_.cellRect(index).left() + layout_.metrics().noteWidth - 5.0,
+                     top + kDigitTop + kDigitHeight + 2.0);
+    painter.setBrush(Qt::NoBrush);
+    switch (mark.result) {
+    case NoteMark::Result::RightFirstTime:
+    case NoteMark::Result::RightAfterMistakes:
+        painter.setPen(QPen(mark.result == NoteMark::Result::RightFirstTime ? right : afterMistakes,
+                            2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF({at + QPointF(-3, 0), at + QPointF(-1, 2.5),
+                                        at + QPointF(3, -3)}));
+        break;
+    case NoteMark::Result::Wrong:
+        painter.setPen(QPen(wrong, 2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(at + QPointF(-3, -3), at + QPointF(3, 3));
+        painter.drawLine(at + QPointF(-3, 3), at + QPointF(3, -3));
+        break;
+    case NoteMark::Result::Missed:
+        painter.setPen(QPen(missed, 1.5));
+        painter.drawEllipse(at, 3.0, 3.0);
+        break;
+    }
+    if (mark.timing != NoteMark::Timing::Early && mark.timing != NoteMark::Timing::Late) return;
+    // The arrow points the way the strike was off: left, before the beat; right, after it.
+    const qreal dir = mark.timing == NoteMark::Timing::Early ? -1 : 1;
+    const QPointF tail(layout_.cellRect(index).left() + 5.0, at.y());
+    painter.setPen(QPen(afterMistakes, 1.5, Qt::SolidLine, Qt::RoundCap));
+    const QPointF head = tail + QPointF(dir * 4, 0);
+    painter.drawLine(tail - QPointF(dir * 4, 0), head);
+    painter.drawLine(head, head + QPointF(-dir * 2.5, -2.5));
+    painter.drawLine(head, head + QPointF(-dir * 2.5, 2.5));
 }
 
 void ScorePainter::drawKeyName(QPainter& painter, qsizetype index, int top) const {

@@ -3,10 +3,12 @@
 // octave dots and sharps, underlines, dashes and dots, bar lines, the check's marks, the computer
 // key under each note and the captions as lyrics. The score bar and the printed page both draw
 // through it, so that paper shows exactly what the bar shows.
+#include "score/NoteMark.h"
 #include "score/ScoreNotation.h"
 #include "score/ScoreViewLayout.h"
 
 #include <QFont>
+#include <QHash>
 #include <functional>
 
 class QPainter;
@@ -25,6 +27,8 @@ public:
         // The passage chosen to loop, first to last item: a band under them.
         qsizetype bandFirst = -1;
         qsizetype bandLast = -1;
+        // How the notes went in practice, by row; none drawn without.
+        const QHash<qint32, NoteMark>* noteMarks = nullptr;
     };
 
     // Without `keyNames` no key stands under the notes. All four must outlive the painter.
@@ -38,6 +42,7 @@ private:
     void drawHighlights(QPainter& painter, qsizetype index, int top,
                         const Highlights& highlights) const;
     void drawSymbol(QPainter& painter, qsizetype index, int top) const;
+    void drawNoteMark(QPainter& painter, qsizetype index, int top, const NoteMark& mark) const;
     void drawKeyName(QPainter& painter, qsizetype index, int top) const;
     void drawLyric(QPainter& painter, qsizetype index, int line, int top) const;
     // The width of an item's digit and dashes, without its bar line.

@@ -1,5 +1,7 @@
 #include "score/ScoreView.h"
 
+#include "score/NoteMarkText.h"
+
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -55,6 +57,16 @@ void ScoreView::refreshKeyNames() {
 void ScoreView::setSpeedPercent(int percent) {
     speedPercent_ = percent;
     setAccessibleDescription(percent == 100 ? QString() : QStringLiteral("速度 %1%").arg(percent));
+    viewport()->update();
+}
+
+void ScoreView::setNoteMark(const NoteMark& mark) {
+    noteMarks_.insert(mark.row, mark);
+    viewport()->update();
+}
+
+void ScoreView::clearNoteMarks() {
+    noteMarks_.clear();
     viewport()->update();
 }
 
@@ -141,6 +153,8 @@ QString ScoreView::toolTipAt(QPoint point) const {
     QString text = key.isEmpty() ? QStringLiteral("第 %1 行").arg(item.row + 1)
                                  : QStringLiteral("第 %1 行，按键 %2").arg(item.row + 1).arg(key);
     if (item.flagged) text += u'\n' + notation_.reasons(item.row);
+    if (const auto mark = noteMarks_.constFind(item.row); mark != noteMarks_.cend())
+        text += u'\n' + NoteMarkText::describe(*mark);
     return text;
 }
 
@@ -169,7 +183,7 @@ void ScoreView::paintEvent(QPaintEvent*) {
     const ScorePainter score(notation_, layout_, keyNames_, font());
     for (int line = first; line <= last; ++line)
         score.drawLine(painter, line, layout_.lineTop(line) - scroll,
-                       {playedItem_, markedItem_, bandFirst_, bandLast_});
+                       {playedItem_, markedItem_, bandFirst_, bandLast_, &noteMarks_});
     if (speedPercent_ != 100) drawSpeed(painter);
 }
 

@@ -5,12 +5,14 @@
 // is not the written one. Only the visible lines are drawn. A click on a note asks to play from
 // there; dragging across notes, or a click and a Shift+click, chooses a passage; a plain click
 // outside the band clears it.
+#include "score/NoteMark.h"
 #include "score/Passage.h"
 #include "score/ScoreNotation.h"
 #include "score/ScorePainter.h"
 #include "score/ScoreViewLayout.h"
 
 #include <QAbstractScrollArea>
+#include <QHash>
 
 class ScoreView : public QAbstractScrollArea {
     Q_OBJECT
@@ -40,6 +42,9 @@ public slots:
     void refreshKeyNames();
     // Shown in a corner when not 100.
     void setSpeedPercent(int percent);
+    // How a note went in practice, marked under it until the marks are cleared.
+    void setNoteMark(const NoteMark& mark);
+    void clearNoteMarks();
 
 signals:
     // The user clicked the item of `row`.
@@ -79,4 +84,5 @@ private:
     bool dragged_ = false;
     bool shiftChose_ = false;
     int speedPercent_ = 100;
+    QHash<qint32, NoteMark> noteMarks_;
 };

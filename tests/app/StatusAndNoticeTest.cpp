@@ -7,7 +7,7 @@
 #include "app/PianoKeyboard.h"
 #include "app/StatusBarView.h"
 #include "library/FolderScanCommands.h"
-#include "score/PracticeTally.h"
+#include "score/PracticeRunText.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -73,9 +73,10 @@ TEST_F(StatusAndNoticeTest, APracticeResultAndNoSoundAreSeenWithTheBarHiddenUnti
     run.notes = 4;
     run.rightFirstTime = 3;
     run.wrongStrikes = 1;
-    emit m.features().engine.practiceFinished(run);
-    const QString result = PracticeTally::summary(run);
-    EXPECT_EQ(result, QString("跟弹结束：首次弹对 3 个音符，弹错 1 次"));
+    run.longestRightRun = 2;
+    emit m.features().engine.practiceFinished(run, QString());
+    const QString result = PracticeRunText::result(run);
+    EXPECT_EQ(result, QString("跟弹结束：首次弹对 3 个音符（75%），弹错 1 次，最长连对 2 个，速度 100%"));
     EXPECT_TRUE(notice->isVisible());
     EXPECT_EQ(notice->text(), result);
     EXPECT_EQ(shown(m), result); // the hidden bar has it too

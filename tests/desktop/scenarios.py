@@ -455,7 +455,8 @@ def practice_follows_a_player_ahead(d):
                 and n.label.startswith("跟弹结束")]
 
     shown = wait_for("the practice result over the keys", results, 10)
-    check(shown[0].label == "跟弹结束：首次弹对 4 个音符，弹错 0 次",
+    check(shown[0].label ==
+          "跟弹结束：首次弹对 4 个音符（100%），弹错 0 次，最长连对 4 个，速度 100%",
           f"the result reads {shown[0].label!r}")
 
 

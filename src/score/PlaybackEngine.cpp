@@ -205,10 +205,9 @@ void PlaybackEngine::tick(qint64 slot) {
         if (practice_.enabled()) {
             // In time the player sounds the notes; the score only keeps the beat.
             beats_.noteDue(lngCurrentRow_, key, nowMs());
-            emit dueKeyChanged(key);
-            emit followingKeyChanged(DueNote::after(score_.rows, lngCurrentRow_, loop_)
-                                         .value_or(DueNote{}).key);
-            emit dueRowChanged(lngCurrentRow_);
+            // The player is to strike the next note at its onset: it is marked ahead.
+            practice_.lookAhead(score_.rows, lngCurrentRow_, loop_);
+            publishDue();
             if (hold >= 1) return beginHold(slot, hold, -1);
             return finishTick(-1);
         }
@@ -412,6 +411,11 @@ std::optional<PracticeRun> PlaybackEngine::finishRun() {
 }
 
 void PlaybackEngine::startNewRun() {
+    // In time the note marked ahead is not waited at: nothing is due between runs.
+    if (runWay_ == PracticeRun::Way::InTime && practice_.due()) {
+        practice_.clearDue();
+        publishDue();
+    }
     runWay_ = way_;
     beats_ = BeatJudge(chosenSpeed_);
     practice_.resetCount();

@@ -20,6 +20,8 @@ struct PracticeInTime : testing::Test {
         rig.engine.setPracticeMode(true);
         QObject::connect(&rig.engine, &PlaybackEngine::noteMarked,
                          [this](const NoteMark& mark) { marks << mark; });
+        QObject::connect(&rig.engine, &PlaybackEngine::dueKeyChanged,
+                         [this](int key) { dueKeys << key; });
         QObject::connect(&rig.engine, &PlaybackEngine::practiceFinished,
                          [this](const PracticeRun& run) { runs << run; });
     }
@@ -31,6 +33,7 @@ struct PracticeInTime : testing::Test {
     EngineRig rig;
     QList<NoteMark> marks;
     QList<PracticeRun> runs;
+    QList<int> dueKeys;
 };
 
 TEST_F(PracticeInTime, TheScoreKeepsTheBeatAndEveryNoteIsMarked) {
@@ -40,6 +43,9 @@ TEST_F(PracticeInTime, TheScoreKeepsTheBeatAndEveryNoteIsMarked) {
     strikeAt(3000, 50); // in no note's window
     rig.time.advanceToMs(10'000);
     EXPECT_TRUE(rig.keyboard.callsOf("strike").isEmpty());
+    // Each note is marked ahead of its onset; nothing after the run.
+    dueKeys.erase(std::unique(dueKeys.begin(), dueKeys.end()), dueKeys.end());
+    EXPECT_EQ(dueKeys, (QList<int>{39, 41, 43, -1}));
     EXPECT_EQ(marks, (QList<NoteMark>{{2, Result::RightFirstTime, Timing::InTime, 20},
                                       {3, Result::RightFirstTime, Timing::Early, -100},
                                       {4, Result::Missed}}));

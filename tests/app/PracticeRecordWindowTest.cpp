@@ -1,5 +1,5 @@
 // The practice record in the main window: View ▸ 练习记录 and the properties show the playing
-// score's runs, and a damaged record says so in the status bar.
+// score's runs, a finished run is kept, and a damaged record says so in the status bar.
 #include "MainWindowRig.h"
 #include "ModalDialog.h"
 #include "app/StatusBarView.h"
@@ -41,6 +41,17 @@ TEST_F(PracticeRecordWindowTest, TheViewEntryAndThePropertiesShowThePlayingScore
     });
     entry(MenuEntry::FileClose)->trigger();
     EXPECT_FALSE(entry(MenuEntry::ViewPracticeRecord)->enabled());
+}
+
+TEST_F(PracticeRecordWindowTest, ARunThePlaybackFinishesIsKeptUnderTheScoreItPractised) {
+    start();
+    const QString practised = score("练习.piano");
+    const QString playing = score("下一首.piano");
+    main->features().opener.playAllFiles(playing, true, true);
+    emit main->features().engine.practiceFinished(run(15, 10), practised);
+    ASSERT_EQ(main->features().practiceRecord.runs(practised).size(), 1);
+    EXPECT_EQ(main->features().practiceRecord.runs(practised)[0].rightFirstTime, 15);
+    EXPECT_TRUE(main->features().practiceRecord.runs(playing).isEmpty());
 }
 
 TEST_F(PracticeRecordWindowTest, ADamagedRecordIsReportedInTheStatusBar) {

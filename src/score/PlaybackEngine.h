@@ -26,13 +26,17 @@
 // Either way the note's length starts from the strike, on a grid that starts there. Pause, Stop,
 // a seek, a new load or Close end the wait; Pause goes back to before the waiting row, so that
 // Play asks for that note again.
+//
+// Practice in time: the score keeps its beat without sounding its notes, and BeatJudge judges
+// the player's strikes against the notes' onsets. In either way every note gets a mark, and the
+// end of the score, or of each pass of a looped passage, ends a run with its figures.
 #include "core/NoteTable.h"
 #include "core/SoundSettings.h"
 #include "platform/MessageSink.h"
+#include "score/BeatJudge.h"
 #include "score/EndOfScore.h"
 #include "score/KeyboardPort.h"
 #include "score/Passage.h"
-#include "score/BeatJudge.h"
 #include "score/PracticeMarks.h"
 #include "score/PracticeMode.h"
 #include "score/Score.h"

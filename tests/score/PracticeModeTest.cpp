@@ -84,6 +84,7 @@ struct StrikeCase {
     int rightFirstTime;
     int wrongKeys;
     int restsPlayed;
+    friend void PrintTo(const StrikeCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class PracticeStrikes : public PracticeModeTest, public testing::WithParamInterface<StrikeCase> {};

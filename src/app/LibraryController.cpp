@@ -108,8 +108,7 @@ void LibraryController::showProperties(const QString& entry) {
 }
 
 void LibraryController::reportError(const QString& text) {
-    p_.services.messages.show(
-        {text, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok, true});
+    p_.services.messages.show(errorMessage(text));
 }
 
 bool LibraryController::eventFilter(QObject* watched, QEvent* event) {

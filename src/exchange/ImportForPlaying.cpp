@@ -4,7 +4,6 @@
 #include "platform/AtomicFile.h"
 #include "platform/GbkCodec.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -22,8 +21,7 @@ ImportForPlaying::ImportForPlaying(const AppPaths& paths, MessageSink& messages,
     : paths_(paths), messages_(messages), choice_(choice), format_(std::move(format)) {}
 
 QString ImportForPlaying::refuse(const QString& error) {
-    messages_.show(
-        {error, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok, true});
+    messages_.show(errorMessage(error));
     return {};
 }
 

@@ -2,8 +2,6 @@
 
 #include "core/ConversionFiles.h"
 
-#include <QCoreApplication>
-
 ScoreExportCommand::ScoreExportCommand(const PlaybackEngine& engine, FileDialogs& dialogs,
                                        MessageSink& messages, Format format)
     : engine_(engine), dialogs_(dialogs), messages_(messages), format_(std::move(format)) {}
@@ -21,7 +19,6 @@ bool ScoreExportCommand::exportLoaded() {
 }
 
 bool ScoreExportCommand::refuse(const QString& error) {
-    messages_.show(
-        {error, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok, true});
+    messages_.show(errorMessage(error));
     return false;
 }

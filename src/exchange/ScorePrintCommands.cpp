@@ -4,8 +4,6 @@
 #include "exchange/PdfExport.h"
 #include "exchange/PrintedScore.h"
 
-#include <QCoreApplication>
-
 ScorePrintCommands::ScorePrintCommands(const Score& score, ScorePainter::KeyNameSource keyNames,
                                        PrintDialogs& printDialogs, FileDialogs& fileDialogs,
                                        MessageSink& messages)
@@ -50,7 +48,6 @@ bool ScorePrintCommands::exportLoadedAsPdf() {
 }
 
 bool ScorePrintCommands::reportError(const QString& text) {
-    messages_.show(
-        {text, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok, true});
+    messages_.show(errorMessage(text));
     return false;
 }

@@ -5,7 +5,6 @@
 #include "library/PlaylistFile.h"
 #include "score/PlaybackEngine.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -113,6 +112,5 @@ void FileCommands::openPlaylist() {
 }
 
 void FileCommands::reportWriteError() {
-    messages_.show({QStringLiteral("错误：无法写入文件！请确认文件位置可以写入！"),
-                    QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok, true});
+    messages_.show(errorMessage(QStringLiteral("错误：无法写入文件！请确认文件位置可以写入！")));
 }

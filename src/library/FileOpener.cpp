@@ -7,8 +7,6 @@
 #include "library/PlaylistFile.h"
 #include "score/PlaybackEngine.h"
 
-#include <QCoreApplication>
-
 namespace {
 constexpr int kClearListFirst = 2;
 
@@ -19,9 +17,6 @@ std::optional<qint32> startRow(const ListEntry& entry, bool restart) {
     return restart ? std::optional<qint32>(0) : std::nullopt;
 }
 
-Message fileError(const QString& text) {
-    return {text, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok, true};
-}
 } // namespace
 
 FileOpener::FileOpener(PlaybackEngine& engine, ListPair& playingList, RecentFiles& recentFiles,
@@ -30,7 +25,7 @@ FileOpener::FileOpener(PlaybackEngine& engine, ListPair& playingList, RecentFile
       options_(options), messages_(messages) {}
 
 void FileOpener::reportMissing() {
-    messages_.show(fileError(QStringLiteral("错误：文件不存在！请确认文件位置！")));
+    messages_.show(errorMessage(QStringLiteral("错误：文件不存在！请确认文件位置！")));
 }
 
 qint32 FileOpener::playAllFiles(const QString& strFileName, bool blnRestart, bool blnAddRecent) {
@@ -58,7 +53,7 @@ qint32 FileOpener::playAllFiles(const QString& strFileName, bool blnRestart, boo
             const QString score = import.importForPlaying(entry.path);
             return score.isEmpty() ? engine_.lngTotalRow() : playAllFiles(score, true, blnAddRecent);
         }
-    messages_.show(fileError(QStringLiteral("错误：未知文件格式！")));
+    messages_.show(errorMessage(QStringLiteral("错误：未知文件格式！")));
     return engine_.lngTotalRow();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Message boxes as the logic sees them: a text, a title, an icon and the buttons offered.
+#include <QCoreApplication>
 #include <QString>
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
@@ -16,6 +17,11 @@ struct Message {
     // Enter answers Cancel (questions that would delete something); otherwise it answers OK.
     bool cancelIsDefault = false;
 };
+
+// The program's error box: its name as the title, an OK button, in front of every window.
+inline Message errorMessage(const QString& text) {
+    return {text, QCoreApplication::applicationName(), MessageIcon::Error, MessageButtons::Ok, true};
+}
 
 class MessageSink {
 public:
